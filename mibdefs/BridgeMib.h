@@ -1,0 +1,8 @@
+#pragma once
+// BRIDGE-MIB, P-BRIDGE-MIB and Q-BRIDGE-MIB: descriptor tables and option
+// lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no InitBridgeMibOptionLists /
+// FreeBridgeMibOptionLists calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

@@ -1,0 +1,1 @@
+#include "L3Mib.h"

@@ -1,0 +1,7 @@
+#pragma once
+// IEEE8021-PAE-MIB: descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no InitPaeMibOptionLists /
+// FreePaeMibOptionLists calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

@@ -1,0 +1,8 @@
+#pragma once
+// RADIUS-ACC-CLIENT-MIB: descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no
+// InitRadiusAccClientMibOptionLists / FreeRadiusAccClientMibOptionLists
+// calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

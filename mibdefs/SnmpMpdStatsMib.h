@@ -1,0 +1,5 @@
+#pragma once
+// SNMP-MPD-MIB statistics: descriptor tables and option lists.
+// No option lists. See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

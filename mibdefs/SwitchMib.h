@@ -1,0 +1,13 @@
+#pragma once
+// Enterprise layer-2 switch features (1.3.6.1.4.1.88406.11.59.5), MSTP
+// (.12.15), agent, firmware and configuration (.12.1), BRIDGE-MIB spanning
+// tree and the IF-MIB table: descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no InitSwitchMibOptionLists /
+// FreeSwitchMibOptionLists calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"
+
+// The module's model name: main-window caption and sibling-module path.
+// A compile-time constant, so it is valid even during static initialisation.
+inline constexpr char ModuleModel[] = "RQ4024S";

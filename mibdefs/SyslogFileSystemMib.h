@@ -1,0 +1,9 @@
+#pragma once
+// Enterprise switch file system (1.3.6.1.4.1.88406.12.14) and syslog (.12.12):
+// descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no
+// InitSyslogFileSystemMibOptionLists / FreeSyslogFileSystemMibOptionLists
+// calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

@@ -1,0 +1,8 @@
+#pragma once
+// Enterprise time: clock, SNTP, summer time (1.3.6.1.4.1.88406.12.10):
+// descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no InitTimeMibOptionLists /
+// FreeTimeMibOptionLists calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"

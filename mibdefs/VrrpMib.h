@@ -1,0 +1,7 @@
+#pragma once
+// VRRP-MIB: descriptor tables and option lists.
+// The option lists have static storage: built before main in the order they
+// are defined, destroyed after it returns (no InitVrrpMibOptionLists /
+// FreeVrrpMibOptionLists calls). See README.md.
+#include "VnOptionList.h"
+#include "VnSNMPVarList.h"
