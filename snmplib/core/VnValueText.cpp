@@ -1,0 +1,452 @@
+#include "VnValueText.h"
+
+#include "VnException.h"
+
+#include <charconv>
+#include <chrono>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <locale.h>
+
+namespace {
+
+bool IsCSpace(char c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+constexpr std::int64_t kMsPerDay = 86400000;
+// Days since 1899-12-30 of 0001-01-01 and of 10000-01-01.
+constexpr std::int64_t kFirstDay = -693593;
+constexpr std::int64_t kEndDay = 2958466;
+
+struct CivilDate {
+    std::int64_t year;
+    unsigned month;
+    unsigned day;
+};
+
+// Days since 1970-01-01 <-> proleptic Gregorian date (H. Hinnant's method).
+std::int64_t DaysFromEpoch(std::int64_t y, unsigned m, unsigned d) noexcept
+{
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+CivilDate CivilFromEpoch(std::int64_t z) noexcept
+{
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return {static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2), m, d};
+}
+
+// 1899-12-30 counted from 1970-01-01.
+constexpr std::int64_t kDelphiEpochOffset = -25569;
+
+bool IsLeapYear(unsigned y) noexcept
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+unsigned DaysInMonth(unsigned y, unsigned m) noexcept
+{
+    static constexpr unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
+}
+
+std::tm LocalNow(int* milliseconds)
+{
+    const auto now = std::chrono::system_clock::now();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        now.time_since_epoch()).count();
+    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    if (milliseconds)
+        *milliseconds = static_cast<int>(ms % 1000);
+    return local;
+}
+
+[[noreturn]] void RaiseInvalidDateTime(std::string_view text)
+{
+    throw VnException("'" + std::string(text) + "' is not a valid date and time");
+}
+
+} // namespace
+
+std::uint32_t LeadingNumber(std::string_view text) noexcept
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::uint32_t value = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    return negative ? 0u - value : value;
+}
+
+std::string TimeTicksToText(std::uint32_t t)
+{
+    const unsigned long d = t / 8640000u;
+    const unsigned long h = (t % 8640000u) / 360000u;
+    const unsigned long m = (t % 360000u) / 6000u;
+    const unsigned long s = (t % 6000u) / 100u;
+    const unsigned long c = t % 100u;
+    char buf[64];
+    if (d == 0)
+        std::snprintf(buf, sizeof buf, "%lu:%02lu:%02lu.%02lu", h, m, s, c);
+    else if (d == 1)
+        std::snprintf(buf, sizeof buf, "1 day %lu:%02lu:%02lu.%02lu", h, m, s, c);
+    else
+        std::snprintf(buf, sizeof buf, "%lu days, %lu:%02lu:%02lu.%02lu", d, h, m, s, c);
+    return buf;
+}
+
+std::uint32_t TextToTimeTicks(std::string_view text) noexcept
+{
+    std::uint32_t days = 0;
+    std::size_t pos = 0;
+    std::size_t word = text.find("days");
+    std::size_t wordLength = 4;
+    if (word == std::string_view::npos) {
+        word = text.find("day");
+        wordLength = 3;
+    }
+    if (word != std::string_view::npos) {
+        days = LeadingNumber(text);
+        pos = word + wordLength;
+        if (const auto comma = text.find(',', pos); comma != std::string_view::npos)
+            pos = comma + 1;
+    }
+
+    // Numbers in turn, each named by the character that ends it: the first
+    // two ended by ":" are hours and minutes, one ended by "." is seconds and
+    // the number after that "." the hundredths.
+    std::uint32_t parts[4] = {0, 0, 0, 0}; // hours, minutes, seconds, hundredths
+    int colons = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && IsCSpace(text[pos]))
+            ++pos;
+        std::uint32_t n = 0;
+        const std::size_t start = pos;
+        for (; pos < text.size() && IsDigit(text[pos]); ++pos)
+            n = n * 10u + static_cast<std::uint32_t>(text[pos] - '0');
+        if (pos == start || pos >= text.size())
+            break;
+        if (text[pos] == ':' && colons < 2) {
+            parts[colons++] = n;
+            ++pos;
+            continue;
+        }
+        if (text[pos] == '.') {
+            parts[2] = n;
+            parts[3] = LeadingNumber(text.substr(pos + 1));
+        }
+        break;
+    }
+    return days * 8640000u + parts[0] * 360000u + parts[1] * 6000u + parts[2] * 100u + parts[3];
+}
+
+std::string FloatToText(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0.0)
+        return "0";
+
+    // 15 significant digits, correctly rounded, as d.dddddddddddddde[+-]x.
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value,
+                                   std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const bool negative = sci.front() == '-';
+    const std::size_t e = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, e)) {
+        if (IsDigit(c))
+            digits += c;
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    int exponent10 = 0; // value = d.ddd * 10^exponent10
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent10);
+
+    std::string out = negative ? "-" : "";
+    const int integerDigits = exponent10 + 1;
+    if (integerDigits > 15 || exponent10 < -5) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += std::to_string(exponent10);
+        return out;
+    }
+    if (integerDigits <= 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-integerDigits), '0');
+        out += digits;
+        return out;
+    }
+    const auto whole = static_cast<std::size_t>(integerDigits);
+    if (digits.size() <= whole) {
+        out += digits;
+        out.append(whole - digits.size(), '0');
+        return out;
+    }
+    out.append(digits, 0, whole);
+    out += '.';
+    out.append(digits, whole);
+    return out;
+}
+
+double TextToFloat(std::string_view text) noexcept
+{
+    // Cut out the longest decimal number first, so that hex and "inf"/"nan"
+    // spellings the C library would also accept read as 0.
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissaDigits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        ++mantissaDigits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            ++mantissaDigits;
+    }
+    if (mantissaDigits == 0)
+        return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    const std::string number(text.substr(start, i - start));
+    // A "C" locale of our own: the process locale may use "," as decimal point.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (cLocale)
+        return strtod_l(number.c_str(), nullptr, cLocale);
+    double value = 0.0;
+    const char* begin = number.c_str() + (number[0] == '+' ? 1 : 0);
+    std::from_chars(begin, number.c_str() + number.size(), value);
+    return value;
+}
+
+std::int64_t DaysFromCivil(int year, unsigned month, unsigned day) noexcept
+{
+    return DaysFromEpoch(year, month, day) - kDelphiEpochOffset;
+}
+
+double NowAsDateTime()
+{
+    int ms = 0;
+    const std::tm t = LocalNow(&ms);
+    const auto days = DaysFromCivil(t.tm_year + 1900, static_cast<unsigned>(t.tm_mon + 1),
+                                    static_cast<unsigned>(t.tm_mday));
+    const double time = (t.tm_hour * 3600000.0 + t.tm_min * 60000.0 + t.tm_sec * 1000.0 + ms)
+                        / static_cast<double>(kMsPerDay);
+    return static_cast<double>(days) + time;
+}
+
+std::string DateTimeToText(double value)
+{
+    // Coarse bounds first so that the millisecond count cannot overflow.
+    if (!std::isfinite(value) || value < static_cast<double>(kFirstDay - 1)
+        || value > static_cast<double>(kEndDay + 1))
+        RaiseInvalidDateTime(FloatToText(value));
+
+    // Whole milliseconds, ties to even; a negative value counts its time of
+    // day forward from the start of its (earlier) day.
+    const auto ms = static_cast<std::int64_t>(std::nearbyint(value * kMsPerDay));
+    const std::int64_t magnitude = ms < 0 ? -ms : ms;
+    const std::int64_t days = ms < 0 ? -(magnitude / kMsPerDay) : magnitude / kMsPerDay;
+    const std::int64_t time = magnitude % kMsPerDay;
+    if (days < kFirstDay || days >= kEndDay)
+        RaiseInvalidDateTime(FloatToText(value));
+
+    const CivilDate date = CivilFromEpoch(days + kDelphiEpochOffset);
+    const auto hour24 = static_cast<int>(time / 3600000);
+    const auto minutes = static_cast<int>(time / 60000 % 60);
+    const auto seconds = static_cast<int>(time / 1000 % 60);
+    const int hour12 = hour24 % 12 == 0 ? 12 : hour24 % 12;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04lld/%02u/%02u %02d:%02d:%02d %s",
+                  static_cast<long long>(date.year), date.month, date.day, hour12, minutes,
+                  seconds, hour24 < 12 ? "am" : "pm");
+    return buf;
+}
+
+namespace {
+
+// A reader over the date-time text that skips blanks before each token, as
+// the class library's date scanner does (only spaces count as blanks).
+struct DateScanner {
+    std::string_view s;
+    std::size_t pos = 0;
+
+    void SkipBlanks()
+    {
+        while (pos < s.size() && s[pos] == ' ')
+            ++pos;
+    }
+    bool Char(char c)
+    {
+        SkipBlanks();
+        if (pos < s.size() && s[pos] == c) {
+            ++pos;
+            return true;
+        }
+        return false;
+    }
+    // Up to four digits (reading stops once the number reaches 1000).
+    bool Number(unsigned& n, unsigned& length)
+    {
+        SkipBlanks();
+        std::size_t i = pos;
+        unsigned v = 0;
+        while (i < s.size() && IsDigit(s[i]) && v < 1000)
+            v = v * 10 + static_cast<unsigned>(s[i++] - '0');
+        if (i == pos)
+            return false;
+        length = static_cast<unsigned>(i - pos);
+        pos = i;
+        n = v;
+        return true;
+    }
+    bool Word(std::string_view w)
+    {
+        SkipBlanks();
+        if (s.size() - pos < w.size())
+            return false;
+        for (std::size_t k = 0; k < w.size(); ++k) {
+            char c = s[pos + k];
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            if (c != w[k])
+                return false;
+        }
+        pos += w.size();
+        return true;
+    }
+};
+
+bool ScanDate(DateScanner& in, double& date)
+{
+    unsigned n1 = 0, n2 = 0, n3 = 0, l1 = 0, l2 = 0, l3 = 0;
+    if (!(in.Number(n1, l1) && in.Char('/') && in.Number(n2, l2)))
+        return false;
+    int currentYear = LocalNow(nullptr).tm_year + 1900;
+    unsigned y = 0, m = 0, d = 0;
+    if (in.Char('/')) {
+        if (!in.Number(n3, l3))
+            return false;
+        y = n1;
+        m = n2;
+        d = n3;
+        if (l1 <= 2) {
+            const int centuryBase = currentYear - 50;
+            y += static_cast<unsigned>(centuryBase / 100 * 100);
+            if (static_cast<int>(y) < centuryBase)
+                y += 100;
+        }
+    } else {
+        y = static_cast<unsigned>(currentYear);
+        m = n1;
+        d = n2;
+    }
+    in.Char('/');
+    in.SkipBlanks();
+    if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+        return false;
+    date = static_cast<double>(DaysFromCivil(static_cast<int>(y), m, d));
+    return true;
+}
+
+bool ScanTime(DateScanner& in, double& time)
+{
+    int baseHour = -1;
+    if (in.Word("am"))
+        baseHour = 0;
+    else if (in.Word("pm"))
+        baseHour = 12;
+    unsigned hour = 0, minute = 0, second = 0, msec = 0, length = 0;
+    if (!in.Number(hour, length))
+        return false;
+    if (in.Char(':')) {
+        if (!in.Number(minute, length))
+            return false;
+        if (in.Char(':')) {
+            if (!in.Number(second, length))
+                return false;
+            if (in.Char('.') && !in.Number(msec, length))
+                return false;
+        }
+    }
+    if (baseHour < 0) {
+        if (in.Word("am"))
+            baseHour = 0;
+        else if (in.Word("pm"))
+            baseHour = 12;
+    }
+    if (baseHour >= 0) {
+        if (hour == 0 || hour > 12)
+            return false;
+        hour = (hour == 12 ? 0 : hour) + static_cast<unsigned>(baseHour);
+    }
+    in.SkipBlanks();
+    if (hour >= 24 || minute >= 60 || second >= 60 || msec >= 1000)
+        return false;
+    time = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + msec)
+           / static_cast<double>(kMsPerDay);
+    return true;
+}
+
+} // namespace
+
+double TextToDateTime(std::string_view text)
+{
+    DateScanner in{text};
+    double date = 0.0;
+    double time = 0.0;
+    if (ScanDate(in, date) && (in.pos >= text.size() || ScanTime(in, time)))
+        return date >= 0 ? date + time : date - time;
+
+    // A time alone must use up the whole text.
+    DateScanner timeOnly{text};
+    if (ScanTime(timeOnly, time) && timeOnly.pos >= text.size())
+        return time;
+    RaiseInvalidDateTime(text);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Text forms of item values that are not tied to the SNMP engine: numbers by
+// the leading-number rule, TimeTicks, floating-point and date-time texts.
+//
+// Date-time values are doubles counting days since 1899-12-30 (the fraction
+// is the time of day). Their text is "yyyy/mm/dd hh:nn:ss am/pm" on a
+// 12-hour clock; this platform has no locale separators for it, so "/", ":"
+// and "." are fixed, as are "am"/"pm". Reading follows the same fixed format
+// (see TextToDateTime). Floating-point text always uses "." as decimal point.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Leading-number rule: skip leading white space, take an optional sign and
+// the decimal digits up to the first other character, accumulated in 32 bits
+// with wrap; "-" negates. No digits give 0. The caller reads the result as
+// signed or unsigned.
+std::uint32_t LeadingNumber(std::string_view text) noexcept;
+
+// "h:mm:ss.cc", "1 day h:mm:ss.cc" or "d days, h:mm:ss.cc" from hundredths.
+std::string TimeTicksToText(std::uint32_t hundredths);
+// Reads a TimeTicks text back; missing parts count 0 and a bare number
+// without ":" or "." reads as 0. Wraps in 32 bits.
+std::uint32_t TextToTimeTicks(std::string_view text) noexcept;
+
+// General float format: at most 15 significant digits, fixed notation
+// unless the number needs more than 15 integer digits or is below 0.00001
+// in magnitude (then 1E20, 1.5E-6).
+std::string FloatToText(double value);
+// The C library's decimal string-to-double reading, independent of the
+// process locale: leading white space skipped, the longest decimal number
+// with optional fraction and exponent, 0 when there is none.
+double TextToFloat(std::string_view text) noexcept;
+
+// The current local date and time as days since 1899-12-30.
+double NowAsDateTime();
+// "yyyy/mm/dd hh:nn:ss am/pm". Raises a conversion error (VnException)
+// for values outside the years 1 to 9999.
+std::string DateTimeToText(double value);
+// Reads "y/m/d", "y/m/d h[:n[:s[.ms]]] [am|pm]" or a time alone. Two-digit
+// years fall within 50 years before or after the current year. Raises a
+// conversion error (VnException) for a text that is not a valid date and time.
+double TextToDateTime(std::string_view text);
+
+// Days since 1899-12-30 of a calendar date (no range checks).
+std::int64_t DaysFromCivil(int year, unsigned month, unsigned day) noexcept;
