@@ -66,9 +66,11 @@ void VnDateTime::Parse(std::string_view text)
         const int got = ScanNumbers(text, "%d-%d-%d,%d:%d:%d.%d,-%d:%d", m);
         for (int i = 0; i < got; ++i)
             n[i] = m[i];
-        if (got == 9) {
+        // A west offset without minutes still lies west of UTC: keeping "+"
+        // would turn -5 into +5 on its way back to the switch.
+        if (got >= 8)
             dir = '-';
-        } else {
+        if (got != 9) {
             const int got7 = ScanNumbers(text, "%d-%d-%d,%d:%d:%d.%d", m);
             for (int i = 0; i < got7; ++i)
                 n[i] = m[i];
