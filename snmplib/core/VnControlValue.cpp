@@ -1,0 +1,361 @@
+#include "VnControlValue.h"
+
+#include "VnDateTime.h"
+#include "VnException.h"
+#include "VnMessages.h"
+#include "VnSNMPVarList.h"
+#include "VnValueText.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+constexpr const char* kNullText = "(NULL)";
+
+// Least bytes BytesToValue needs per syntax; -1 for codes outside the table.
+int BytesNeeded(unsigned syntax) noexcept
+{
+    switch (syntax) {
+    case VnSyntax::DisplayStr:
+        return 0;
+    case VnSyntax::BitStr:
+    case VnSyntax::OctetStr:
+    case VnSyntax::ObjectId:
+    case VnSyntax::Opaque:
+    case VnSyntax::Bool8:
+    case VnSyntax::Int8:
+    case VnSyntax::UInt8:
+        return 1;
+    case VnSyntax::Bool16:
+    case VnSyntax::Int16:
+    case VnSyntax::UInt16:
+        return 2;
+    case VnSyntax::Boolean:
+    case VnSyntax::Integer:
+    case VnSyntax::IpAddress:
+    case VnSyntax::Counter:
+    case VnSyntax::Gauge:
+    case VnSyntax::TimeTicks:
+    case VnSyntax::NsapAddr:
+    case VnSyntax::UInteger:
+        return 4;
+    case VnSyntax::MacAddress:
+        return 6;
+    case VnSyntax::Counter64:
+    case VnSyntax::Double:
+    case VnSyntax::BcdDateTime:
+        return 8;
+    case VnSyntax::DateTime:
+        return 11;
+    case VnSyntax::Ipv6Address:
+        return 16;
+    default:
+        return -1;
+    }
+}
+
+int HexDigit(char c) noexcept
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 0;
+}
+
+VnBytes HexToBytes(std::string_view text)
+{
+    std::string digits;
+    for (char c : text) {
+        if (c != ' ')
+            digits += c;
+    }
+    VnBytes bytes;
+    std::size_t i = 0;
+    if (digits.size() % 2 != 0)
+        bytes.push_back(static_cast<std::uint8_t>(HexDigit(digits[i++])));
+    for (; i < digits.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(HexDigit(digits[i]) * 16 + HexDigit(digits[i + 1])));
+    return bytes;
+}
+
+std::string BytesToHex(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (std::uint8_t b : bytes) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0x0F];
+    }
+    return text;
+}
+
+// Sub-identifiers of a dotted object identifier ("1.3.6.1", a leading dot
+// allowed). A text that is no object identifier gives none.
+std::vector<std::uint32_t> ParseOid(std::string_view text)
+{
+    if (!text.empty() && text.front() == '.')
+        text.remove_prefix(1);
+    std::vector<std::uint32_t> subIds;
+    if (text.empty())
+        return subIds;
+    std::uint64_t value = 0;
+    bool haveDigit = false;
+    for (char c : text) {
+        if (c == '.') {
+            if (!haveDigit)
+                return {};
+            subIds.push_back(static_cast<std::uint32_t>(value));
+            value = 0;
+            haveDigit = false;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return {};
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > 0xFFFFFFFFu)
+            return {};
+        haveDigit = true;
+    }
+    if (!haveDigit)
+        return {};
+    subIds.push_back(static_cast<std::uint32_t>(value));
+    return subIds;
+}
+
+void PutLittle(VnBytes& bytes, std::uint64_t value, int count)
+{
+    for (int i = 0; i < count; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void PutBig(VnBytes& bytes, std::uint64_t value, int count)
+{
+    for (int i = count - 1; i >= 0; --i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::uint64_t GetLittle(std::span<const std::uint8_t> bytes, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | bytes[static_cast<std::size_t>(i)];
+    return value;
+}
+
+std::uint64_t GetBig(std::span<const std::uint8_t> bytes, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = (value << 8) | bytes[static_cast<std::size_t>(i)];
+    return value;
+}
+
+bool IsTrueText(std::string_view text) noexcept
+{
+    return text == "true";
+}
+
+// The decimal text as an extended-precision number, made an unsigned 64-bit
+// count. The conversion of a negative or too large number would be
+// undefined, so those stop at 0 and at the largest count.
+std::uint64_t TextToCounter64(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.' || text[i] == 'e'
+                               || text[i] == 'E' || text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::string number(text.substr(start, i - start));
+    // Our own "C" locale: the process locale may use "," as decimal point.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    const long double value = strtold_l(number.c_str(), nullptr, cLocale);
+    if (!(value > 0.0L))
+        return 0;
+    if (value >= 18446744073709551616.0L)
+        return UINT64_MAX;
+    return static_cast<std::uint64_t>(value);
+}
+
+VnBytes DoubleBytes(double value)
+{
+    VnBytes bytes;
+    PutLittle(bytes, std::bit_cast<std::uint64_t>(value), 8);
+    return bytes;
+}
+
+double BytesDouble(std::span<const std::uint8_t> bytes)
+{
+    return std::bit_cast<double>(GetLittle(bytes, 8));
+}
+
+} // namespace
+
+VnBytes ValueToBytes(std::string_view text, unsigned syntax)
+{
+    if (syntax == VnSyntax::Null)
+        return {};
+    if (BytesNeeded(syntax) < 0)
+        VnRaise(kVnErrBadSyntax);
+    if (text == kNullText)
+        return {};
+
+    VnBytes bytes;
+    switch (syntax) {
+    case VnSyntax::Boolean:
+        PutLittle(bytes, IsTrueText(text) ? 1 : 0, 4);
+        break;
+    case VnSyntax::Integer:
+    case VnSyntax::Counter:
+    case VnSyntax::Gauge:
+    case VnSyntax::UInteger:
+        PutLittle(bytes, LeadingNumber(text), 4);
+        break;
+    case VnSyntax::BitStr:
+    case VnSyntax::OctetStr:
+    case VnSyntax::Opaque:
+    case VnSyntax::MacAddress:
+    case VnSyntax::Ipv6Address:
+        bytes = HexToBytes(text);
+        break;
+    case VnSyntax::ObjectId:
+        for (std::uint32_t subId : ParseOid(text))
+            PutLittle(bytes, subId, 4);
+        break;
+    case VnSyntax::IpAddress:
+    case VnSyntax::NsapAddr:
+        for (std::uint32_t part : ParseOid(text))
+            bytes.push_back(static_cast<std::uint8_t>(part));
+        break;
+    case VnSyntax::TimeTicks:
+        PutLittle(bytes, TextToTimeTicks(text), 4);
+        break;
+    case VnSyntax::Counter64:
+        PutLittle(bytes, TextToCounter64(text), 8);
+        break;
+    case VnSyntax::Double:
+        bytes = DoubleBytes(TextToFloat(text));
+        break;
+    case VnSyntax::DateTime: {
+        VnDateTime value;
+        value.Parse(text);
+        const auto octets = value.ToOctets();
+        bytes.assign(octets.begin(), octets.end());
+        break;
+    }
+    case VnSyntax::BcdDateTime:
+        bytes = DoubleBytes(TextToDateTime(text));
+        break;
+    case VnSyntax::DisplayStr:
+        bytes.assign(text.begin(), text.end());
+        break;
+    case VnSyntax::Bool8:
+        bytes.push_back(IsTrueText(text) ? 1 : 0);
+        break;
+    case VnSyntax::Int8:
+    case VnSyntax::UInt8:
+        bytes.push_back(static_cast<std::uint8_t>(LeadingNumber(text)));
+        break;
+    case VnSyntax::Bool16:
+        PutBig(bytes, IsTrueText(text) ? 1 : 0, 2);
+        break;
+    case VnSyntax::Int16:
+    case VnSyntax::UInt16:
+        PutBig(bytes, LeadingNumber(text) & 0xFFFFu, 2);
+        break;
+    }
+    return bytes;
+}
+
+std::string BytesToValue(std::span<const std::uint8_t> bytes, unsigned syntax)
+{
+    if (syntax == VnSyntax::Null)
+        return kNullText;
+    const int needed = BytesNeeded(syntax);
+    if (needed < 0)
+        VnRaise(kVnErrBadSyntax);
+    if (bytes.empty())
+        return syntax == VnSyntax::DisplayStr ? std::string() : std::string(kNullText);
+    if (bytes.size() < static_cast<std::size_t>(needed))
+        VnRaise(kVnErrBadDataValue);
+
+    switch (syntax) {
+    case VnSyntax::Boolean:
+        return GetLittle(bytes, 4) != 0 ? "true" : "false";
+    case VnSyntax::Integer:
+        return std::to_string(static_cast<std::int32_t>(GetLittle(bytes, 4)));
+    case VnSyntax::Counter:
+    case VnSyntax::Gauge:
+    case VnSyntax::UInteger:
+        return std::to_string(static_cast<std::uint32_t>(GetLittle(bytes, 4)));
+    case VnSyntax::BitStr:
+    case VnSyntax::OctetStr:
+    case VnSyntax::Opaque:
+    case VnSyntax::MacAddress:
+    case VnSyntax::Ipv6Address:
+        return BytesToHex(bytes);
+    case VnSyntax::ObjectId: {
+        // A cut last sub-identifier cannot be told from a wrong one.
+        if (bytes.size() % 4 != 0)
+            VnRaise(kVnErrBadDataValue);
+        std::string text;
+        for (std::size_t i = 0; i < bytes.size(); i += 4) {
+            if (i > 0)
+                text += '.';
+            text += std::to_string(GetLittle(bytes.subspan(i), 4));
+        }
+        return text;
+    }
+    case VnSyntax::IpAddress:
+    case VnSyntax::NsapAddr:
+        return std::to_string(bytes[0]) + '.' + std::to_string(bytes[1]) + '.'
+               + std::to_string(bytes[2]) + '.' + std::to_string(bytes[3]);
+    case VnSyntax::TimeTicks:
+        return TimeTicksToText(static_cast<std::uint32_t>(GetLittle(bytes, 4)));
+    case VnSyntax::Counter64:
+        return std::to_string(GetLittle(bytes, 8));
+    case VnSyntax::Double:
+        return FloatToText(BytesDouble(bytes));
+    case VnSyntax::DateTime:
+        return VnDateTime::FromOctets(bytes.data(), 11).Format();
+    case VnSyntax::BcdDateTime:
+        try {
+            return DateTimeToText(BytesDouble(bytes));
+        } catch (const VnException&) {
+            // Not a date at all (NaN, or years outside 1..9999): bad data.
+            VnRaise(kVnErrBadDataValue);
+        }
+    case VnSyntax::DisplayStr: {
+        std::string text;
+        for (std::uint8_t b : bytes) {
+            if (b == 0)
+                break;
+            text += static_cast<char>(b);
+        }
+        return text;
+    }
+    case VnSyntax::Bool8:
+        return bytes[0] != 0 ? "true" : "false";
+    case VnSyntax::Int8:
+        return std::to_string(static_cast<std::int8_t>(bytes[0]));
+    case VnSyntax::UInt8:
+        return std::to_string(bytes[0]);
+    case VnSyntax::Bool16:
+        return GetBig(bytes, 2) != 0 ? "true" : "false";
+    case VnSyntax::Int16:
+        return std::to_string(static_cast<std::int16_t>(GetBig(bytes, 2)));
+    case VnSyntax::UInt16:
+        return std::to_string(GetBig(bytes, 2));
+    }
+    VnRaise(kVnErrBadSyntax);
+}
