@@ -1,0 +1,504 @@
+#include "VnSNMPRequest.h"
+
+#include "Pdu.h"
+#include "Snmp.h"
+#include "Target.h"
+#include "UsmUsers.h"
+#include "Vb.h"
+#include "VnException.h"
+#include "VnMessages.h"
+#include "VnNumList.h"
+#include "VnSNMPSession.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <charconv>
+#include <exception>
+
+namespace {
+
+constexpr int kDestructorWaitMs = 6000;
+
+// A reply without a binding for every readable item.
+constexpr int kShortReply = -400 + SnmpResult::InvalidPdu;
+
+[[noreturn]] void RaiseMapped(int code, const std::string& text)
+{
+    throw VnException(text, code);
+}
+
+void RaiseResult(int result)
+{
+    int code = 0;
+    std::string text;
+    MapSnmpError(result, code, text);
+    if (code != kVnOk)
+        RaiseMapped(code, text);
+}
+
+// An exception met while a reply is handled, as a result code and text.
+// Exceptions without a code of their own (conversion errors) count as
+// unknown failures, never as success.
+void StoreException(VnSNMPError& result)
+{
+    try {
+        throw;
+    } catch (const VnException& e) {
+        result.code = e.HelpContext() != 0 ? e.HelpContext() : kVnErrUnknown;
+        result.text = e.what();
+    } catch (const std::exception& e) {
+        result.code = kVnErrUnknown;
+        result.text = e.what();
+    } catch (...) {
+        result.code = kVnErrUnknown;
+        result.text = VnErrorText(kVnErrUnknown);
+    }
+}
+
+Snmp& Session()
+{
+    Snmp* session = VnGlobalSession;
+    if (!session)
+        VnRaise(kVnErrSessionCreate);
+    return *session;
+}
+
+} // namespace
+
+// What an asynchronous request needs when its reply comes.
+struct VnSNMPRequest::PendingCall {
+    unsigned long id = 0;
+    bool readValues = false;
+    bool walkStep = false;       // a get-next of a table walk
+    std::string firstSentOid;    // the first binding's OID as sent
+    VnSNMPCompletion completion;
+};
+
+// Marks the items of a set and puts back, on every path, what marking and
+// the write expressions changed: access flags, values and last OIDs.
+class VnSNMPRequest::SetMarks {
+public:
+    explicit SetMarks(VnSNMPVarList& list) : list_(list)
+    {
+        saved_.reserve(static_cast<std::size_t>(list.Count()));
+        for (int i = 0; i < list.Count(); ++i) {
+            const VnSNMPVarItem& item = list.Item(i);
+            saved_.push_back({item.access, item.value, item.lastOid});
+        }
+    }
+    ~SetMarks() { Restore(); }
+    SetMarks(const SetMarks&) = delete;
+    SetMarks& operator=(const SetMarks&) = delete;
+
+    void Restore()
+    {
+        if (restored_)
+            return;
+        restored_ = true;
+        const int count = std::min<int>(list_.Count(), static_cast<int>(saved_.size()));
+        for (int i = 0; i < count; ++i) {
+            VnSNMPVarItem& item = list_.Item(i);
+            item.access = saved_[static_cast<std::size_t>(i)].access;
+            item.value = std::move(saved_[static_cast<std::size_t>(i)].value);
+            item.lastOid = std::move(saved_[static_cast<std::size_t>(i)].lastOid);
+        }
+    }
+
+private:
+    struct Saved {
+        unsigned access;
+        std::string value;
+        std::string lastOid;
+    };
+    VnSNMPVarList& list_;
+    std::vector<Saved> saved_;
+    bool restored_ = false;
+};
+
+VnSNMPRequest::VnSNMPRequest()
+{
+    LoadDefaults();
+}
+
+void VnSNMPRequest::LoadDefaults()
+{
+    VnCopyDefaults(device, scope, security, timeout);
+}
+
+VnSNMPRequest::~VnSNMPRequest()
+{
+    keepGoing = false;
+    destroying_ = true;
+    if (outstanding_ > 0 && QCoreApplication::instance()) {
+        // Replies keep arriving through the session's timer and socket
+        // notifiers while this loop runs; the last one or the bound ends it.
+        QEventLoop loop;
+        QTimer bound;
+        bound.setSingleShot(true);
+        bound.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        wakeWaiter_ = [this, &loop] {
+            if (outstanding_ <= 0)
+                loop.quit();
+        };
+        bound.start(kDestructorWaitMs);
+        loop.exec();
+        wakeWaiter_ = nullptr;
+    }
+    *alive_ = false;
+    if (Snmp* session = VnGlobalSession) {
+        for (unsigned long id : pending_)
+            session->cancel(id);
+    }
+}
+
+bool VnSNMPRequest::IsTable() const
+{
+    return varList.itemType == MVT_FMV || varList.itemType == MVT_UMV;
+}
+
+int VnSNMPRequest::ReadCommand() const
+{
+    switch (varList.itemType) {
+    case SVT_SV:
+        return kPduGet;
+    case MVT_SV:
+        return getNextMode ? kPduGetNext : kPduGet;
+    case MVT_FMV:
+    case MVT_UMV:
+        return kPduGetNext;
+    default:
+        VnRaise(kVnErrBadItemType);
+    }
+}
+
+SnmpTarget& VnSNMPRequest::BuildTarget(UTarget& user, CTarget& community)
+{
+    UdpAddress address(device.address);
+    address.set_port(device.port);
+    if (!address.valid())
+        VnRaise(kVnErrBadAddress);
+    user = UTarget(address);
+    community = CTarget(address);
+    if (security.version == version3) {
+        user.set_version(version3);
+        user.set_retry(retries);
+        user.set_timeout(static_cast<unsigned long>(std::max(timeout, 0)));
+        user.set_security_model(security.securityModel);
+        user.set_security_name(OctetStr(security.securityName));
+        usmAddUserName(OctetStr(security.securityName), security.authProtocol, security.privProtocol,
+                       OctetStr(security.authPassword), OctetStr(security.privPassword));
+        return user;
+    }
+    community.set_version(static_cast<snmp_version>(security.version));
+    community.set_retry(retries);
+    community.set_timeout(static_cast<unsigned long>(std::max(timeout, 0)));
+    community.set_readcommunity(OctetStr(security.readCommunity));
+    community.set_writecommunity(OctetStr(security.writeCommunity));
+    return community;
+}
+
+void VnSNMPRequest::BuildPdu(PduMode mode, Pdu& pdu)
+{
+    pdu.set_security_level(security.securityLevel);
+    pdu.set_context_name(OctetStr(scope.contextName));
+    pdu.set_context_engine_id(OctetStr(scope.contextEngineId));
+    const unsigned char type = varList.itemType;
+    for (int i = 0; i < varList.Count(); ++i) {
+        VnSNMPVarItem& item = varList.Item(i);
+        if (mode == PduMode::Set) {
+            if (!varList.IsWritable(i) || (IsTable() && static_cast<unsigned>(i) < varList.keyCount))
+                continue;
+            // A column that ended early during the walk has no value to write.
+            if (item.value == "(NOTDONE)")
+                continue;
+            std::string oid;
+            if (type == SVT_SV)
+                oid = ColumnOid(i) + ".0";
+            else if (type == MVT_SV)
+                oid = ColumnOid(i);
+            else if (IsTable())
+                oid = ColumnOid(i) + "." + KeyIndex();
+            else
+                VnRaise(kVnErrBadItemType);
+            Vb vb{Oid(oid)};
+            vb.set_syntax(item.syntax);
+            ItemValueToVb(i, vb);
+            pdu += vb;
+            continue;
+        }
+        if (!varList.IsReadable(i))
+            continue;
+        Vb vb;
+        if (mode == PduMode::FirstRow) {
+            item.lastOid.clear();
+            vb.set_oid(Oid(type == SVT_SV ? ColumnOid(i) + ".0" : ColumnOid(i)));
+        } else {
+            if (type == SVT_SV || type == MVT_SV)
+                VnRaise(kVnErrNextOnSingle);
+            vb.set_oid(Oid(item.lastOid));
+        }
+        pdu += vb;
+    }
+}
+
+VnSNMPRequest::ReadOutcome VnSNMPRequest::ReadResponse(const Pdu& pdu, bool noSuchName,
+                                                       const std::string& firstSentOid)
+{
+    const int bindings = pdu.get_vb_count();
+    int next = 0;
+    int readable = 0;
+    int outOfColumn = 0;
+    std::string instance;
+    for (int i = 0; i < varList.Count(); ++i) {
+        if (!varList.IsReadable(i))
+            continue;
+        ++readable;
+        if (next >= bindings)
+            VnRaise(kShortReply);
+        Vb vb;
+        pdu.get_vb(vb, next++);
+        const std::string column = ColumnOid(i);
+        const std::string returned = vb.get_printable_oid();
+        VnSNMPVarItem& item = varList.Item(i);
+        if (noSuchName) {
+            // An agent past the end of its MIB answers with the OID it was
+            // asked for; the first row of a walk asks for the column itself.
+            return returned == firstSentOid ? ReadOutcome::MibEnded : ReadOutcome::NoSuchName;
+        }
+        if (IsEndOfColumn(column, item.lastOid, returned)) {
+            ++outOfColumn;
+            item.value = "(NOTDONE)";
+            item.lastOid = column + "." + KeyIndex();
+        } else {
+            VbToItemValue(i, vb);
+            item.lastOid = returned;
+            // Only an item still in its column tells where the row is.
+            if (instance.empty() && returned.size() > column.size())
+                instance = returned.substr(column.size() + 1);
+        }
+    }
+    if (noSuchName)
+        return ReadOutcome::NoSuchName;
+    if (IsTable() && outOfColumn == readable)
+        return ReadOutcome::WalkEnded;
+    if (IsTable())
+        SetKeysFromIndex(instance);
+    for (int i = 0; i < varList.Count(); ++i)
+        ApplyItemExpression(i, true);
+    return ReadOutcome::Row;
+}
+
+bool VnSNMPRequest::Get(bool firstRow)
+{
+    if (!keepGoing)
+        return false;
+    UTarget user;
+    CTarget community;
+    SnmpTarget& target = BuildTarget(user, community);
+    Pdu pdu;
+    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu);
+    const int command = ReadCommand();
+    const std::string firstSentOid = pdu.get_vb_count() > 0 ? pdu.vbs()[0].get_printable_oid() : "";
+    Snmp& session = Session();
+    const int result = command == kPduGetNext ? session.get_next(pdu, target) : session.get(pdu, target);
+    int code = 0;
+    std::string text;
+    MapSnmpError(result, code, text);
+    const bool walkNoSuchName = code == kVnErrNoSuchName && IsTable();
+    if (code != kVnOk && !walkNoSuchName)
+        RaiseMapped(code, text);
+    switch (ReadResponse(pdu, walkNoSuchName, firstSentOid)) {
+    case ReadOutcome::NoSuchName:
+        RaiseMapped(code, text);
+    case ReadOutcome::MibEnded:
+    case ReadOutcome::WalkEnded:
+        return false;
+    case ReadOutcome::Row:
+        break;
+    }
+    return IsTable();
+}
+
+void VnSNMPRequest::Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPCompletion completion,
+                         bool readValues)
+{
+    auto call = std::make_shared<PendingCall>();
+    call->readValues = readValues;
+    call->walkStep = command == kPduGetNext;
+    call->firstSentOid = pdu.get_vb_count() > 0 ? pdu.vbs()[0].get_printable_oid() : "";
+    call->completion = std::move(completion);
+    // The engine never calls back inside the send, so the id is known
+    // before any reply can be handled.
+    Snmp::Completion handler = [this, alive = alive_, call](int reason, Snmp*, Pdu& reply,
+                                                            SnmpTarget& replyTarget) {
+        if (!*alive)
+            return;
+        try {
+            OnSnmpResponse(reason, reply, *call, replyTarget);
+        } catch (...) {
+            // Nothing may cross into the engine's dispatch; OnSnmpResponse
+            // reports its own failures, so this is a last guard only.
+            qWarning("VnSNMPRequest: exception in reply handling");
+        }
+    };
+    Snmp& session = Session();
+    int result = 0;
+    if (command == kPduGetNext)
+        result = session.get_next(pdu, target, std::move(handler));
+    else if (command == kPduSet)
+        result = session.set(pdu, target, std::move(handler));
+    else
+        result = session.get(pdu, target, std::move(handler));
+    RaiseResult(result);
+    call->id = pdu.get_request_id();
+    pending_.push_back(call->id);
+    ++outstanding_;
+}
+
+void VnSNMPRequest::GetAsync(VnSNMPCompletion completion, bool firstRow)
+{
+    if (!keepGoing)
+        return;
+    UTarget user;
+    CTarget community;
+    SnmpTarget& target = BuildTarget(user, community);
+    Pdu pdu;
+    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu);
+    Send(ReadCommand(), pdu, target, std::move(completion), true);
+}
+
+void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call,
+                                   const SnmpTarget& target)
+{
+    pending_.erase(std::remove(pending_.begin(), pending_.end(), call.id), pending_.end());
+    // Counted down before the completion runs: it may send the next
+    // request, or destroy this one.
+    --outstanding_;
+    if (wakeWaiter_)
+        wakeWaiter_();
+    if (reason == SnmpResult::SessionDestroyed)
+        return;
+
+    VnSNMPError result;
+    MapSnmpError(reason == SnmpResult::Timeout ? reason : pdu.get_error_status(), result.code,
+                 result.text);
+    result.errorIndex = pdu.get_error_index();
+    GenAddress address;
+    target.get_address(address);
+    const std::string printable = address.get_printable();
+    const std::size_t slash = printable.find('/');
+    result.agentAddress = printable.substr(0, slash);
+    if (slash != std::string::npos) {
+        const char* first = printable.data() + slash + 1;
+        std::from_chars(first, printable.data() + printable.size(), result.agentPort);
+    }
+
+    const bool walkNoSuchName = result.code == kVnErrNoSuchName && IsTable() && call.walkStep;
+    if ((result.code == kVnOk && call.readValues) || walkNoSuchName) {
+        try {
+            switch (ReadResponse(pdu, walkNoSuchName, call.firstSentOid)) {
+            case ReadOutcome::MibEnded:
+                MapSnmpError(0, result.code, result.text);
+                result.endOfWalk = true;
+                break;
+            case ReadOutcome::NoSuchName:
+            case ReadOutcome::WalkEnded:
+                result.endOfWalk = true;
+                break;
+            case ReadOutcome::Row:
+                result.endOfWalk = !IsTable();
+                break;
+            }
+        } catch (...) {
+            StoreException(result);
+            result.endOfWalk = true;
+        }
+    } else {
+        result.endOfWalk = true;
+    }
+
+    // The owner of a request being destroyed is going too: its completion
+    // must not run any more.
+    if (destroying_ || !call.completion)
+        return;
+    try {
+        call.completion(result, varList);
+    } catch (const std::exception& e) {
+        qWarning("VnSNMPRequest: completion failed: %s", e.what());
+    } catch (...) {
+        qWarning("VnSNMPRequest: completion failed");
+    }
+}
+
+void VnSNMPRequest::MarkSetItems(const std::string& itemList, const VnSNMPValues* values)
+{
+    if (itemList.empty())
+        return;
+    VnNumList<int> items;
+    items.delimiter = ',';
+    items.Parse(itemList);
+    for (int i = 0; i < varList.Count(); ++i) {
+        VnSNMPVarItem& item = varList.Item(i);
+        const int k = items.IndexOf(i);
+        if (k < 0) {
+            item.access |= VnAccess::Invalid;
+            continue;
+        }
+        item.access &= ~VnAccess::Invalid;
+        if (!values)
+            continue;
+        if (static_cast<std::size_t>(k) >= values->size())
+            VnRaise(kVnErrIndexOutOfRange);
+        item.value = (*values)[static_cast<std::size_t>(k)];
+    }
+}
+
+bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMPValues* values)
+{
+    if (!keepGoing)
+        return false;
+    SetMarks marks(varList);
+    MarkSetItems(itemList, values);
+    for (int i = 0; i < varList.Count(); ++i)
+        ApplyItemExpression(i, false);
+    UTarget user;
+    CTarget community;
+    SnmpTarget& target = BuildTarget(user, community);
+    Pdu pdu;
+    BuildPdu(PduMode::Set, pdu);
+    const int result = Session().set(pdu, target);
+    marks.Restore();
+    RaiseResult(result);
+    if (!readBack)
+        return false;
+    switch (ReadResponse(pdu, false, {})) {
+    case ReadOutcome::Row:
+        return IsTable();
+    default:
+        return false;
+    }
+}
+
+void VnSNMPRequest::SetAsync(VnSNMPCompletion completion, bool readBack, const std::string& itemList,
+                             const VnSNMPValues* values)
+{
+    if (!keepGoing)
+        return;
+    UTarget user;
+    CTarget community;
+    Pdu pdu;
+    SnmpTarget* target = nullptr;
+    {
+        SetMarks marks(varList);
+        MarkSetItems(itemList, values);
+        for (int i = 0; i < varList.Count(); ++i)
+            ApplyItemExpression(i, false);
+        target = &BuildTarget(user, community);
+        BuildPdu(PduMode::Set, pdu);
+    }
+    Send(kPduSet, pdu, *target, std::move(completion), readBack);
+}

@@ -1,0 +1,137 @@
+// The request's conversion operations: item values to and from bindings
+// and instance sub-identifiers, keys of the current row, expressions.
+#include "VnSNMPRequest.h"
+
+#include "Vb.h"
+#include "VnException.h"
+#include "VnExpression.h"
+#include "VnItemConversion.h"
+#include "VnMessages.h"
+#include "VnOptionList.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+bool KeepsEmptyValue(unsigned syntax)
+{
+    namespace S = VnSyntax;
+    return syntax == S::BitStr || syntax == S::OctetStr || syntax == S::Opaque
+           || syntax == S::MacAddress || syntax == S::Ipv6Address;
+}
+
+// The item's value as it travels: an option label turned into its value.
+std::string WireText(const VnSNMPVarItem& item)
+{
+    return item.options ? item.options->ValueOfLabel(item.value) : item.value;
+}
+
+std::string ShownText(const VnSNMPVarItem& item, std::string text)
+{
+    return item.options ? item.options->LabelOfValue(text) : text;
+}
+
+} // namespace
+
+std::string VnSNMPRequest::ColumnOid(int i) const
+{
+    const std::string& oid = varList.Item(i).oid;
+    return varList.name.empty() ? oid : oid + "." + varList.name;
+}
+
+// IMPLIED applies to the last key item only.
+static bool IndexIsImplied(const VnSNMPVarList& list, int i)
+{
+    return static_cast<unsigned>(i) + 1 == list.keyCount && list.IsImplied(i);
+}
+
+std::string VnSNMPRequest::IndexToItemValue(int i, const std::string& instance)
+{
+    VnSNMPVarItem& item = varList.Item(i);
+    const VnSubIds ids = ParseSubIds(instance);
+    const VnIndexValue decoded = DecodeIndexValue(item.syntax, IndexIsImplied(varList, i), ids);
+    item.value = ShownText(item, decoded.text);
+    return JoinSubIds(std::span(ids).subspan(decoded.consumed));
+}
+
+std::string VnSNMPRequest::ItemValueToIndex(int i)
+{
+    const VnSNMPVarItem& item = varList.Item(i);
+    return JoinSubIds(EncodeIndexValue(item.syntax, IndexIsImplied(varList, i), WireText(item)));
+}
+
+void VnSNMPRequest::VbToItemValue(int i, const Vb& vb)
+{
+    VnSNMPVarItem& item = varList.Item(i);
+    std::string text = VbToValueText(item.syntax, vb);
+    if (!KeepsEmptyValue(item.syntax) && vb.get_printable_value().empty())
+        text = item.syntax == VnSyntax::DisplayStr ? "" : "(NULL)";
+    item.value = ShownText(item, std::move(text));
+}
+
+void VnSNMPRequest::ItemValueToVb(int i, Vb& vb)
+{
+    const VnSNMPVarItem& item = varList.Item(i);
+    const std::string text = WireText(item);
+    if (text == "(NULL)") {
+        vb.set_null();
+        return;
+    }
+    ValueTextToVb(item.syntax, text, vb);
+}
+
+bool VnSNMPRequest::IsEndOfColumn(const std::string& column, const std::string& previous,
+                                  const std::string& returned)
+{
+    return IsEndOfColumnText(varList.itemType, column, previous, returned);
+}
+
+std::string VnSNMPRequest::KeyIndex()
+{
+    const int keys = std::min<int>(static_cast<int>(varList.keyCount), varList.Count());
+    std::string index;
+    for (int k = 0; k < keys; ++k) {
+        if (k > 0)
+            index.push_back('.');
+        index += ItemValueToIndex(k);
+    }
+    return index;
+}
+
+void VnSNMPRequest::SetKeysFromIndex(const std::string& instance)
+{
+    if (varList.keyCount > static_cast<unsigned>(varList.Count()))
+        VnRaise(kVnErrBadKeyCount);
+    std::string rest = instance;
+    for (int k = 0; k < static_cast<int>(varList.keyCount); ++k) {
+        if (rest.empty())
+            VnRaise(kVnErrBadKeyCount);
+        if (!varList.IsReadable(k))
+            varList.Item(k).lastOid = ColumnOid(k) + "." + instance;
+        rest = IndexToItemValue(k, rest);
+    }
+}
+
+std::string VnSNMPRequest::ExpandItemReferences(const std::string& expression, bool quoteOtherValues,
+                                                const std::string& marker)
+{
+    return ::ExpandItemReferences(varList, expression, quoteOtherValues, marker);
+}
+
+void VnSNMPRequest::ApplyItemExpression(int i, bool afterGet)
+{
+    VnSNMPVarItem& item = varList.Item(i);
+    const std::optional<std::string>& expression = afterGet ? item.readExpr : item.writeExpr;
+    if (!expression)
+        return;
+    const double result = EvaluateArithmetic(ExpandItemReferences(*expression, false, "$"));
+    item.value = ShownText(item, ExpressionResultToValue(result, item.syntax));
+}
+
+bool VnSNMPRequest::EvaluateCondition(const std::string& condition)
+{
+    if (condition.empty())
+        return true;
+    return EvaluateLogical(ExpandItemReferences(condition, true, "$"));
+}
