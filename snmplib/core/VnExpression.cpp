@@ -239,7 +239,7 @@ std::string ExpandItemReferences(std::string_view expression, bool quoteOtherVal
         case VnSyntax::Boolean:
         case VnSyntax::Bool8:
         case VnSyntax::Bool16:
-            v = v == "true" ? "1" : "0";
+            v = std::string(1, v == "true" ? '1' : '0');
             break;
         case VnSyntax::Integer:
         case VnSyntax::Counter:
