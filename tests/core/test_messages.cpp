@@ -328,7 +328,7 @@ TEST_F(MessagesTest, LongerFileKeepsItsExtraLines)
 {
     std::string content;
     for (int i = 0; i < 40; ++i)
-        content += "L" + std::to_string(i) + "\n";
+        content.append("L").append(std::to_string(i)).append("\n");
     ASSERT_TRUE(LoadMessageTable(VnStatusMessages(), Write("snmp.msg", content)));
     EXPECT_EQ(VnStatusMessages().Count(), 40u);
     EXPECT_EQ(VnStatusTemplate(kVnStatusSet), "L1");
