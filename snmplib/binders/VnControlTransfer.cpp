@@ -1,0 +1,564 @@
+#include "VnControlTransfer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "VnControlValue.h"
+#include "VnDateTime.h"
+#include "VnException.h"
+#include "VnMessages.h"
+#include "VnOptionControls.h"
+#include "VnOptionList.h"
+#include "VnRadioGroup.h"
+#include "VnSNMPVarList.h"
+#include "VnValueText.h"
+
+namespace {
+
+constexpr std::int64_t kMsPerDay = 86400000;
+
+enum class ControlKind { Label, CheckBox, ComboBox, RadioGroup, Edit, Other };
+
+ControlKind KindOf(QWidget* control)
+{
+    if (qobject_cast<QCheckBox*>(control))
+        return ControlKind::CheckBox;
+    if (qobject_cast<QComboBox*>(control))
+        return ControlKind::ComboBox;
+    if (qobject_cast<QLineEdit*>(control))
+        return ControlKind::Edit;
+    if (qobject_cast<QLabel*>(control))
+        return ControlKind::Label;
+    if (dynamic_cast<VnRadioGroup*>(control))
+        return ControlKind::RadioGroup;
+    return ControlKind::Other;
+}
+
+std::string StdText(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString QtText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool IsBooleanSyntax(unsigned syntax)
+{
+    return syntax == VnSyntax::Boolean || syntax == VnSyntax::Bool8 || syntax == VnSyntax::Bool16;
+}
+
+bool IsHexSyntax(unsigned syntax)
+{
+    return syntax == VnSyntax::BitStr || syntax == VnSyntax::OctetStr || syntax == VnSyntax::Opaque;
+}
+
+std::string ValueOf(const VnOptionList* options, const std::string& text)
+{
+    return options ? options->ValueOfLabel(text) : text;
+}
+
+std::string LabelOf(const VnOptionList* options, const std::string& text)
+{
+    return options ? options->LabelOfValue(text) : text;
+}
+
+std::string Hex2(std::uint8_t byte)
+{
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", byte);
+    return digits;
+}
+
+// The C rule for a number text: blanks, a sign, digits up to the first other
+// character; no digits give 0.
+std::int32_t IntOf(const std::string& text)
+{
+    return static_cast<std::int32_t>(LeadingNumber(text));
+}
+
+std::uint32_t LittleWord(const VnBytes& bytes, std::size_t at)
+{
+    std::uint32_t word = 0;
+    for (std::size_t k = 0; k < 4 && at + k < bytes.size(); ++k)
+        word |= static_cast<std::uint32_t>(bytes[at + k]) << (8 * k);
+    return word;
+}
+
+void RequireControls(std::size_t have, std::size_t need)
+{
+    if (have < need)
+        VnRaise(kVnErrTooFewControls);
+}
+
+// Least edit boxes a fixed layout needs; 0 for the layouts sized by the value.
+std::size_t FixedGroupSize(unsigned syntax)
+{
+    switch (syntax) {
+    case VnSyntax::IpAddress:
+    case VnSyntax::NsapAddr:
+        return 4;
+    case VnSyntax::TimeTicks:
+        return 5;
+    case VnSyntax::MacAddress:
+        return 6;
+    case VnSyntax::DateTime:
+        return 10;
+    case VnSyntax::BcdDateTime:
+        return 7;
+    case VnSyntax::Ipv6Address:
+        return 16;
+    default:
+        return 0;
+    }
+}
+
+struct CivilDate {
+    std::int64_t year;
+    unsigned month;
+    unsigned day;
+};
+
+// Calendar date of a day count since 1970-01-01 (proleptic Gregorian).
+CivilDate CivilFromUnixDays(std::int64_t z)
+{
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned day = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned month = mp < 10 ? mp + 3 : mp - 9;
+    return {static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2), month, day};
+}
+
+// The texts of a date-time value's fields: year, month, day, hour, minute,
+// second, millisecond. The time of a negative value counts forward from the
+// start of its day, as the value's text does.
+std::vector<std::string> DateValueFields(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > 1e7)
+        VnRaise(kVnErrBadDataValue);
+    const auto ms = static_cast<std::int64_t>(std::nearbyint(value * kMsPerDay));
+    const std::int64_t magnitude = ms < 0 ? -ms : ms;
+    const std::int64_t days = ms < 0 ? -(magnitude / kMsPerDay) : magnitude / kMsPerDay;
+    const std::int64_t time = magnitude % kMsPerDay;
+    const CivilDate date = CivilFromUnixDays(days - DaysFromCivil(1970, 1, 1));
+    return {std::to_string(date.year), std::to_string(date.month), std::to_string(date.day),
+            std::to_string(time / 3600000), std::to_string(time / 60000 % 60),
+            std::to_string(time / 1000 % 60), std::to_string(time % 1000)};
+}
+
+bool IsLeapYear(std::int64_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// The date-time value text of fields read from edit boxes; fields outside a
+// real date or time of day are refused as a bad value.
+std::string DateValueText(const std::vector<std::string>& texts)
+{
+    const std::int32_t year = IntOf(texts[0]);
+    const std::int32_t month = IntOf(texts[1]);
+    const std::int32_t day = IntOf(texts[2]);
+    const std::int32_t hour = IntOf(texts[3]);
+    const std::int32_t minute = IntOf(texts[4]);
+    const std::int32_t second = IntOf(texts[5]);
+    const std::int32_t milli = IntOf(texts[6]);
+    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
+        VnRaise(kVnErrBadDataValue);
+    const int monthDays = kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+    if (day > monthDays || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0
+        || second > 59 || milli < 0 || milli > 999)
+        VnRaise(kVnErrBadDataValue);
+    const auto days = static_cast<double>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)));
+    const double time = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + milli)
+                        / static_cast<double>(kMsPerDay);
+    return DateTimeToText(days < 0 ? days - time : days + time);
+}
+
+std::string JoinHex(const std::vector<std::string>& texts, std::size_t count)
+{
+    std::string joined;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string& text = texts[k];
+        if (text.empty())
+            joined += "00";
+        else if (text.size() == 1)
+            joined += '0' + text;
+        else
+            joined += text;
+    }
+    return joined;
+}
+
+std::string JoinNumbers(const std::vector<std::string>& texts, std::size_t count)
+{
+    std::string joined;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k > 0)
+            joined += '.';
+        joined += std::to_string(IntOf(texts[k]));
+    }
+    return joined;
+}
+
+// The value text a group of edit boxes makes, by the binding's syntax.
+std::string EditGroupText(const std::vector<std::string>& texts, unsigned syntax)
+{
+    if (IsHexSyntax(syntax))
+        return JoinHex(texts, texts.size());
+    if (syntax == VnSyntax::ObjectId)
+        return JoinNumbers(texts, texts.size());
+    RequireControls(texts.size(), FixedGroupSize(syntax));
+    switch (syntax) {
+    case VnSyntax::IpAddress:
+    case VnSyntax::NsapAddr:
+        return JoinNumbers(texts, 4);
+    case VnSyntax::TimeTicks: {
+        const std::uint32_t ticks = static_cast<std::uint32_t>(IntOf(texts[0])) * 8640000u
+                                    + static_cast<std::uint32_t>(IntOf(texts[1])) * 360000u
+                                    + static_cast<std::uint32_t>(IntOf(texts[2])) * 6000u
+                                    + static_cast<std::uint32_t>(IntOf(texts[3])) * 100u
+                                    + static_cast<std::uint32_t>(IntOf(texts[4]));
+        return TimeTicksToText(ticks);
+    }
+    case VnSyntax::MacAddress:
+        return JoinHex(texts, 6);
+    case VnSyntax::Ipv6Address:
+        return JoinHex(texts, 16);
+    case VnSyntax::DateTime: {
+        VnDateTime value;
+        value.year = static_cast<std::uint16_t>(IntOf(texts[0]));
+        value.month = static_cast<std::uint8_t>(IntOf(texts[1]));
+        value.day = static_cast<std::uint8_t>(IntOf(texts[2]));
+        value.hour = static_cast<std::uint8_t>(IntOf(texts[3]));
+        value.minutes = static_cast<std::uint8_t>(IntOf(texts[4]));
+        value.seconds = static_cast<std::uint8_t>(IntOf(texts[5]));
+        value.deciSeconds = static_cast<std::uint8_t>(IntOf(texts[6]));
+        value.direction = texts[7].empty() ? '\0' : texts[7][0];
+        value.utcHours = static_cast<std::uint8_t>(IntOf(texts[8]));
+        value.utcMinutes = static_cast<std::uint8_t>(IntOf(texts[9]));
+        return value.Format();
+    }
+    case VnSyntax::BcdDateTime:
+        return DateValueText(texts);
+    default:
+        return texts.empty() ? std::string() : texts[0];
+    }
+}
+
+// The texts a group of edit boxes shows for a value; `shown` is the value
+// as one text (its label when it has one), for the layouts of one box.
+std::vector<std::string> EditGroupTexts(const std::string& valueText, const std::string& shown,
+                                        unsigned itemSyntax, unsigned syntax,
+                                        std::vector<std::string> texts)
+{
+    if (IsHexSyntax(syntax)) {
+        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        RequireControls(texts.size(), bytes.size());
+        for (std::size_t k = 0; k < bytes.size(); ++k)
+            texts[k] = Hex2(bytes[k]);
+        return texts;
+    }
+    if (syntax == VnSyntax::ObjectId) {
+        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        const std::size_t count = (bytes.size() + 3) / 4;
+        RequireControls(texts.size(), count);
+        for (std::size_t k = 0; k < count; ++k)
+            texts[k] = std::to_string(LittleWord(bytes, 4 * k));
+        return texts;
+    }
+    const std::size_t need = FixedGroupSize(syntax);
+    if (need == 0) {
+        texts[0] = shown;
+        return texts;
+    }
+    RequireControls(texts.size(), need);
+    if (valueText.empty() || valueText == "(NULL)")
+        return texts;
+    switch (syntax) {
+    case VnSyntax::IpAddress:
+    case VnSyntax::NsapAddr: {
+        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        for (std::size_t k = 0; k < 4; ++k)
+            texts[k] = std::to_string(k < bytes.size() ? bytes[k] : 0);
+        return texts;
+    }
+    case VnSyntax::TimeTicks: {
+        const std::uint32_t t = TextToTimeTicks(valueText);
+        texts[0] = std::to_string(t / 8640000);
+        texts[1] = std::to_string(t % 8640000 / 360000);
+        texts[2] = std::to_string(t % 360000 / 6000);
+        texts[3] = std::to_string(t % 6000 / 100);
+        texts[4] = std::to_string(t % 100);
+        return texts;
+    }
+    case VnSyntax::MacAddress:
+    case VnSyntax::Ipv6Address: {
+        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        for (std::size_t k = 0; k < need; ++k)
+            texts[k] = Hex2(k < bytes.size() ? bytes[k] : 0);
+        return texts;
+    }
+    case VnSyntax::DateTime: {
+        VnDateTime value;
+        value.Parse(valueText);
+        const std::vector<std::string> fields{
+            std::to_string(value.year),       std::to_string(value.month),
+            std::to_string(value.day),        std::to_string(value.hour),
+            std::to_string(value.minutes),    std::to_string(value.seconds),
+            std::to_string(value.deciSeconds), std::string(1, value.direction),
+            std::to_string(value.utcHours),   std::to_string(value.utcMinutes)};
+        std::copy(fields.begin(), fields.end(), texts.begin());
+        return texts;
+    }
+    case VnSyntax::BcdDateTime: {
+        const std::vector<std::string> fields = DateValueFields(TextToDateTime(valueText));
+        std::copy(fields.begin(), fields.end(), texts.begin());
+        return texts;
+    }
+    default:
+        return texts;
+    }
+}
+
+std::vector<QLineEdit*> EditsOf(const _ControlBinding_s& binding)
+{
+    std::vector<QLineEdit*> edits;
+    for (const QPointer<QWidget>& control : binding.controls)
+        edits.push_back(qobject_cast<QLineEdit*>(control.data()));
+    return edits;
+}
+
+std::vector<std::string> EditTexts(const std::vector<QLineEdit*>& edits)
+{
+    std::vector<std::string> texts;
+    for (QLineEdit* edit : edits)
+        texts.push_back(edit ? StdText(edit->text()) : std::string());
+    return texts;
+}
+
+const VnOptionList& RequireOptions(const VnOptionList* options)
+{
+    if (!options)
+        VnRaise(kVnErrNoOptionList);
+    return *options;
+}
+
+// One check box per bit. Boxes whose bit lies past the value are cleared
+// before the error is raised, so no earlier value's bits stay ticked.
+void ShowBits(const _ControlBinding_s& binding, const VnBytes& bytes)
+{
+    bool outOfRange = false;
+    for (std::size_t k = 0; k < binding.controls.size() && k < binding.bits.size(); ++k) {
+        auto* box = qobject_cast<QCheckBox*>(binding.controls[k].data());
+        if (!box)
+            continue;
+        const auto bit = static_cast<std::size_t>(binding.bits[k]);
+        if (bit / 8 >= bytes.size()) {
+            box->setChecked(false);
+            outOfRange = true;
+            continue;
+        }
+        box->setChecked((bytes[bit / 8] & (0x80u >> (bit % 8))) != 0);
+    }
+    if (outOfRange)
+        VnRaise(kVnErrIndexOutOfRange);
+}
+
+void ShowCheckBox(const _ControlBinding_s& binding, const VnSNMPVarItem& item, const std::string& valueText,
+                  const std::string& shown)
+{
+    if (binding.hasBits) {
+        ShowBits(binding, ValueToBytes(valueText, item.syntax));
+        return;
+    }
+    auto* box = qobject_cast<QCheckBox*>(binding.controls[0].data());
+    if (item.options) {
+        int index = item.options->IndexOfLabel(shown);
+        if (index < 0)
+            index = item.options->IndexOfValue(shown);
+        box->setChecked(index > 0);
+        return;
+    }
+    if (!IsBooleanSyntax(binding.syntax))
+        VnRaise(kVnErrBadDataSyntax);
+    box->setChecked(shown == "true");
+}
+
+void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
+{
+    QWidget* first = binding.controls.empty() ? nullptr : binding.controls[0].data();
+    if (!first)
+        return;
+    const std::string valueText = ValueOf(item.options, item.value);
+    const std::string shown = LabelOf(item.options, valueText);
+    switch (KindOf(first)) {
+    case ControlKind::Label:
+        static_cast<QLabel*>(first)->setText(QtText(shown));
+        return;
+    case ControlKind::CheckBox:
+        ShowCheckBox(binding, item, valueText, shown);
+        return;
+    case ControlKind::ComboBox:
+        SelectComboBox(RequireOptions(item.options), static_cast<QComboBox*>(first), shown);
+        return;
+    case ControlKind::RadioGroup:
+        SelectRadioGroup(RequireOptions(item.options), static_cast<VnRadioGroup*>(first), shown);
+        return;
+    case ControlKind::Edit: {
+        if (binding.controls.size() == 1) {
+            static_cast<QLineEdit*>(first)->setText(QtText(shown));
+            return;
+        }
+        const std::vector<QLineEdit*> edits = EditsOf(binding);
+        const std::vector<std::string> before = EditTexts(edits);
+        const std::vector<std::string> after =
+            EditGroupTexts(valueText, shown, item.syntax, binding.syntax, before);
+        for (std::size_t k = 0; k < edits.size(); ++k) {
+            if (edits[k] && after[k] != before[k])
+                edits[k]->setText(QtText(after[k]));
+        }
+        return;
+    }
+    case ControlKind::Other:
+        VnRaise(kVnErrBadControlType);
+    }
+}
+
+// Bytes of a grid of bit check boxes: as many bytes as the highest bit
+// needs, bits without a box 0.
+VnBytes ReadBits(const _ControlBinding_s& binding)
+{
+    VnBytes bytes;
+    for (std::size_t k = 0; k < binding.controls.size() && k < binding.bits.size(); ++k) {
+        const auto bit = static_cast<std::size_t>(binding.bits[k]);
+        if (bytes.size() <= bit / 8)
+            bytes.resize(bit / 8 + 1, 0);
+        const auto mask = static_cast<std::uint8_t>(0x80u >> (bit % 8));
+        auto* box = qobject_cast<QCheckBox*>(binding.controls[k].data());
+        if (box && box->isChecked())
+            bytes[bit / 8] |= mask;
+        else
+            bytes[bit / 8] &= static_cast<std::uint8_t>(~mask);
+    }
+    return bytes;
+}
+
+// The text one control (or edit group) holds for the whole value; nullopt
+// for a control of a kind that holds no value.
+std::optional<std::string> ControlText(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
+{
+    QWidget* first = binding.controls[0].data();
+    switch (KindOf(first)) {
+    case ControlKind::Label:
+        return StdText(static_cast<QLabel*>(first)->text());
+    case ControlKind::CheckBox: {
+        const bool checked = static_cast<QCheckBox*>(first)->isChecked();
+        if (item.options) {
+            // Entry 0 means unchecked, entry 1 checked.
+            if (item.options->Count() < 2)
+                VnRaise(kVnErrIndexOutOfRange);
+            return item.options->Item(checked ? 1 : 0).label;
+        }
+        if (!IsBooleanSyntax(binding.syntax))
+            VnRaise(kVnErrBadDataSyntax);
+        return std::string(checked ? "true" : "false");
+    }
+    case ControlKind::ComboBox:
+        return StdText(static_cast<QComboBox*>(first)->currentText());
+    case ControlKind::RadioGroup:
+        return StdText(static_cast<VnRadioGroup*>(first)->SelectedText());
+    case ControlKind::Edit:
+        if (binding.controls.size() == 1)
+            return StdText(static_cast<QLineEdit*>(first)->text());
+        return EditGroupText(EditTexts(EditsOf(binding)), binding.syntax);
+    case ControlKind::Other:
+        break;
+    }
+    return std::nullopt;
+}
+
+void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& bindings)
+{
+    // The item's present bytes matter only under a grid of bits; a value
+    // that cannot be read as its syntax must not stop a control that
+    // replaces it anyway.
+    std::optional<VnBytes> bytes;
+    for (const _ControlBinding_s* binding : bindings) {
+        if (binding->controls.empty() || !binding->controls[0])
+            continue;
+        if (binding->hasBits) {
+            if (!bytes) {
+                bytes = item.syntax == VnSyntax::DisplayStr
+                            ? VnBytes()
+                            : ValueToBytes(ValueOf(item.options, item.value), item.syntax);
+            }
+            // A grid may cover only the first bytes of a longer bitmap.
+            const VnBytes bits = ReadBits(*binding);
+            if (bytes->size() < bits.size())
+                bytes->resize(bits.size(), 0);
+            std::copy(bits.begin(), bits.end(), bytes->begin());
+            continue;
+        }
+        const std::optional<std::string> text = ControlText(*binding, item);
+        if (!text)
+            continue;
+        // The control holds the whole value: nothing of a longer old value
+        // may survive behind a shorter new one.
+        bytes = ValueToBytes(ValueOf(item.options, *text), binding->syntax);
+    }
+    if (bytes)
+        item.value = LabelOf(item.options, BytesToValue(*bytes, item.syntax));
+}
+
+void RequireItem(const VnSNMPVarList& list, int index)
+{
+    if (index < 0 || index >= list.Count())
+        throw VnException(VnCommonText(12));
+}
+
+}  // namespace
+
+void VnUpdateControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index)
+{
+    for (const auto& binding : bindings) {
+        if (index != -1 && binding->itemIndex != index)
+            continue;
+        RequireItem(list, binding->itemIndex);
+        const VnSNMPVarItem& item = list.Item(binding->itemIndex);
+        if (item.access & VnAccess::Invalid)
+            continue;
+        UpdateBinding(*binding, item);
+    }
+}
+
+void VnReadControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        if (index != -1 && index != i)
+            continue;
+        if (!list.IsWritable(i))
+            continue;
+        std::vector<const _ControlBinding_s*> own;
+        for (const auto& binding : bindings) {
+            if (binding->itemIndex == i)
+                own.push_back(binding.get());
+        }
+        if (!own.empty())
+            ReadItem(list.Item(i), own);
+    }
+}

@@ -1,0 +1,172 @@
+#pragma once
+// Base of every binder between one SNMP request and the controls of a form:
+// Refresh reads the request's variable list (a scalar group, or a table walk
+// one row at a time) and hands each row to AddRow; Apply lets the derived
+// class put the controls into the item values and writes them with one set.
+// Both run blocking (mode 0) or asynchronously (mode 1, the default), where
+// the replies arrive through the session's event processing. Each outcome is
+// one status line in the status output, or a message box when there is none.
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "VnControlValue.h"
+#include "VnSNMPRequest.h"
+#include "VnStatusOutput.h"
+
+class QObject;
+class VnSNMPRequest2Controls;
+
+// Raised once at the end of every asynchronous refresh: finished, failed,
+// stopped, or ended by an exception (then the result carries the
+// exception's code and message, and endOfWalk is set).
+using VnRefreshDoneEvent = std::function<void(VnSNMPRequest2Controls& binder, const VnSNMPError& result)>;
+
+// Status line of a Refresh or Apply that sent nothing: the request had been
+// stopped (keep-going clear) or the input was refused.
+inline constexpr const char* kVnNothingSentText = "(VnSNMP++) Nothing sent!";
+
+class VnSNMPRequest2Controls {
+public:
+    static constexpr std::uint8_t kModeSync = 0;
+    static constexpr std::uint8_t kModeAsync = 1;
+
+    // Owners assign its variable list, keep-going flag and get-next mode.
+    VnSNMPRequest request;
+    VnRefreshDoneEvent OnRefreshDone;
+    // 0 blocking, 1 asynchronous; any other value makes Refresh and Apply
+    // run their first hooks only.
+    std::uint8_t mode = kModeAsync;
+
+    explicit VnSNMPRequest2Controls(QWidget* owner);
+    // Stops the request; the request waits at most 6000 ms for replies still
+    // outstanding, and none of them reaches this binder any more.
+    virtual ~VnSNMPRequest2Controls();
+    VnSNMPRequest2Controls(const VnSNMPRequest2Controls&) = delete;
+    VnSNMPRequest2Controls& operator=(const VnSNMPRequest2Controls&) = delete;
+
+    // From the start of a Refresh or Apply until it has ended.
+    bool Busy() const { return busy_; }
+    QWidget* Owner() const { return owner_; }
+    int StatusTemplate() const { return statusTemplate_; }
+    void SetStatusTemplate(int entry) { statusTemplate_ = entry; }
+    bool RefreshAfterApply() const { return refreshAfterApply_; }
+
+    // The binder keeps a guarded reference: an output destroyed before the
+    // binder simply takes no more lines.
+    void SetStatusOutput(QPlainTextEdit* memo) { SetOutput(memo); }
+    void SetStatusOutput(VnStatusBar* bar) { SetOutput(bar); }
+    void SetStatusOutput(VnStatusPanel* panel) { SetOutput(panel); }
+    // Any other widget is kept and ignored when lines are written.
+    void SetStatusOutput(QWidget* output) { SetOutput(output); }
+    void SetStatusOutput(std::nullptr_t) { SetOutput(nullptr); }
+    QWidget* StatusOutput() const { return output_; }
+
+    // Fills the current status template with `errorText`, the list's caption
+    // and the time, and writes it to the status output (nothing without one).
+    void ShowStatus(const std::string& errorText);
+
+    // Exceptions of a blocking request, of sending the first request, and of
+    // the hooks are raised again to the caller with busy cleared.
+    void Refresh();
+    // Writes the items (of `itemList` with `values`, as VnSNMPRequest::Set);
+    // with `readControls` the controls are checked (a refused input shows
+    // its message and nothing is sent) and read into the items first.
+    // Returns false when nothing was sent or started.
+    bool Apply(bool refreshAfterApply = true, bool readControls = true,
+               const std::string& itemList = {}, const VnSNMPValues* values = nullptr);
+
+    // Completions of the asynchronous gets and sets; they let no exception out.
+    void OnRefreshResponse(const VnSNMPError& result);
+    void OnApplyResponse(const VnSNMPError& result);
+
+    // Closing a form: clears keep-going and waits, running the event loop,
+    // until busy drops or `timeoutMs` passed (negative: no limit). Returns
+    // whether the binder is idle. Called from inside the binder's own work
+    // (a hook, or a message box it shows) it cannot wait and returns false.
+    bool StopAndWait(int timeoutMs = -1);
+
+    // Byte form of value texts (no binder state involved).
+    static VnBytes ValueToBytes(std::string_view valueText, unsigned syntax)
+    {
+        return ::ValueToBytes(valueText, syntax);
+    }
+    static std::string BytesToValue(std::span<const std::uint8_t> bytes, unsigned syntax)
+    {
+        return ::BytesToValue(bytes, syntax);
+    }
+
+protected:
+    // Hooks, in their fixed order; derived binders override some of them.
+    virtual void BeforeRefresh() {}
+    virtual void BeforeApply() {}
+    // Once for every row (or scalar group) read, while the items hold it.
+    virtual void AddRow() = 0;
+    virtual void ControlsToValues() {}
+    virtual void OnGetError(const VnSNMPError& result);
+    virtual void OnSetError(const VnSNMPError& result);
+    virtual void AfterRefresh() {}
+    virtual void AfterApply() {}
+
+    // Checks the controls' input before they are read for a set; false when
+    // one was refused (the check has shown why). Default: nothing to check.
+    virtual bool ValidateControls() { return true; }
+
+    // A status line with the status output, else the error message box over
+    // the owner, captioned with the program's name.
+    void ShowError(const std::string& text);
+    // An object that lives as long as the binder: the context of its
+    // signal connections and timers.
+    QObject* Context() const { return context_.get(); }
+
+private:
+    class BusyScope;
+    class CallDepth;
+
+    void SetOutput(QWidget* output);
+    void SetBusy(bool busy);
+    bool IsScalarList() const;
+    bool IsTableList() const;
+    void FinishRefresh(const VnSNMPError& result);
+    void EndWalkWithException(const std::string& message, int code);
+    void RaiseRefreshDone(const VnSNMPError& result);
+    void StartRefreshAsync(bool firstRow);
+    VnSNMPCompletion RefreshCompletion();
+
+    QPointer<QWidget> owner_;
+    QPointer<QWidget> output_;
+    bool busy_ = false;
+    int statusTemplate_ = 0;
+    bool refreshAfterApply_ = true;
+    int depth_ = 0;                      // nesting of the binder's own work
+    std::function<void()> wakeWaiter_;   // set while StopAndWait runs
+    std::unique_ptr<QObject> context_;
+    // Cleared by the destructor; work that showed a modal box or ran an
+    // owner's event checks it before touching the binder again.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+// Switches a binder's mode for one scope (a set the generic editors want
+// blocking) and puts the previous mode back however the scope is left.
+class VnBinderModeScope {
+public:
+    VnBinderModeScope(VnSNMPRequest2Controls& binder, std::uint8_t mode)
+        : binder_(binder), saved_(binder.mode)
+    {
+        binder_.mode = mode;
+    }
+    ~VnBinderModeScope() { binder_.mode = saved_; }
+    VnBinderModeScope(const VnBinderModeScope&) = delete;
+    VnBinderModeScope& operator=(const VnBinderModeScope&) = delete;
+
+private:
+    VnSNMPRequest2Controls& binder_;
+    std::uint8_t saved_;
+};

@@ -1,0 +1,382 @@
+#include "VnSNMPRequest2Edits.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <exception>
+
+#include "VnException.h"
+#include "VnMessageBox.h"
+#include "VnMessages.h"
+#include "VnNumList.h"
+#include "VnOptionControls.h"
+#include "VnOptionList.h"
+#include "VnRadioGroup.h"
+
+namespace {
+
+// Entry of the common message table for a bad index.
+constexpr int kMsgIndexOutOfRange = 12;
+// Bits beyond the largest octet string SNMP carries.
+constexpr int kMaxBit = 65535 * 8 - 1;
+
+bool IsConversionLetter(char c)
+{
+    return c == 's' || c == 'h' || c == 'i' || c == 'u' || c == 'f' || c == 'n';
+}
+
+// Edit boxes a format binds: one per "%" followed by a conversion letter.
+std::size_t CountConversions(std::string_view format)
+{
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos + 1 < format.size(); ++pos) {
+        if (format[pos] != '%')
+            continue;
+        if (IsConversionLetter(format[pos + 1])) {
+            ++count;
+            ++pos;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+VnSNMPRequest2Edits::VnSNMPRequest2Edits(QWidget* owner)
+    : VnSNMPRequest2Controls(owner), constraints_(std::make_unique<VnEditConstraint>(owner, true))
+{
+}
+
+VnSNMPRequest2Edits::~VnSNMPRequest2Edits() = default;
+
+void VnSNMPRequest2Edits::RequireItem(int i) const
+{
+    if (i < 0 || i >= request.varList.Count())
+        throw VnException(VnCommonText(kMsgIndexOutOfRange));
+}
+
+void VnSNMPRequest2Edits::AddBinding(int i, std::vector<QWidget*> controls, std::vector<int> bits, bool hasBits)
+{
+    auto binding = std::make_unique<_ControlBinding_s>();
+    binding->itemIndex = i;
+    binding->syntax = request.varList.Item(i).syntax;
+    binding->controlCount = static_cast<int>(controls.size());
+    binding->hasBits = hasBits;
+    binding->bits = std::move(bits);
+    for (QWidget* control : controls)
+        binding->controls.emplace_back(control);
+    bindings_.push_back(std::move(binding));
+}
+
+void VnSNMPRequest2Edits::BindLabel(int i, QLabel* label)
+{
+    BindControl(i, label);
+}
+
+void VnSNMPRequest2Edits::BindStaticText(int i, QLabel* staticText)
+{
+    BindControl(i, staticText);
+}
+
+void VnSNMPRequest2Edits::BindCheckBox(int i, QCheckBox* box)
+{
+    BindControl(i, box);
+}
+
+void VnSNMPRequest2Edits::BindComboBox(int i, QComboBox* combo)
+{
+    if (combo)
+        combo->setEditable(false);
+    BindControl(i, combo);
+}
+
+void VnSNMPRequest2Edits::BindRadioGroup(int i, VnRadioGroup* group)
+{
+    BindControl(i, group);
+}
+
+void VnSNMPRequest2Edits::BindControl(int i, QWidget* control)
+{
+    RequireItem(i);
+    if (!control)
+        VnRaise(kVnErrBadControlType);
+    const VnOptionList* options = request.varList.Item(i).options;
+    auto* combo = qobject_cast<QComboBox*>(control);
+    auto* group = dynamic_cast<VnRadioGroup*>(control);
+    if ((combo || group) && !options)
+        VnRaise(kVnErrNoOptionList);
+    if (combo) {
+        FillComboBox(*options, combo);
+        // A prefix list needs a second control for the rest of the value.
+        if (options->Kind() == VnOptionKind::Prefix)
+            VnRaise(kVnErrTooFewControls);
+    }
+    if (group)
+        FillRadioGroup(*options, group);
+    AddBinding(i, {control}, {}, false);
+}
+
+void VnSNMPRequest2Edits::BindEdits(int i, std::string_view format, std::initializer_list<QLineEdit*> edits)
+{
+    BindEdits(i, format, std::vector<QLineEdit*>(edits));
+}
+
+void VnSNMPRequest2Edits::BindEdits(int i, std::string_view format, const std::vector<QLineEdit*>& edits)
+{
+    RequireItem(i);
+    const std::size_t count = CountConversions(format);
+    if (count == 0 || edits.size() < count)
+        VnRaise(kVnErrTooFewControls);
+    const std::vector<QLineEdit*> bound(edits.begin(), edits.begin() + static_cast<std::ptrdiff_t>(count));
+    for (QLineEdit* edit : bound) {
+        if (!edit)
+            VnRaise(kVnErrBadControlType);
+    }
+    std::vector<QLineEdit*> fresh;
+    for (QLineEdit* edit : bound) {
+        if (!constraints_->Find(edit))
+            fresh.push_back(edit);
+    }
+    try {
+        constraints_->AddConstraints(format, bound);
+    } catch (...) {
+        // A bad format binds nothing: take back what it installed.
+        for (QLineEdit* edit : fresh)
+            constraints_->RemoveConstraint(edit);
+        throw;
+    }
+    AddBinding(i, std::vector<QWidget*>(bound.begin(), bound.end()), {}, false);
+}
+
+void VnSNMPRequest2Edits::BindCheckBoxes(int i, std::string_view bitList, std::initializer_list<QCheckBox*> boxes)
+{
+    BindBits(i, bitList, std::vector<QCheckBox*>(boxes));
+}
+
+void VnSNMPRequest2Edits::BindCheckBoxList(int i, std::string_view bitList, const std::vector<QCheckBox*>& boxes)
+{
+    BindBits(i, bitList, boxes);
+}
+
+void VnSNMPRequest2Edits::BindBits(int i, std::string_view bitList, const std::vector<QCheckBox*>& boxes)
+{
+    RequireItem(i);
+    VnNumList<int> bits;
+    bits.delimiter = ',';
+    bits.Parse(bitList);
+    const auto count = static_cast<std::size_t>(bits.Count());
+    if (count == 0 || boxes.size() < count)
+        VnRaise(kVnErrTooFewControls);
+    for (int bit : bits.Values()) {
+        if (bit < 0 || bit > kMaxBit)
+            VnRaise(kVnErrIndexOutOfRange);
+    }
+    std::vector<QWidget*> controls;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!boxes[k])
+            VnRaise(kVnErrBadControlType);
+        controls.push_back(boxes[k]);
+    }
+    AddBinding(i, std::move(controls), bits.Values(), true);
+}
+
+void VnSNMPRequest2Edits::Unbind(int i)
+{
+    for (auto it = bindings_.begin(); it != bindings_.end();) {
+        if ((*it)->itemIndex != i) {
+            ++it;
+            continue;
+        }
+        for (const QPointer<QWidget>& control : (*it)->controls) {
+            if (auto* edit = qobject_cast<QLineEdit*>(control.data()))
+                constraints_->RemoveConstraint(edit);
+        }
+        it = bindings_.erase(it);
+    }
+}
+
+void VnSNMPRequest2Edits::SetConstraintOwner(QWidget* form)
+{
+    constraints_->SetOwner(form);
+}
+
+void VnSNMPRequest2Edits::SetControlsEnabled(bool enabled)
+{
+    for (const auto& binding : bindings_) {
+        for (const QPointer<QWidget>& control : binding->controls) {
+            if (control)
+                control->setEnabled(enabled);
+        }
+    }
+}
+
+void VnSNMPRequest2Edits::UpdateControls(int i)
+{
+    VnUpdateControls(request.varList, bindings_, i);
+}
+
+void VnSNMPRequest2Edits::ReadControls(int i)
+{
+    VnReadControls(request.varList, bindings_, i);
+}
+
+void VnSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool enableOnSelect)
+{
+    if (listView_)
+        QObject::disconnect(listView_, nullptr, Context(), nullptr);
+    listView_ = listView;
+    enableOnSelect_ = enableOnSelect;
+    columnItems_.clear();
+    columnItemsCount_ = -1;
+    if (!listView)
+        return;
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView->setRootIsDecorated(false);
+    listView->setItemsExpandable(false);
+    listView->setHeaderHidden(false);
+    // Connected after the form's own handlers, so those run first.
+    QObject::connect(listView, &QTreeWidget::itemSelectionChanged, Context(),
+                     [this] { ListSelectionChanged(); });
+    BuildColumns();
+}
+
+void VnSNMPRequest2Edits::BuildColumns()
+{
+    if (!listView_)
+        return;
+    const VnSNMPVarList& list = request.varList;
+    const int needed = list.VisibleCount() + list.WriteOnlyOrHiddenCount();
+    const bool keepColumns = listView_->columnCount() >= needed;
+    if (keepColumns && columnItemsCount_ == list.Count())
+        return;
+    std::vector<int> layout;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.IsWriteOnlyOrHidden(i))
+            layout.push_back(i);
+    }
+    const auto hiddenCount = static_cast<int>(layout.size());
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.IsVisible(i))
+            layout.push_back(i);
+    }
+    columnItems_ = std::move(layout);
+    columnItemsCount_ = list.Count();
+    if (keepColumns)
+        return;
+    listView_->clear();
+    QStringList labels;
+    for (int item : columnItems_)
+        labels << QString::fromStdString(list.Item(item).label);
+    listView_->setColumnCount(static_cast<int>(labels.size()));
+    listView_->setHeaderLabels(labels);
+    QHeaderView* header = listView_->header();
+    // Hidden and write-only items keep a column of no width.
+    header->setMinimumSectionSize(0);
+    for (int column = 0; column < static_cast<int>(columnItems_.size()); ++column) {
+        if (column < hiddenCount)
+            header->resizeSection(column, 0);
+        else
+            header->resizeSection(column, header->sectionSizeHint(column));
+    }
+}
+
+void VnSNMPRequest2Edits::AddListViewRow()
+{
+    auto* row = new QTreeWidgetItem(listView_);
+    const VnSNMPVarList& list = request.varList;
+    for (std::size_t column = 0; column < columnItems_.size(); ++column) {
+        const int item = columnItems_[column];
+        if (item < list.Count())
+            row->setText(static_cast<int>(column), QString::fromStdString(list.Item(item).value));
+    }
+}
+
+void VnSNMPRequest2Edits::SelectedRowToValues()
+{
+    if (!listView_)
+        return;
+    const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem* row = selected.first();
+    VnSNMPVarList& list = request.varList;
+    for (std::size_t column = 0; column < columnItems_.size(); ++column) {
+        const int item = columnItems_[column];
+        if (item < list.Count())
+            list.Item(item).value = row->text(static_cast<int>(column)).toStdString();
+    }
+}
+
+void VnSNMPRequest2Edits::BeforeRefresh()
+{
+    if (!listView_)
+        return;
+    BuildColumns();
+    listView_->clear();
+}
+
+void VnSNMPRequest2Edits::AddRow()
+{
+    if (!listView_) {
+        UpdateControls(-1);
+        return;
+    }
+    AddListViewRow();
+    // A blocking walk lets the rows paint; replies of an asynchronous one
+    // arrive through the event loop, which runs between rows anyway. User
+    // input waits: it could close the form under the walk.
+    if (mode == kModeSync)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void VnSNMPRequest2Edits::ControlsToValues()
+{
+    VnSNMPVarList& list = request.varList;
+    for (int i = 0; i < list.Count(); ++i)
+        list.Item(i).value.clear();
+    SelectedRowToValues();
+    ReadControls(-1);
+}
+
+void VnSNMPRequest2Edits::AfterRefresh()
+{
+    if (listView_ && enableOnSelect_ && request.varList.itemType == MVT_FMV)
+        SetControlsEnabled(false);
+}
+
+bool VnSNMPRequest2Edits::ValidateControls()
+{
+    return constraints_->CheckAll();
+}
+
+void VnSNMPRequest2Edits::ListSelectionChanged()
+{
+    if (!listView_)
+        return;
+    const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
+    try {
+        OnListViewSelectItem(selected.isEmpty() ? nullptr : selected.first(), !selected.isEmpty());
+    } catch (const std::exception& e) {
+        VnMessageBox(Owner(), QString::fromUtf8(e.what()));
+    } catch (...) {
+        VnMessageBox(Owner(), QString::fromStdString(VnErrorText(kVnErrUnknown)));
+    }
+}
+
+void VnSNMPRequest2Edits::OnListViewSelectItem(QTreeWidgetItem*, bool selected)
+{
+    if (!selected)
+        return;
+    if (enableOnSelect_)
+        SetControlsEnabled(true);
+    SelectedRowToValues();
+    UpdateControls(-1);
+}

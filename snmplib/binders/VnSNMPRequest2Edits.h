@@ -1,0 +1,103 @@
+#pragma once
+// The binder every editor uses: the items of the request's variable list
+// bound to labels, check boxes (one, or one per bit), combo boxes, radio
+// groups, edit boxes (one or a group per item, each with a format
+// constraint) and at most one report-style list view of table rows.
+// Received rows become list rows, or go straight into the controls when
+// there is no list view; before a set the controls go back into the items.
+//
+// Assign the request's variable list before binding: bindings name items by
+// index.
+#include <QPointer>
+#include <QTreeWidget>
+
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "VnControlTransfer.h"
+#include "VnEditConstraint.h"
+#include "VnSNMPRequest2Controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class VnRadioGroup;
+
+class VnSNMPRequest2Edits : public VnSNMPRequest2Controls {
+public:
+    explicit VnSNMPRequest2Edits(QWidget* owner);
+    ~VnSNMPRequest2Edits() override;
+
+    // Makes the tree a read-only, whole-row, single-selection report and
+    // builds its columns. Selecting a row fills the bound controls; handlers
+    // the form connected to the selection before binding run first. With
+    // `enableOnSelect`, a table refresh disables the controls until a row is
+    // selected.
+    void BindListView(QTreeWidget* listView, bool enableOnSelect = true);
+
+    // Binding errors raise VnException and add nothing: an item index
+    // outside the list, a null control (-521), a combo box or radio group
+    // whose item has no option list (-520), a prefix option list on one
+    // combo box (-522).
+    void BindLabel(int i, QLabel* label);
+    void BindStaticText(int i, QLabel* staticText);
+    void BindCheckBox(int i, QCheckBox* box);
+    // Makes the combo a drop-down list of the item's option labels.
+    void BindComboBox(int i, QComboBox* combo);
+    void BindRadioGroup(int i, VnRadioGroup* group);
+    void BindControl(int i, QWidget* control);
+    // One edit box per conversion of the format ("%i{n1x4094}" one,
+    // "%i%i%i%i" four), constrained by it. An empty format, or fewer edits
+    // than conversions, raise -522.
+    void BindEdits(int i, std::string_view format, std::initializer_list<QLineEdit*> edits);
+    void BindEdits(int i, std::string_view format, const std::vector<QLineEdit*>& edits);
+    // Box k stands for the k-th bit of the comma-separated list ("0,1,2").
+    // An empty list, or fewer boxes than bits, raise -522; a negative bit,
+    // or one past the largest octet string, -519.
+    void BindCheckBoxes(int i, std::string_view bitList, std::initializer_list<QCheckBox*> boxes);
+    void BindCheckBoxList(int i, std::string_view bitList, const std::vector<QCheckBox*>& boxes);
+    // Removes every binding of item i and the constraints of its edits.
+    void Unbind(int i);
+
+    void SetConstraintOwner(QWidget* form);
+    void SetControlsEnabled(bool enabled);
+    // Item values to the bound controls, and back (-1: every item).
+    void UpdateControls(int i = -1);
+    void ReadControls(int i = -1);
+
+    QTreeWidget* ListView() const { return listView_; }
+    bool EnableOnSelect() const { return enableOnSelect_; }
+    const VnControlBindings& Bindings() const { return bindings_; }
+    VnEditConstraint& Constraints() { return *constraints_; }
+    // The item shown in each list-view column, fixed when the columns were
+    // built: marks added to items for a set never move a text to another item.
+    const std::vector<int>& ColumnItems() const { return columnItems_; }
+
+protected:
+    void BeforeRefresh() override;
+    void AddRow() override;
+    void ControlsToValues() override;
+    void AfterRefresh() override;
+    bool ValidateControls() override;
+    // A row of the list view was selected (or deselected).
+    virtual void OnListViewSelectItem(QTreeWidgetItem* item, bool selected);
+
+private:
+    void RequireItem(int i) const;
+    void AddBinding(int i, std::vector<QWidget*> controls, std::vector<int> bits, bool hasBits);
+    void BindBits(int i, std::string_view bitList, const std::vector<QCheckBox*>& boxes);
+    void BuildColumns();
+    void AddListViewRow();
+    void SelectedRowToValues();
+    void ListSelectionChanged();
+
+    QPointer<QTreeWidget> listView_;
+    VnControlBindings bindings_;
+    std::unique_ptr<VnEditConstraint> constraints_;
+    bool enableOnSelect_ = true;
+    std::vector<int> columnItems_;
+    int columnItemsCount_ = -1;  // item count the column map was made for
+};

@@ -1,0 +1,102 @@
+#include "VnStatusOutput.h"
+
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTime>
+
+#include <cstdio>
+
+#include "VnText.h"
+
+VnStatusBar::VnStatusBar(QWidget* parent) : QStatusBar(parent), simpleText_(new QLabel(this))
+{
+    setSizeGripEnabled(false);
+    addWidget(simpleText_, 1);
+}
+
+VnStatusPanel* VnStatusBar::AddPanel(int width)
+{
+    auto* panel = new VnStatusPanel(this);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    if (width > 0)
+        panel->setFixedWidth(width);
+    addWidget(panel, width > 0 ? 0 : 1);
+    panels_.push_back(panel);
+    ShowMode();
+    return panel;
+}
+
+VnStatusPanel* VnStatusBar::Panel(int i) const
+{
+    if (i < 0 || i >= PanelCount())
+        return nullptr;
+    return panels_[static_cast<std::size_t>(i)];
+}
+
+void VnStatusBar::SetSimplePanel(bool simple)
+{
+    simple_ = simple;
+    ShowMode();
+}
+
+void VnStatusBar::ShowMode()
+{
+    const bool simple = simple_ || panels_.empty();
+    simpleText_->setVisible(simple);
+    for (VnStatusPanel* panel : panels_)
+        panel->setVisible(!simple);
+}
+
+void VnWriteStatusLine(QWidget* output, const QString& line)
+{
+    if (!output)
+        return;
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(output)) {
+        memo->appendPlainText(line);
+        return;
+    }
+    if (auto* bar = dynamic_cast<VnStatusBar*>(output)) {
+        bar->SetSimpleText(line);
+        return;
+    }
+    if (auto* bar = qobject_cast<QStatusBar*>(output)) {
+        bar->showMessage(line);
+        return;
+    }
+    if (auto* panel = dynamic_cast<VnStatusPanel*>(output))
+        panel->SetText(line);
+}
+
+std::string VnStatusTime()
+{
+    const QTime now = QTime::currentTime();
+    const int hour12 = now.hour() % 12 == 0 ? 12 : now.hour() % 12;
+    const QLocale locale;
+    const QString designator = now.hour() < 12 ? locale.amText() : locale.pmText();
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hour12, now.minute(), now.second());
+    return std::string(clock) + ' ' + designator.toStdString();
+}
+
+std::string VnFillStatusTemplate(std::string_view statusTemplate, std::string_view errorText,
+                                 std::string_view caption, std::string_view time)
+{
+    static constexpr std::string_view kError = "[ERROR]";
+    static constexpr std::string_view kVarList = "[VARLIST]";
+    std::string line(statusTemplate);
+    if (caption.empty()) {
+        const std::size_t error = line.find(kError);
+        const std::size_t varList = line.find(kVarList);
+        // Only " Request:[VARLIST]" style text after the error goes; a
+        // template written the other way round keeps "[VARLIST]" as it is.
+        if (error != std::string::npos && varList != std::string::npos && error < varList) {
+            const std::size_t from = error + kError.size();
+            line.erase(from, varList + kVarList.size() - from);
+        }
+    } else {
+        line = ReplaceAll(line, kVarList, caption);
+    }
+    line = ReplaceAll(line, kError, errorText);
+    return ReplaceAll(line, "[TIME]", time);
+}
