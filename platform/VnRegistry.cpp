@@ -1,20 +1,13 @@
 #include "VnRegistry.h"
 
+#include "VnIniSyntax.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <string_view>
 #include <utility>
 
 namespace {
-
-std::string_view Trim(std::string_view s)
-{
-    constexpr std::string_view ws = " \t\r\n";
-    const auto first = s.find_first_not_of(ws);
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(ws) - first + 1);
-}
 
 std::string Lower(std::string_view s)
 {
@@ -30,7 +23,7 @@ std::string Lower(std::string_view s)
 // difference; a trailing one names the same key too.
 std::string NormalKey(std::string_view path)
 {
-    path = Trim(path);
+    path = TrimIni(path);
     while (path.starts_with('\\'))
         path.remove_prefix(1);
     while (path.ends_with('\\'))
@@ -50,6 +43,11 @@ struct KeyLookup {
     std::map<std::string, std::string> values;
 };
 
+bool IsComment(std::string_view line)
+{
+    return line.starts_with(';') || line.starts_with('#');
+}
+
 // Sections of the same key are merged; the first entry of a name wins.
 KeyLookup FindKey(const std::string& filePath, const std::string& key)
 {
@@ -61,33 +59,18 @@ KeyLookup FindKey(const std::string& filePath, const std::string& key)
         return result;
 
     bool inKey = false;
-    bool firstLine = true;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view text(line);
-        if (firstLine && text.starts_with("\xEF\xBB\xBF"))
-            text.remove_prefix(3);
-        firstLine = false;
-        text = Trim(text);
-        if (text.empty() || text.starts_with(';') || text.starts_with('#'))
-            continue;
-        if (text.starts_with('[')) {
-            const auto close = text.rfind(']');
-            const auto name = close == std::string_view::npos || close == 0
-                                  ? text.substr(1)
-                                  : text.substr(1, close - 1);
-            inKey = NormalKey(name) == key;
+    ReadIniLines(in, VnIniSectionEnd::LastBracket, [&](const VnIniLine& line) {
+        if (line.kind == VnIniLine::Kind::Blank || IsComment(line.text))
+            return true;
+        if (line.kind == VnIniLine::Kind::Section) {
+            inKey = NormalKey(line.name) == key;
             result.found = result.found || inKey;
-            continue;
+            return true;
         }
-        if (!inKey)
-            continue;
-        const auto eq = text.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        result.values.emplace(Lower(Trim(text.substr(0, eq))),
-                              std::string(Unquote(Trim(text.substr(eq + 1)))));
-    }
+        if (inKey && line.hasValue)
+            result.values.emplace(Lower(line.name), std::string(Unquote(line.value)));
+        return true;
+    });
     return result;
 }
 
@@ -143,7 +126,7 @@ std::optional<std::string> VnRegistry::ReadString(const std::string& valueName) 
 {
     if (!open_)
         return std::nullopt;
-    const auto it = values_.find(Lower(Trim(valueName)));
+    const auto it = values_.find(Lower(TrimIni(valueName)));
     if (it == values_.end())
         return std::nullopt;
     return it->second;

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
 #include "VnControlValue.h"
@@ -19,11 +18,10 @@
 #include "VnOptionList.h"
 #include "VnRadioGroup.h"
 #include "VnSNMPVarList.h"
+#include "VnText.h"
 #include "VnValueText.h"
 
 namespace {
-
-constexpr std::int64_t kMsPerDay = 86400000;
 
 enum class ControlKind { Label, CheckBox, ComboBox, RadioGroup, Edit, Other };
 
@@ -74,9 +72,7 @@ std::string LabelOf(const VnOptionList* options, const std::string& text)
 
 std::string Hex2(std::uint8_t byte)
 {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02X", byte);
-    return digits;
+    return BytesToHex({&byte, 1});
 }
 
 // The C rule for a number text: blanks, a sign, digits up to the first other
@@ -122,46 +118,17 @@ std::size_t FixedGroupSize(unsigned syntax)
     }
 }
 
-struct CivilDate {
-    std::int64_t year;
-    unsigned month;
-    unsigned day;
-};
-
-// Calendar date of a day count since 1970-01-01 (proleptic Gregorian).
-CivilDate CivilFromUnixDays(std::int64_t z)
-{
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned day = doy - (153 * mp + 2) / 5 + 1;
-    const unsigned month = mp < 10 ? mp + 3 : mp - 9;
-    return {static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2), month, day};
-}
-
 // The texts of a date-time value's fields: year, month, day, hour, minute,
-// second, millisecond. The time of a negative value counts forward from the
-// start of its day, as the value's text does.
+// second, millisecond.
 std::vector<std::string> DateValueFields(double value)
 {
     if (!std::isfinite(value) || std::fabs(value) > 1e7)
         VnRaise(kVnErrBadDataValue);
-    const auto ms = static_cast<std::int64_t>(std::nearbyint(value * kMsPerDay));
-    const std::int64_t magnitude = ms < 0 ? -ms : ms;
-    const std::int64_t days = ms < 0 ? -(magnitude / kMsPerDay) : magnitude / kMsPerDay;
-    const std::int64_t time = magnitude % kMsPerDay;
-    const CivilDate date = CivilFromUnixDays(days - DaysFromCivil(1970, 1, 1));
-    return {std::to_string(date.year), std::to_string(date.month), std::to_string(date.day),
-            std::to_string(time / 3600000), std::to_string(time / 60000 % 60),
-            std::to_string(time / 1000 % 60), std::to_string(time % 1000)};
-}
-
-bool IsLeapYear(std::int64_t year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const VnDateTimeParts parts = SplitDateTime(value);
+    return {std::to_string(parts.year),   std::to_string(parts.month),
+            std::to_string(parts.day),    std::to_string(parts.hour),
+            std::to_string(parts.minute), std::to_string(parts.second),
+            std::to_string(parts.millisecond)};
 }
 
 // The date-time value text of fields read from edit boxes; fields outside a
@@ -175,18 +142,14 @@ std::string DateValueText(const std::vector<std::string>& texts)
     const std::int32_t minute = IntOf(texts[4]);
     const std::int32_t second = IntOf(texts[5]);
     const std::int32_t milli = IntOf(texts[6]);
-    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
-        VnRaise(kVnErrBadDataValue);
-    const int monthDays = kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-    if (day > monthDays || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0
-        || second > 59 || milli < 0 || milli > 999)
+    if (!IsValidDate(year, month, day) || hour < 0 || hour > 23 || minute < 0 || minute > 59
+        || second < 0 || second > 59 || milli < 0 || milli > 999)
         VnRaise(kVnErrBadDataValue);
     const auto days = static_cast<double>(
         DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)));
-    const double time = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + milli)
-                        / static_cast<double>(kMsPerDay);
-    return DateTimeToText(days < 0 ? days - time : days + time);
+    const double time = TimeOfDay(static_cast<unsigned>(hour), static_cast<unsigned>(minute),
+                                  static_cast<unsigned>(second), static_cast<unsigned>(milli));
+    return DateTimeToText(DateWithTime(days, time));
 }
 
 std::string JoinHex(const std::vector<std::string>& texts, std::size_t count)

@@ -4,6 +4,7 @@
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnSNMPVarList.h"
+#include "VnText.h"
 #include "VnValueText.h"
 
 #include <bit>
@@ -55,45 +56,6 @@ int BytesNeeded(unsigned syntax) noexcept
     default:
         return -1;
     }
-}
-
-int HexDigit(char c) noexcept
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
-
-VnBytes HexToBytes(std::string_view text)
-{
-    std::string digits;
-    for (char c : text) {
-        if (c != ' ')
-            digits += c;
-    }
-    VnBytes bytes;
-    std::size_t i = 0;
-    if (digits.size() % 2 != 0)
-        bytes.push_back(static_cast<std::uint8_t>(HexDigit(digits[i++])));
-    for (; i < digits.size(); i += 2)
-        bytes.push_back(static_cast<std::uint8_t>(HexDigit(digits[i]) * 16 + HexDigit(digits[i + 1])));
-    return bytes;
-}
-
-std::string BytesToHex(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (std::uint8_t b : bytes) {
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0x0F];
-    }
-    return text;
 }
 
 // Sub-identifiers of a dotted object identifier ("1.3.6.1", a leading dot

@@ -1,5 +1,6 @@
 #include "VnIni.h"
 
+#include "VnIniSyntax.h"
 #include "VnText.h"
 
 #include <fstream>
@@ -12,18 +13,6 @@ namespace {
 // The profile read fills a buffer of this size, terminator included.
 constexpr std::size_t kBufferSize = 4096;
 
-// Profile files trim only blanks and tabs (and the line end) around names
-// and values.
-std::string_view TrimProfile(std::string_view s)
-{
-    constexpr std::string_view ws = " \t\r\n";
-    const auto first = s.find_first_not_of(ws);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(ws);
-    return s.substr(first, last - first + 1);
-}
-
 // One pair of matching quotes around a value is dropped.
 std::string_view Unquote(std::string_view value)
 {
@@ -33,43 +22,29 @@ std::string_view Unquote(std::string_view value)
     return value;
 }
 
-// The value of the first `key` in the first `section`, or nothing.
+// The value of the first `key` in the first `section`, or nothing. Profile
+// files trim only blanks and tabs (and the line end) around names and values.
 std::optional<std::string> FindValue(std::istream& in, std::string_view section,
                                      std::string_view key)
 {
     bool inSection = false;
     bool sectionSeen = false;
-    bool firstLine = true;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view text(line);
-        if (firstLine && text.starts_with("\xEF\xBB\xBF"))
-            text.remove_prefix(3);
-        firstLine = false;
-        text = TrimProfile(text);
-        if (text.starts_with('[')) {
+    std::optional<std::string> found;
+    ReadIniLines(in, VnIniSectionEnd::FirstBracket, [&](const VnIniLine& line) {
+        if (line.kind == VnIniLine::Kind::Section) {
             // Only the first section of a name counts.
             if (sectionSeen)
-                return std::nullopt;
-            const auto close = text.find(']');
-            const auto name = TrimProfile(text.substr(1, close == std::string_view::npos
-                                                             ? std::string_view::npos
-                                                             : close - 1));
-            inSection = SameText(name, section);
+                return false;
+            inSection = SameText(line.name, section);
             sectionSeen = inSection;
-            continue;
+            return true;
         }
-        if (!inSection || text.empty())
-            continue;
-        const auto eq = text.find('=');
-        const auto name = TrimProfile(text.substr(0, eq));
-        if (!SameText(name, key))
-            continue;
-        if (eq == std::string_view::npos)
-            return std::string();
-        return std::string(Unquote(TrimProfile(text.substr(eq + 1))));
-    }
-    return std::nullopt;
+        if (!inSection || line.kind != VnIniLine::Kind::Entry || !SameText(line.name, key))
+            return true;
+        found = std::string(line.hasValue ? Unquote(line.value) : std::string_view());
+        return false;
+    });
+    return found;
 }
 
 } // namespace

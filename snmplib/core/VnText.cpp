@@ -58,3 +58,44 @@ std::size_t SpanOfChars(std::string_view text, std::size_t start, std::string_vi
         ++pos;
     return pos - 1 >= start ? pos - 1 : 0;
 }
+
+std::string BytesToHex(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (std::uint8_t b : bytes) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0x0F];
+    }
+    return text;
+}
+
+static int HexDigitValue(char c) noexcept
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 0;
+}
+
+std::vector<std::uint8_t> HexToBytes(std::string_view text)
+{
+    std::string digits;
+    digits.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ')
+            digits += c;
+    }
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(digits.size() / 2 + 1);
+    std::size_t i = 0;
+    if (digits.size() % 2 != 0)
+        bytes.push_back(static_cast<std::uint8_t>(HexDigitValue(digits[i++])));
+    for (; i < digits.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(HexDigitValue(digits[i]) * 16 + HexDigitValue(digits[i + 1])));
+    return bytes;
+}

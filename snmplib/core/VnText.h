@@ -1,9 +1,13 @@
 #pragma once
 // Small text helpers shared by the library: trimming, case-insensitive
-// comparison, replacing and scanning. Positions are 1-based where noted.
+// comparison, replacing, scanning and hex text. Positions are 1-based where
+// noted.
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True for the characters the library trims: blanks and control characters
 // (every byte up to and including the space).
@@ -24,3 +28,10 @@ std::string ReplaceAll(std::string_view text, std::string_view search,
 // run of characters taken from `set`; 0 when the character at `start` is not
 // in the set or `start` lies outside the text.
 std::size_t SpanOfChars(std::string_view text, std::size_t start, std::string_view set) noexcept;
+
+// Two upper-case hex digits per byte, no separators.
+std::string BytesToHex(std::span<const std::uint8_t> bytes);
+// Hex text as bytes, read leniently: blanks are dropped, with an odd count
+// the first digit alone is the first byte, lower case is accepted and any
+// other character counts as 0.
+std::vector<std::uint8_t> HexToBytes(std::string_view text);

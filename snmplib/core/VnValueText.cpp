@@ -25,12 +25,6 @@ constexpr std::int64_t kMsPerDay = 86400000;
 constexpr std::int64_t kFirstDay = -693593;
 constexpr std::int64_t kEndDay = 2958466;
 
-struct CivilDate {
-    std::int64_t year;
-    unsigned month;
-    unsigned day;
-};
-
 // Days since 1970-01-01 <-> proleptic Gregorian date (H. Hinnant's method).
 std::int64_t DaysFromEpoch(std::int64_t y, unsigned m, unsigned d) noexcept
 {
@@ -42,7 +36,7 @@ std::int64_t DaysFromEpoch(std::int64_t y, unsigned m, unsigned d) noexcept
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-CivilDate CivilFromEpoch(std::int64_t z) noexcept
+void SetCivilFromEpoch(VnDateTimeParts& parts, std::int64_t z) noexcept
 {
     z += 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
@@ -50,23 +44,17 @@ CivilDate CivilFromEpoch(std::int64_t z) noexcept
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
     const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
     const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return {static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2), m, d};
+    parts.day = doy - (153 * mp + 2) / 5 + 1;
+    parts.month = mp < 10 ? mp + 3 : mp - 9;
+    parts.year = static_cast<std::int64_t>(yoe) + era * 400 + (parts.month <= 2);
 }
 
 // 1899-12-30 counted from 1970-01-01.
 constexpr std::int64_t kDelphiEpochOffset = -25569;
 
-bool IsLeapYear(unsigned y) noexcept
+bool IsLeapYear(std::int64_t y) noexcept
 {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-unsigned DaysInMonth(unsigned y, unsigned m) noexcept
-{
-    static constexpr unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
 }
 
 std::tm LocalNow(int* milliseconds)
@@ -270,15 +258,49 @@ std::int64_t DaysFromCivil(int year, unsigned month, unsigned day) noexcept
     return DaysFromEpoch(year, month, day) - kDelphiEpochOffset;
 }
 
+VnDateTimeParts SplitDateTime(double value) noexcept
+{
+    const auto ms = static_cast<std::int64_t>(std::nearbyint(value * kMsPerDay));
+    const std::int64_t magnitude = ms < 0 ? -ms : ms;
+    const std::int64_t days = ms < 0 ? -(magnitude / kMsPerDay) : magnitude / kMsPerDay;
+    const auto time = static_cast<unsigned>(magnitude % kMsPerDay);
+    VnDateTimeParts parts;
+    SetCivilFromEpoch(parts, days + kDelphiEpochOffset);
+    parts.hour = time / 3600000;
+    parts.minute = time / 60000 % 60;
+    parts.second = time / 1000 % 60;
+    parts.millisecond = time % 1000;
+    return parts;
+}
+
+bool IsValidDate(std::int64_t year, std::int64_t month, std::int64_t day) noexcept
+{
+    static constexpr std::int64_t kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return false;
+    return day <= kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+double TimeOfDay(unsigned hour, unsigned minute, unsigned second, unsigned millisecond) noexcept
+{
+    return (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + millisecond)
+           / static_cast<double>(kMsPerDay);
+}
+
+double DateWithTime(double days, double timeOfDay) noexcept
+{
+    return days >= 0 ? days + timeOfDay : days - timeOfDay;
+}
+
 double NowAsDateTime()
 {
     int ms = 0;
     const std::tm t = LocalNow(&ms);
     const auto days = DaysFromCivil(t.tm_year + 1900, static_cast<unsigned>(t.tm_mon + 1),
                                     static_cast<unsigned>(t.tm_mday));
-    const double time = (t.tm_hour * 3600000.0 + t.tm_min * 60000.0 + t.tm_sec * 1000.0 + ms)
-                        / static_cast<double>(kMsPerDay);
-    return static_cast<double>(days) + time;
+    return static_cast<double>(days)
+           + TimeOfDay(static_cast<unsigned>(t.tm_hour), static_cast<unsigned>(t.tm_min),
+                       static_cast<unsigned>(t.tm_sec), static_cast<unsigned>(ms));
 }
 
 std::string DateTimeToText(double value)
@@ -288,24 +310,15 @@ std::string DateTimeToText(double value)
         || value > static_cast<double>(kEndDay + 1))
         RaiseInvalidDateTime(FloatToText(value));
 
-    // Whole milliseconds, ties to even; a negative value counts its time of
-    // day forward from the start of its (earlier) day.
-    const auto ms = static_cast<std::int64_t>(std::nearbyint(value * kMsPerDay));
-    const std::int64_t magnitude = ms < 0 ? -ms : ms;
-    const std::int64_t days = ms < 0 ? -(magnitude / kMsPerDay) : magnitude / kMsPerDay;
-    const std::int64_t time = magnitude % kMsPerDay;
-    if (days < kFirstDay || days >= kEndDay)
+    const VnDateTimeParts parts = SplitDateTime(value);
+    if (parts.year < 1 || parts.year > 9999)
         RaiseInvalidDateTime(FloatToText(value));
 
-    const CivilDate date = CivilFromEpoch(days + kDelphiEpochOffset);
-    const auto hour24 = static_cast<int>(time / 3600000);
-    const auto minutes = static_cast<int>(time / 60000 % 60);
-    const auto seconds = static_cast<int>(time / 1000 % 60);
-    const int hour12 = hour24 % 12 == 0 ? 12 : hour24 % 12;
+    const unsigned hour12 = parts.hour % 12 == 0 ? 12 : parts.hour % 12;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04lld/%02u/%02u %02d:%02d:%02d %s",
-                  static_cast<long long>(date.year), date.month, date.day, hour12, minutes,
-                  seconds, hour24 < 12 ? "am" : "pm");
+    std::snprintf(buf, sizeof buf, "%04lld/%02u/%02u %02u:%02u:%02u %s",
+                  static_cast<long long>(parts.year), parts.month, parts.day, hour12,
+                  parts.minute, parts.second, parts.hour < 12 ? "am" : "pm");
     return buf;
 }
 
@@ -389,7 +402,7 @@ bool ScanDate(DateScanner& in, double& date)
     }
     in.Char('/');
     in.SkipBlanks();
-    if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+    if (!IsValidDate(y, m, d))
         return false;
     date = static_cast<double>(DaysFromCivil(static_cast<int>(y), m, d));
     return true;
@@ -429,8 +442,7 @@ bool ScanTime(DateScanner& in, double& time)
     in.SkipBlanks();
     if (hour >= 24 || minute >= 60 || second >= 60 || msec >= 1000)
         return false;
-    time = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + msec)
-           / static_cast<double>(kMsPerDay);
+    time = TimeOfDay(hour, minute, second, msec);
     return true;
 }
 
@@ -442,7 +454,7 @@ double TextToDateTime(std::string_view text)
     double date = 0.0;
     double time = 0.0;
     if (ScanDate(in, date) && (in.pos >= text.size() || ScanTime(in, time)))
-        return date >= 0 ? date + time : date - time;
+        return DateWithTime(date, time);
 
     // A time alone must use up the whole text.
     DateScanner timeOnly{text};

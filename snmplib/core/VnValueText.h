@@ -44,3 +44,27 @@ double TextToDateTime(std::string_view text);
 
 // Days since 1899-12-30 of a calendar date (no range checks).
 std::int64_t DaysFromCivil(int year, unsigned month, unsigned day) noexcept;
+
+// A date-time value's calendar date and time of day.
+struct VnDateTimeParts {
+    std::int64_t year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    unsigned hour = 0;
+    unsigned minute = 0;
+    unsigned second = 0;
+    unsigned millisecond = 0;
+};
+// The parts of a date-time value at whole milliseconds, ties to even. The
+// time of a negative value counts forward from the start of its (earlier)
+// day, as its text does. No range checks: the value must be finite and
+// within some ten million days of 1899-12-30.
+VnDateTimeParts SplitDateTime(double value) noexcept;
+// True for a day of the years 1 to 9999 (proleptic Gregorian).
+bool IsValidDate(std::int64_t year, std::int64_t month, std::int64_t day) noexcept;
+// The fraction of a day a time of day is (no range checks).
+double TimeOfDay(unsigned hour, unsigned minute, unsigned second, unsigned millisecond) noexcept;
+// A day count and a time of day as one date-time value: before 1899-12-30
+// the time counts forward from the start of the day too, so it is taken
+// away from the (negative) day count.
+double DateWithTime(double days, double timeOfDay) noexcept;

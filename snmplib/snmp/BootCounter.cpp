@@ -1,12 +1,12 @@
 #include "BootCounter.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "SnmpSmi.h"
+#include "VnText.h"
 
 namespace {
 
@@ -17,13 +17,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string Hex(const OctetStr& bytes)
 {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes.len(); ++i) {
-        text += kDigits[bytes[i] >> 4];
-        text += kDigits[bytes[i] & 0x0F];
-    }
-    return text;
+    return BytesToHex({bytes.data(), bytes.len()});
 }
 
 bool IsSpace(char c)
@@ -47,17 +41,6 @@ std::vector<std::string> Words(const std::string& line)
     if (!word.empty())
         words.push_back(word);
     return words;
-}
-
-bool SameHex(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 bool ParseBoots(const std::string& text, int& boots)
@@ -116,7 +99,7 @@ int getBootCounter(const std::string& fileName, const OctetStr& engineId, int& b
     const std::string id = Hex(engineId);
     for (const std::string& line : lines) {
         const std::vector<std::string> words = Words(line);
-        if (words.empty() || !SameHex(words[0], id))
+        if (words.empty() || !SameText(words[0], id))
             continue;
         if (words.size() != 2 || !ParseBoots(words[1], boots)) {
             boots = 0;
@@ -138,7 +121,7 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int b
     std::string text;
     for (const std::string& line : lines) {
         const std::vector<std::string> words = Words(line);
-        if (words.empty() || SameHex(words[0], id))
+        if (words.empty() || SameText(words[0], id))
             continue;
         text += line + '\n';
     }

@@ -4,6 +4,7 @@
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnSNMPVarList.h"
+#include "VnText.h"
 #include "VnValueText.h"
 #include "Vb.h"
 
@@ -16,17 +17,6 @@
 #include <locale.h>
 
 namespace {
-
-int HexDigit(char c) noexcept
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
 
 std::string SignedText(std::uint32_t v)
 {
@@ -100,32 +90,12 @@ VnSubIds OctetSubIds(const std::vector<std::uint8_t>& octets)
 
 std::string OctetsToHex(std::span<const std::uint8_t> octets)
 {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(octets.size() * 2);
-    for (std::uint8_t o : octets) {
-        text.push_back(digits[o >> 4]);
-        text.push_back(digits[o & 0x0F]);
-    }
-    return text;
+    return BytesToHex(octets);
 }
 
 std::vector<std::uint8_t> HexToOctets(std::string_view text)
 {
-    std::string digits;
-    digits.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ')
-            digits.push_back(c);
-    }
-    std::vector<std::uint8_t> octets;
-    octets.reserve(digits.size() / 2 + 1);
-    std::size_t i = 0;
-    if (digits.size() % 2 != 0)
-        octets.push_back(static_cast<std::uint8_t>(HexDigit(digits[i++])));
-    for (; i + 1 < digits.size(); i += 2)
-        octets.push_back(static_cast<std::uint8_t>(HexDigit(digits[i]) << 4 | HexDigit(digits[i + 1])));
-    return octets;
+    return HexToBytes(text);
 }
 
 std::string Counter64ToText(std::uint64_t value)

@@ -2,36 +2,20 @@
 // Helpers of the binder tests: the process-wide session, requests aimed at
 // the simulated switch, the objects of tools/simswitch/data/binders-edits.sim
 // as descriptor tables, and waiting in an event loop.
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "SimSwitchTest.h"
+#include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "VnOptionList.h"
 #include "VnSNMPRequest.h"
-#include "VnSNMPSession.h"
 #include "VnSNMPVarList.h"
 
 namespace bindertest {
-
-// Starts the session and its event timer once per test program, with the
-// boot counter in a temporary folder.
-inline void EnsureSession()
-{
-    if (VnSNMPSession())
-        return;
-    char folder[] = "/tmp/vnbinders-test-XXXXXX";
-    if (!mkdtemp(folder))
-        return;
-    StartSession(folder);
-}
 
 inline void Aim(VnSNMPRequest& request, std::uint16_t port)
 {
@@ -42,37 +26,6 @@ inline void Aim(VnSNMPRequest& request, std::uint16_t port)
     request.security.writeCommunity = simswitch::kWriteCommunity;
     request.timeout = 100;
     request.retries = 1;
-}
-
-// Runs the event loop until `done` holds or `timeoutMs` passed.
-template <typename Pred>
-bool RunUntil(Pred done, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0)
-            return false;
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (done())
-                loop.quit();
-        });
-        poll.start(5);
-        QTimer::singleShot(static_cast<int>(left), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-// Lets the event loop run for a while, to see that nothing more happens.
-inline void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 // A status line with its time replaced by "T", so it can be compared.
@@ -120,35 +73,13 @@ inline const VnSNMPVarDesc kTable[] = {
 };
 
 // A fresh switch with the binder objects for every test.
-class BinderSwitchTest : public SimSwitchTest {
+class BinderSwitchTest : public SessionSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("binders-edits.sim")};
-        return options;
-    }
-    void SetUp() override
-    {
-        EnsureSession();
-        SimSwitchTest::SetUp();
-    }
+    BinderSwitchTest() : SessionSwitchTest("binders-edits.sim") {}
     void Use(VnSNMPRequest& request, const VnSNMPVarDesc* table, unsigned char type, unsigned keys)
     {
         request.varList = VnSNMPVarList(table, type, keys);
         Aim(request, port());
-    }
-    // The varbinds of every set the switch received, as "oid=value".
-    std::vector<std::vector<std::string>> SetRecord()
-    {
-        std::vector<std::vector<std::string>> pdus;
-        for (const SimSwitch::SetPdu& pdu : sim().sets()) {
-            std::vector<std::string> varbinds;
-            for (const SimSwitch::Varbind& vb : pdu.varbinds)
-                varbinds.push_back(vb.oid + "=" + vb.value);
-            pdus.push_back(varbinds);
-        }
-        return pdus;
     }
 };
 

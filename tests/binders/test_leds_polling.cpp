@@ -1,20 +1,16 @@
 // The LED binder polling the simulated switch.
+#include "EventLoopWait.h"
 #include "QtPrint.h"
-#include "SimSwitchTest.h"
+#include "SessionSwitchTest.h"
 #include "SwitchMib.h"
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnSNMPRequest2Leds.h"
-#include "VnSNMPSession.h"
 #include "VnStatusOutput.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFrame>
-#include <QTimer>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,23 +24,6 @@ const VnSNMPVarDesc kLedStatusTable[] = {
     {},
 };
 
-void EnsureSession()
-{
-    if (VnSNMPSession())
-        return;
-    char folder[] = "/tmp/vnleds-test-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    StartSession(folder);
-    std::filesystem::remove_all(folder);
-}
-
-void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Outcomes of the binder's polls, in the order their refreshes ended.
 struct PollLog {
     std::vector<VnSNMPError> results;
@@ -53,19 +32,7 @@ struct PollLog {
     // Runs the event loop until `count` polls have ended in all.
     bool Wait(std::size_t count, int timeoutMs = 8000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (results.size() < count) {
-            const qint64 left = timeoutMs - clock.elapsed();
-            if (left <= 0)
-                return false;
-            QEventLoop wait;
-            loop = &wait;
-            QTimer::singleShot(static_cast<int>(left), &wait, &QEventLoop::quit);
-            wait.exec();
-            loop = nullptr;
-        }
-        return true;
+        return RunUntil([&] { return results.size() >= count; }, timeoutMs, &loop);
     }
 };
 
@@ -73,15 +40,13 @@ class LedPolling : public SimSwitchTest {
 protected:
     SimSwitchOptions switchOptions() const override
     {
-        SimSwitchOptions options;
-        options.dataFiles.push_back(SimSwitch::dataPath("leds-codes.sim"));
-        return options;
+        return withDataFile("leds-codes.sim");
     }
 
     void SetUp() override
     {
         SimSwitchTest::SetUp();
-        EnsureSession();
+        EnsureSessionStarted();
         form_ = std::make_unique<QWidget>();
         panel_ = new QFrame(form_.get());
         bar_ = new VnStatusBar(form_.get());

@@ -14,12 +14,7 @@ namespace {
 
 class SwitchRead : public SimSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("testtables.sim")};
-        return options;
-    }
+    SimSwitchOptions switchOptions() const override { return withDataFile("testtables.sim"); }
 };
 
 struct NamedTarget {

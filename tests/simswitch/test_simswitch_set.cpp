@@ -16,12 +16,7 @@ const std::string kTable1 = "1.3.6.1.4.1.88406.999.1.1.";
 
 class SwitchSet : public SimSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("testtables.sim")};
-        return options;
-    }
+    SimSwitchOptions switchOptions() const override { return withDataFile("testtables.sim"); }
 
     SnmpReply Set(const std::vector<SnmpSetItem>& items, SnmpTarget target = SnmpTarget::V2c(kWriteCommunity))
     {

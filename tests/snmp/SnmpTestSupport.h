@@ -5,14 +5,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "SimSwitch.h"
+#include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "Snmp.h"
 
 struct Outcome {
@@ -34,19 +33,7 @@ public:
 
     bool Wait(std::size_t count, int timeoutMs = 8000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (outcomes.size() < count) {
-            const qint64 left = timeoutMs - clock.elapsed();
-            if (left <= 0)
-                return false;
-            QEventLoop loop;
-            loop_ = &loop;
-            QTimer::singleShot(static_cast<int>(left), &loop, &QEventLoop::quit);
-            loop.exec();
-            loop_ = nullptr;
-        }
-        return true;
+        return RunUntil([&] { return outcomes.size() >= count; }, timeoutMs, &loop_);
     }
 
     std::vector<Outcome> outcomes;
@@ -54,14 +41,6 @@ public:
 private:
     QEventLoop* loop_ = nullptr;
 };
-
-// Lets the event loop run for a while (to see that nothing more arrives).
-inline void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // A UDP port on 127.0.0.1 that receives and never answers.
 class SilentAgent {
@@ -138,28 +117,10 @@ inline Vb NullVb(const char* oid)
     return Vb(Oid(oid));
 }
 
-// Starts the process-wide session (and its event timer) once, with its
-// boot counter in a temporary folder.
-void EnsureSessionStarted();
-
-#include "SimSwitchTest.h"
-#include "VnSNMPSession.h"
-
 // The switch with the test tables, and the process-wide session.
-class EngineTest : public SimSwitchTest {
+class EngineTest : public SessionSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("testtables.sim")};
-        return options;
-    }
-    void SetUp() override
-    {
-        EnsureSessionStarted();
-        ASSERT_NE(VnGlobalSession, nullptr);
-        SimSwitchTest::SetUp();
-    }
+    EngineTest() : SessionSwitchTest("testtables.sim") {}
     Snmp& session() { return *VnGlobalSession; }
 };
 

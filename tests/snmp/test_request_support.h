@@ -2,12 +2,12 @@
 // Requests against the simulated switch: how a request is aimed at it for
 // each protocol version, the test tables as descriptor tables, and walks
 // driven the way a binder drives them.
-#include "SimSwitchTest.h"
+#include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "SnmpSmi.h"
 #include "SnmpTestSupport.h"
 #include "VnSNMPRequest.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -158,29 +158,6 @@ inline Rows WalkSync(VnSNMPRequest& request)
     return rows;
 }
 
-// Runs the event loop until `done` holds or `timeoutMs` passed.
-template <typename Pred>
-bool RunUntil(Pred done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0)
-            return false;
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (done())
-                loop.quit();
-        });
-        poll.start(5);
-        QTimer::singleShot(static_cast<int>(left), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
 // One asynchronous request and its single outcome.
 struct AsyncOutcome {
     std::vector<VnSNMPError> results;
@@ -198,19 +175,9 @@ struct AsyncOutcome {
     }
 };
 
-class RequestTest : public SimSwitchTest {
+class RequestTest : public SessionSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("testtables.sim")};
-        return options;
-    }
-    void SetUp() override
-    {
-        EnsureSessionStarted();
-        SimSwitchTest::SetUp();
-    }
+    RequestTest() : SessionSwitchTest("testtables.sim") {}
     void Use(VnSNMPRequest& request, const VnSNMPVarDesc* table, unsigned char type, unsigned keys,
              const Version& version = kV2c)
     {

@@ -6,10 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 class SimSwitchTest : public ::testing::Test {
 protected:
     virtual SimSwitchOptions switchOptions() const { return {}; }
+    // Options for default.sim and then one more file of tools/simswitch/data.
+    static SimSwitchOptions withDataFile(const std::string& name)
+    {
+        SimSwitchOptions options;
+        options.dataFiles = {SimSwitch::dataPath(name)};
+        return options;
+    }
 
     void SetUp() override { ASSERT_NO_THROW(sim_ = std::make_unique<SimSwitch>(switchOptions())); }
     void TearDown() override { sim_.reset(); }
