@@ -1,0 +1,52 @@
+#pragma once
+// The column of command buttons on the right of every SNMP panel, with the
+// row counter of the table editor on top. Which buttons show is decided by
+// the work control (TEditsPanel / TListViewPanel::ArrangeCtrlBtn); hidden
+// controls take no room.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <vector>
+
+class TCtrlBtnPanel : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kButtonWidth = 96;
+    static constexpr int kButtonHeight = 25;
+    static constexpr int kGap = 5;
+
+    // Places itself on the right of `owner` (the owner's layout decides).
+    explicit TCtrlBtnPanel(QWidget* owner);
+
+    QLabel* SamplesLabel;
+    QLabel* CountText;  // the number of list rows, sunken
+    QPushButton* RefreshBtn;
+    QPushButton* EditBtn;
+    QPushButton* SetCheckedBtn;
+    QPushButton* AddBtn;
+    QPushButton* DeleteBtn;
+    QPushButton* CheckAllBtn;
+    QPushButton* ClearChecksBtn;
+    QPushButton* CloseBtn;
+    int LeftMargin = 10;
+    int TopMargin = 10;
+    // CountText, SamplesLabel, then the eight buttons in the order above.
+    std::vector<QWidget*> StackedControls;
+
+    // Re-stacks the column after a visibility change.
+    void ArrangeButtons();
+    // Bottom of the last shown control plus the top margin.
+    int NeededHeight() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    int neededHeight_ = 0;
+};
+
+// A button's Tag: 1 marks the Set buttons of the table editor's Add and
+// Edit forms (a successful set closes their form).
+int VnButtonTag(const QWidget* button);
+void VnSetButtonTag(QWidget* button, int tag);
