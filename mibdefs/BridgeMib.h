@@ -6,3 +6,12 @@
 // FreeBridgeMibOptionLists calls). See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- Q-BRIDGE static VLANs (the static VLAN dialog)
+// dot1qVlanStaticTable: VLAN ID (index), name, egress, forbidden egress and
+// untagged port lists, row status; key count 1.
+extern const VnSNMPVarDesc VlanStaticTable[];
+extern const VnOptionList VlanStaticStatusList;  // 1 Active, 4 CreateAndGo, 6 Destroy
+// dot1qNextFreeLocalVlanIndex, one scalar.
+extern const VnSNMPVarDesc VlanNextFreeTable[];
+extern const VnOptionList VlanNextFreeList;      // 1 independent, 2 shared

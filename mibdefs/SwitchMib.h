@@ -19,3 +19,37 @@ inline constexpr char ModuleModel[] = "RQ4024S";
 extern const VnSNMPLedColorMapList LedColorMapA;  // 0-2 white, 3 green, 4 blue, 5 red
 extern const VnSNMPLedColorMapList LedColorMapB;  // 0-1 white, 2-3 green, 4 blue, 5 red
 extern const VnSNMPLedColorMapList LedColorMapC;  // 0 white, 2 and 4 green, the rest black
+
+// ---- Device information, modules, control and alarms (.11.59.5.2.1)
+extern const VnOptionList SwStateList;          // 2 disabled, 3 enabled
+extern const VnOptionList SwCleanCountersList;  // 1 normal, 2 active
+extern const VnSNMPVarDesc DeviceInformationTable[];  // port totals, scalars
+extern const VnSNMPVarDesc DeviceModuleTable[];       // modules, key count 1
+extern const VnSNMPVarDesc Layer2ControlTable[];      // device control, layer-2 page
+extern const VnSNMPVarDesc Layer3ControlTable[];      // device control, layer-3 page (.11.59.5.3)
+extern const VnSNMPVarDesc AlarmControlTable[];       // trap switches, scalars
+
+// ---- Agent (.12.1)
+extern const VnOptionList AgentProtocolList;        // 1 other .. 4 SNMP-IP-IPX
+extern const VnOptionList AgentConsoleList;         // 1 other, 2 in-use, 3 not-in-use
+extern const VnOptionList AgentConfigStatusList;    // 1 other, 2 proceeding, 3 completed, 4 failed
+extern const VnOptionList AgentDownloadStatusList;  // 1 other .. 8 time-out
+extern const VnOptionList AgentTransferStatusList;  // 1 other .. 10 memory-full
+extern const VnOptionList AgentMibTypeList;         // 1 other, 2 standard, 3 proprietary, 4 experiment
+extern const VnOptionList AgentResetList;           // 2 cold-start, 4 no-reset
+extern const VnOptionList AgentRs232List;           // 2 console, 3 out-of-band, 4 notAvail
+extern const VnOptionList AgentSaveConfigList;      // 1 other, 2 cfg, 3 log, 4 all
+extern const VnOptionList AgentGetIpFromList;       // 2 disabled, 3 bootp, 4 dhcp
+extern const VnOptionList AgentEnabledList;         // 1 enabled, 2 disabled
+extern const VnOptionList AgentTransferTypeList;    // 2 network-load
+extern const VnOptionList AgentFileTypeList;        // 1 runtime-code, 2 log-file, 3 cfg-file
+extern const VnOptionList AgentLoadTypeList;        // 2 upload, 3 download
+extern const VnOptionList AgentTrueFalseList;       // 1 true, 2 false
+extern const VnOptionList AgentUpdateStatusList;    // 2 inactive, 3 start, 4 delete, 5 config-as-bootup-fw
+extern const VnOptionList AgentSeverityList;        // 0 critical, 1 warning, 2 information
+extern const VnSNMPVarDesc AgentBasicInformationTable[];    // scalars
+extern const VnSNMPVarDesc MibCapabilitiesTable[];          // key count 1
+extern const VnSNMPVarDesc AgentBasicConfigurationTable[];  // scalars
+extern const VnSNMPVarDesc AgentUpdateFilesTable[];         // key count 1
+extern const VnSNMPVarDesc IpProtocolConfigureTable[];      // scalars
+extern const VnSNMPVarDesc SystemSeverityTable[];           // scalars

@@ -1,0 +1,150 @@
+#pragma once
+// The main window: start-up from the host's command line and settings
+// file, the device view (one front panel per stack unit, modules beside
+// their units), the port buttons, the RMON menu state and closing. The
+// menu and its commands are installed by VnInstallMainMenu (VnMainMenu.h).
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TPanelForm.h"
+#include "VnModelFamily.h"
+#include "VnSpeedButton.h"
+
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QTreeWidget;
+class QWidget;
+class VnSNMPRequest2Edits;
+class VnStatusBar;
+class VnStatusPanel;
+
+// Object names of the menu items the device view switches; the main menu
+// names its items so. Items are also found by their caption path.
+inline constexpr const char kVnRmonStatisticsItem[] = "RmonStatistics1";
+inline constexpr const char kVnRmonHistoryItem[] = "RmonHistory1";
+inline constexpr const char kVnRmonAlarmEventItem[] = "RmonAlarmEvent1";
+inline constexpr const char kVnFileSystemManagementItem[] = "FileSystemManagement1";
+
+inline constexpr const char kVnHelpFileName[] = "RQ-4024S orvixhelp3.hlp";
+
+// Whether the settings file existed at the last look (read by the launcher).
+extern bool CfgFileFound;
+// Unit panels made by the current build of the device view.
+extern int PanelCount;
+
+class TMainForm : public QMainWindow {
+public:
+    // `parameters` are the command-line parameters without the program
+    // name. Raises the conversion error of a bad number in them or in the
+    // settings file, and the session's failure; ends with the device view.
+    // Without parameters it shows "No parameter input", builds no device
+    // view and sends nothing (TerminateRequested()).
+    explicit TMainForm(std::vector<std::string> parameters, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- state read by the menu commands and the dialogs
+    bool FirstLoad = true;
+    bool LargeFonts = false;
+    float FontScale = 1.0f;
+    std::string AgentAddress;
+    std::string ReadCommunity;
+    std::string WriteCommunity;
+    std::string VersionText;
+    std::array<std::string, 13> ModelNames;
+    std::string DialogTitle;
+    // Folders taken from the host's registry ("" = the current folder).
+    std::string ModuleFolder;
+    std::string SettingsFolder;
+
+    // ---- components
+    QMenuBar* MainMenu1 = nullptr;         // filled by VnInstallMainMenu
+    QMenu* PortInfoPopupMenu = nullptr;    // filled by VnInstallMainMenu
+    VnStatusBar* StatusBar = nullptr;      // one panel; panel 0 takes failures
+    QScrollArea* ScrollBox1 = nullptr;     // the panels live in its widget()
+    QTreeWidget* UnitListView = nullptr;   // hidden: stack-unit rows
+    QTreeWidget* lvSlotModuleInfo = nullptr;  // hidden: slot-module rows
+    QTreeWidget* PortInfoListView = nullptr;  // hidden, unused
+    QLabel* ST_RmonState = nullptr;        // hidden: RMON state text
+    QLabel* ST_StackNum = nullptr;         // hidden, unused
+    std::vector<QPixmap> ImageList1;       // unit-number pictures, unit - 1
+
+    // ---- device view
+    VnPortButtonList PortButtons;
+    QList<TPanelForm*> UnitPanels;
+    QList<TPanelForm*> ModulePanels;
+    TPanelForm* LastUnitPanel = nullptr;
+    std::unique_ptr<VnSNMPRequest2Edits> UnitRequest;
+    std::unique_ptr<VnSNMPRequest2Edits> SlotModuleRequest;
+    std::unique_ptr<VnSNMPRequest2Edits> RmonStateRequest;
+
+    // Builds (first load) or rebuilds the device view; nothing raises out.
+    void RefreshDeviceView(bool firstLoad);
+    void LoadStackUnits();
+    void LoadSlotModules();
+    void CreateUnitPanels();
+    void CreateUnitPanel(const std::string& model, const std::string& unit);
+    void CenterMainFormVertically();
+    void HookPortButtons();
+    void PortButtonClick(VnSpeedButton* sender);
+    // Re-reads the RMON state and enables or disables the three RMON items.
+    void UpdateRmonMenus();
+    void FreePanelForms();
+
+    // Every port button up (Down = false).
+    void ReleasePortButtons();
+    // The Tag of the pressed port button, -1 when none is down.
+    int PressedPortTag() const;
+    // The port button the popup menu was last opened on (null when gone).
+    VnSpeedButton* PopupPortButton() const { return popupButton_; }
+
+    // Starts a sibling module ("/TMIB_IFTable"); a failure to start it is
+    // said in status panel 0.
+    void RunEmsModule(const std::string& argument);
+    // The "About" command's box, shown modally.
+    void ShowAboutForm();
+    // The "Help" command: the help file next to the program; status panel 0
+    // says so when it cannot be opened.
+    void OpenHelpFile();
+
+    // Text of status panel 0.
+    void ShowStatusText(const QString& text);
+    VnStatusPanel* StatusPanel0() const;
+    // Client area below the menu bar (the original's client size).
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+
+    // Start-up without parameters: the program ends instead of running.
+    bool TerminateRequested() const { return terminate_; }
+    // Skips the exit question of closing (tests, a host that ends us).
+    void SetConfirmClose(bool confirm) { confirmClose_ = confirm; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildComponents();
+    void ReadStartupSettings(const std::vector<std::string>& parameters);
+    void ShowPortPopup(VnSpeedButton* button, const QPoint& pos);
+    void ShutDown();
+    void SetRmonItemsEnabled(bool enabled);
+
+    bool terminate_ = false;
+    bool confirmClose_ = true;
+    bool shutDown_ = false;
+    QPointer<VnSpeedButton> popupButton_;
+};
+
+// The one main window (null before it is made and after it is gone).
+extern TMainForm* MainForm;

@@ -1,0 +1,210 @@
+#include "VnTargetSettings.h"
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <string_view>
+
+#include "VnIni.h"
+#include "VnRegistry.h"
+
+namespace {
+
+// Every option with its two characters; "/I" first so that it wins a tie
+// (which two different options cannot have anyway).
+enum class Option { I, R, W, v, t, c, d, m, l, n, A, P, a, p };
+
+struct OptionText {
+    Option option;
+    std::string_view text;
+    bool v3Only;
+};
+
+constexpr std::array<OptionText, 14> kOptions = {{
+    {Option::I, "/I", false}, {Option::R, "/R", false}, {Option::W, "/W", false},
+    {Option::v, "/v", false}, {Option::t, "/t", true},  {Option::c, "/c", true},
+    {Option::d, "/d", true},  {Option::m, "/m", true},  {Option::l, "/l", true},
+    {Option::n, "/n", true},  {Option::A, "/A", true},  {Option::P, "/P", true},
+    {Option::a, "/a", true},  {Option::p, "/p", true},
+}};
+
+struct Found {
+    const OptionText* option = nullptr;
+    std::string value;
+};
+
+// The option standing earliest in the parameter: a value that happens to
+// hold another option's letters stays a value.
+Found EarliestOption(const std::string& parameter)
+{
+    Found found;
+    std::size_t best = std::string::npos;
+    for (const OptionText& option : kOptions) {
+        const std::size_t at = parameter.find(option.text);
+        if (at < best) {
+            best = at;
+            found.option = &option;
+        }
+    }
+    if (found.option)
+        found.value = parameter.substr(best + found.option->text.size());
+    return found;
+}
+
+bool Version3(const VnTargetState& state)
+{
+    return state.versionText == "3" || state.security.version == 3;
+}
+
+void ApplyOption(Option option, const std::string& value, VnTargetState& state)
+{
+    switch (option) {
+    case Option::I:
+        state.agentAddress = value;
+        state.device.address = value;
+        break;
+    case Option::R:
+        state.readCommunity = value;
+        state.security.readCommunity = value;
+        break;
+    case Option::W:
+        state.writeCommunity = value;
+        state.security.writeCommunity = value;
+        break;
+    case Option::v:
+        state.security.version = static_cast<std::uint8_t>(VnStrToInt(value));
+        break;
+    case Option::t:
+        state.device.port = static_cast<std::uint16_t>(VnStrToInt(value));
+        break;
+    case Option::c:
+        state.scope.contextName = value;
+        break;
+    case Option::d:
+        state.scope.contextEngineId = value;
+        break;
+    case Option::m:
+        state.security.securityModel = VnStrToInt(value);
+        break;
+    case Option::l:
+        state.security.securityLevel = VnStrToInt(value);
+        break;
+    case Option::n:
+        state.security.securityName = value;
+        break;
+    case Option::A:
+        state.security.authPassword = value;
+        break;
+    case Option::P:
+        state.security.privPassword = value;
+        break;
+    case Option::a:
+        state.security.authProtocol = VnStrToInt(value);
+        break;
+    case Option::p:
+        state.security.privProtocol = VnStrToInt(value);
+        break;
+    }
+}
+
+// Level and protocols are kept one lower in the file; "0" leaves them.
+void ApplyOneLower(const std::string& text, std::int32_t& target)
+{
+    if (text != "0")
+        target = VnStrToInt(text) + 1;
+}
+
+} // namespace
+
+VnConversionError::VnConversionError(const std::string& text)
+    : std::runtime_error("'" + text + "' is not a valid integer value")
+{
+}
+
+int VnStrToInt(const std::string& text)
+{
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    int value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || error != std::errc() || stop != end || (digits.front() == '-' && digits.size() == 1))
+        throw VnConversionError(text);
+    return value;
+}
+
+VnHostFolders VnReadHostFolders(VnRegistry& registry)
+{
+    VnHostFolders folders;
+    if (registry.OpenKey(kVnHelpPathKey, true)) {
+        const std::string helpPath = registry.ReadString(kVnHelpPathValue).value_or("");
+        if (helpPath.size() > 12)
+            folders.moduleFolder = helpPath.substr(0, helpPath.size() - 12);
+    }
+    registry.CloseKey();
+    if (registry.OpenKey(kVnExePathKey, false))
+        folders.settingsFolder = registry.ReadString("Path").value_or("") + "../Conf/MBF/";
+    registry.CloseKey();
+    if (registry.OpenKey(kVnMibFileKey, false))
+        folders.settingsFolder = registry.ReadString("Path").value_or("");
+    registry.CloseKey();
+    return folders;
+}
+
+std::string VnSettingsFilePath(const std::string& settingsFolder, const std::string& agentAddress)
+{
+    const bool leaves = agentAddress.find('/') != std::string::npos ||
+                        agentAddress.find('\\') != std::string::npos ||
+                        agentAddress.find("..") != std::string::npos;
+    if (leaves)
+        return {};
+    return settingsFolder + agentAddress + ".cfg";
+}
+
+bool VnApplySettingsFile(const std::string& path, VnTargetState& state)
+{
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return false;
+
+    const VnIni ini(path);
+    const auto read = [&](const char* key) { return ini.ReadString(kVnSettingsSection, key, ""); };
+
+    state.device.port = static_cast<std::uint16_t>(VnStrToInt(read("AgentPort")));
+    const int version = VnStrToInt(read("Version"));
+    state.security.version = static_cast<std::uint8_t>(version);
+    state.versionText = std::to_string(version);
+    if (const std::string name = read("ContextName"); !name.empty())
+        state.scope.contextName = name;
+    state.scope.contextEngineId = read("ContextEngineID");
+    state.security.securityModel = VnStrToInt(read("SecurityModel"));
+    ApplyOneLower(read("SecurityLevel"), state.security.securityLevel);
+    state.security.securityName = read("SecurityName");
+    ApplyOneLower(read("AuthProtocol"), state.security.authProtocol);
+    ApplyOneLower(read("PrivProtocol"), state.security.privProtocol);
+    if (const std::string password = read("AuthPassword"); !password.empty())
+        state.security.authPassword = password;
+    if (const std::string password = read("PrivPassword"); !password.empty())
+        state.security.privPassword = password;
+    return true;
+}
+
+void VnApplyParameters(const std::vector<std::string>& parameters,
+                       const std::string& settingsFolder, VnTargetState& state)
+{
+    for (const std::string& parameter : parameters) {
+        const Found found = EarliestOption(parameter);
+        if (found.option && found.option->option == Option::I) {
+            ApplyOption(Option::I, found.value, state);
+            continue;
+        }
+        state.cfgFileFound =
+            VnApplySettingsFile(VnSettingsFilePath(settingsFolder, state.agentAddress), state);
+        if (!found.option)
+            continue;
+        if (found.option->v3Only && !Version3(state))
+            continue;
+        ApplyOption(found.option->option, found.value, state);
+    }
+}

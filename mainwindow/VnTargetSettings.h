@@ -1,0 +1,70 @@
+#pragma once
+// Start-up settings: the host's registry values, the per-device ".cfg"
+// file and the command line, applied in the host's order over the default
+// target settings. Pure functions over plain values, so that they can be
+// tested without a window.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "VnSNMPDefaults.h"
+
+class VnRegistry;
+
+// A number that is not a decimal integer ("'%s' is not a valid integer value").
+class VnConversionError : public std::runtime_error {
+public:
+    explicit VnConversionError(const std::string& text);
+};
+
+// The settings start-up leaves: the main window's texts and the default
+// target settings every request copies.
+struct VnTargetState {
+    std::string agentAddress;
+    std::string readCommunity;
+    std::string writeCommunity;
+    std::string versionText;
+    bool cfgFileFound = false;
+    VnSNMPDevice device;
+    VnSNMPScope scope;
+    VnSNMPSecurity security;
+};
+
+inline constexpr const char kVnSettingsSection[] = "Program Information";
+inline constexpr const char kVnNoParameterText[] = "No parameter input";
+
+// Registry keys and value names read at start-up.
+inline constexpr const char kVnHelpPathKey[] = "\\SOFTWARE\\Varonet\\Modules\\HelpPath";
+inline constexpr const char kVnHelpPathValue[] = "1.3.6.1.4.1.88406.10.59.5";
+inline constexpr const char kVnExePathKey[] = "\\SOFTWARE\\Varonet\\Orvix5.1\\ExePath";
+inline constexpr const char kVnMibFileKey[] = "\\SOFTWARE\\Varonet\\Orvix5.1\\MibFile";
+
+struct VnHostFolders {
+    std::string moduleFolder;    // message files and the like
+    std::string settingsFolder;  // the per-device ".cfg" files
+};
+
+// Module folder: the HelpPath value without its last 12 characters.
+// Settings folder: ExePath's value + "../Conf/MBF/", replaced by MibFile's
+// value when that key exists. Missing keys leave a folder empty.
+VnHostFolders VnReadHostFolders(VnRegistry& registry);
+
+// folder + address + ".cfg"; empty when the address would name a file
+// outside the folder (a path separator or "..").
+std::string VnSettingsFilePath(const std::string& settingsFolder, const std::string& agentAddress);
+
+// Whether the file exists; when it does, applies its keys in their order.
+// Raises VnConversionError for a number that is not an integer.
+bool VnApplySettingsFile(const std::string& path, VnTargetState& state);
+
+// Each parameter in order: "/I" sets the address; any other parameter
+// first re-reads the settings file of the current address, then applies
+// the option that occurs earliest in it. Raises VnConversionError.
+void VnApplyParameters(const std::vector<std::string>& parameters,
+                       const std::string& settingsFolder, VnTargetState& state);
+
+// The decimal integer of `text`, as the original's conversion took it.
+int VnStrToInt(const std::string& text);
+
+// Screens other than 96 pixels per inch get dialogs 1.25 times larger.
+inline bool VnLargeFontsForDpi(int dpi) { return dpi != 96; }

@@ -1,0 +1,384 @@
+// The device, equipment, agent and time commands against the simulated
+// switch: captions, columns, one refresh, a set, constraints and sizes.
+#include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QPointer>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "TCtrlBtnPanel.h"
+#include "TEditsPanel.h"
+#include "TListViewPanel.h"
+#include "TSNMPListViewPanel.h"
+#include "TSNMPPanel.h"
+#include "VnCommandKinds.h"
+#include "VnException.h"
+#include "VnMainMenu.h"
+#include "VnProcess.h"
+#include "test_commands_support.h"
+
+using namespace commandtest;
+
+namespace {
+
+TConfigForm* AsConfigForm(QWidget* window)
+{
+    auto* form = qobject_cast<TConfigForm*>(window);
+    EXPECT_NE(form, nullptr) << "the modal window is no generic editor";
+    return form;
+}
+
+// The panel of the form's first binder (a page form: of the page shown).
+template <typename Panel>
+Panel* PanelOf(QWidget* form)
+{
+    auto* panel = form->findChild<Panel*>();
+    EXPECT_NE(panel, nullptr);
+    return panel;
+}
+
+QString InputText(const _EditRow_s& row)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(row.InputCtrl))
+        return combo->currentText();
+    if (auto* edit = qobject_cast<QLineEdit*>(row.InputCtrl))
+        return edit->text();
+    return "?";
+}
+
+QStringList RowTexts(const QTreeWidgetItem& row)
+{
+    QStringList texts;
+    for (int c = 0; c < row.columnCount(); ++c)
+        texts << row.text(c);
+    return texts;
+}
+
+QStringList HeaderTexts(const QTreeWidget& list)
+{
+    QStringList texts;
+    for (int c = 0; c < list.columnCount(); ++c)
+        texts << list.headerItem()->text(c);
+    return texts;
+}
+
+class DeviceCommands : public MainFormTest {};
+
+TEST_F(DeviceCommands, AlarmControlReadsItsScalarsAndSetsTheTickedOne)
+{
+    Main().DialogTitle = "earlier";
+    const bool shown = WithModal([&] { VnRunCommand(Main(), "AlarmControl1Click"); }, [&](QWidget* window) {
+        TConfigForm* form = AsConfigForm(window);
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->windowTitle(), "Alarm Control: 127.0.0.1");
+        EXPECT_EQ(Main().DialogTitle, "Alarm Control");
+        ASSERT_TRUE(WaitForRefresh(*form));
+        auto* panel = PanelOf<TSNMPEditorPanel>(form);
+        ASSERT_TRUE(panel);
+        const auto& rows = panel->EditsPanel->Rows;
+        ASSERT_GE(rows.size(), 3u);
+        EXPECT_EQ(InputText(rows[0]), "enabled");
+        EXPECT_EQ(InputText(rows[1]), "enabled");
+        EXPECT_EQ(InputText(rows[2]), "disabled");
+
+        // Link change alarm on, only its row ticked: one varbind goes out.
+        qobject_cast<QComboBox*>(rows[2].InputCtrl)->setCurrentText("enabled");
+        rows[2].CheckBox->setChecked(true);
+        panel->SetCheckedBtnClick(panel->CtrlBtnPanel->SetCheckedBtn);
+    });
+    ASSERT_TRUE(shown);
+
+    const auto pdus = sim().sets();
+    ASSERT_EQ(pdus.size(), 1u);
+    ASSERT_EQ(pdus[0].varbinds.size(), 1u);
+    EXPECT_EQ(pdus[0].varbinds[0].oid, "1.3.6.1.4.1.88406.11.59.5.2.1.3.3.0");
+    EXPECT_EQ(pdus[0].varbinds[0].value, "3");
+    EXPECT_EQ(pdus[0].status, "applied");
+    EXPECT_EQ(sim().get("1.3.6.1.4.1.88406.11.59.5.2.1.3.3.0")->value, "3");
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
+struct TableCase {
+    const char* command;
+    const char* caption;
+    QStringList columns;
+    QStringList firstRow;
+    int rows;
+    const char* why;
+};
+
+const TableCase kTableCases[] = {
+    {"UnitTable1Click", "Unit Table: 127.0.0.1",
+     {"Unit ID", "State", "MAC Address", "Start Port Index", "Port Range", "Mgmt Current Mode", "Version",
+      "ModuleName", "Prom Version", "Firmware Version", "Hardware Version", "Management Priority"},
+     {"1", "exist", "001A2B3C4D01", "1", "24", "master", "1.0", "RQ-4024S", "1.00.002", "4.30.R09", "0A1", "16"},
+     3, "a readable index column and option labels"},
+    {"FanInformation1Click", "Fan Information: 127.0.0.1", {"Fan Unit Index", "Fan ID", "Fan Status"},
+     {"1", "1", "working"}, 3, "two index columns that come from the instance only"},
+    {"PowerTable1Click", "Power Table: 127.0.0.1", {"Power Unit Index", "Power ID", "Power Status"},
+     {"1", "1", "working"}, 3, "a plain read-only table"},
+    {"DeviceModuleInformation1Click", "Device Module Information: 127.0.0.1",
+     {"Module ID", "Module Name", "Module Reversion", "Module Serial", "Module Description"},
+     {"1", "-", "-", "-", "Empty slot"}, 2, "a not-accessible index"},
+    {"MIBCapabilities1Click", "Mib Capabilities: 127.0.0.1", {"Index", "Description", "Version", "Type"},
+     {"1", "RFC1213 MIB-II", "2", "standard"}, 4, "the title differs from the menu caption"},
+    {"AgentSupportedUpdateFiles1Click", "Agent Supported Update Files: 127.0.0.1",
+     {"File Index", "Description", "IP Address", "Transfer Type", "File Name", "File Type ", "Load Type",
+      "increment[parameter just for download cfg-file]", "Image ID", "Status"},
+     {"1", "Runtime image", "10.90.90.2", "network-load", "rq4024s_430.had", "runtime-code", "download", "false",
+      "1", "inactive"},
+     2, "a writable table walked as MVT_UMV"},
+};
+
+TEST_F(DeviceCommands, TableEditorsShowTheirColumnsAndRowsWithoutAddOrDelete)
+{
+    for (const TableCase& c : kTableCases) {
+        SCOPED_TRACE(c.command);
+        SCOPED_TRACE(c.why);
+        const bool shown = WithModal([&] { VnRunCommand(Main(), c.command); }, [&](QWidget* window) {
+            TConfigForm* form = AsConfigForm(window);
+            ASSERT_TRUE(form);
+            EXPECT_EQ(form->windowTitle(), c.caption);
+            ASSERT_TRUE(WaitForRefresh(*form));
+            auto* panel = PanelOf<TSNMPListViewPanel>(form);
+            ASSERT_TRUE(panel);
+            const QTreeWidget& list = *panel->ListViewPanel->ListView;
+            EXPECT_EQ(HeaderTexts(list), c.columns);
+            ASSERT_EQ(list.topLevelItemCount(), c.rows);
+            EXPECT_EQ(RowTexts(*list.topLevelItem(0)), c.firstRow);
+            EXPECT_TRUE(panel->CtrlBtnPanel->AddBtn->isHidden());
+            EXPECT_TRUE(panel->CtrlBtnPanel->DeleteBtn->isHidden());
+        });
+        EXPECT_TRUE(shown);
+    }
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
+TEST_F(DeviceCommands, HiddenDeviceControlIsAPageFormThatStillWorks)
+{
+    QAction* action = VnMenuAction(Main(), "DeviceControl1");
+    ASSERT_NE(action, nullptr);
+    EXPECT_FALSE(action->isVisible());
+    Main().DialogTitle = "earlier";
+
+    const bool shown = WithModal([&] { action->trigger(); }, [&](QWidget* window) {
+        TConfigForm* form = AsConfigForm(window);
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->windowTitle(), "Device Control: 127.0.0.1");
+        EXPECT_EQ(Main().DialogTitle, "earlier") << "the page form leaves the title alone";
+        ASSERT_NE(form->PageControl(), nullptr);
+        ASSERT_EQ(form->PageControl()->count(), 2);
+        EXPECT_EQ(form->PageControl()->tabText(0), "Layer2 Control");
+        EXPECT_EQ(form->PageControl()->tabText(1), "Layer3 Control");
+        ASSERT_EQ(form->Requests().size(), 2u);
+
+        ASSERT_TRUE(WaitForRefresh(*form));
+        EXPECT_EQ(form->ActiveRequest(), form->Requests()[0].get());
+        const VnSNMPVarList& layer2 = form->Requests()[0]->request.varList;
+        EXPECT_EQ(layer2.Item(7).value, "enabled");  // telnet state
+        EXPECT_EQ(layer2.Item(8).value, "23");       // telnet port
+
+        form->PageControl()->setCurrentIndex(1);
+        ASSERT_TRUE(WaitForRefresh(*form));
+        EXPECT_EQ(form->ActiveRequest(), form->Requests()[1].get());
+        EXPECT_EQ(form->Requests()[1]->request.varList.Item(5).value, "20");  // ARP aging
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
+struct RangeCase {
+    const char* command;
+    const char* caption;
+    int row;
+    const char* current;
+    double minimum;
+    double maximum;
+    int maxLength;
+    const char* refused;
+    const char* message;
+};
+
+const RangeCase kRangeCases[] = {
+    {"SystemTime1Click", "Current Time: 127.0.0.1", 4, "480", -779, 839, 4, "840",
+     "Please enter a number between -779 and 839!"},
+    {"NetworkTime1Click", "Network Time: 127.0.0.1", 4, "720", 30, 99999, 5, "29",
+     "Please enter a number between 30 and 99999!"},
+};
+
+TEST_F(DeviceCommands, TimeEditorsRefuseValuesOutsideTheirRange)
+{
+    for (const RangeCase& c : kRangeCases) {
+        SCOPED_TRACE(c.command);
+        const bool shown = WithModal([&] { VnRunCommand(Main(), c.command); }, [&](QWidget* window) {
+            TConfigForm* form = AsConfigForm(window);
+            ASSERT_TRUE(form);
+            EXPECT_EQ(form->windowTitle(), c.caption);
+            ASSERT_TRUE(WaitForRefresh(*form));
+            auto* panel = PanelOf<TSNMPEditorPanel>(form);
+            ASSERT_TRUE(panel);
+            auto* edit = qobject_cast<QLineEdit*>(panel->EditsPanel->Rows[c.row].InputCtrl);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->text(), c.current);
+            _EditConstraint_s* record = form->Requests()[0]->Constraints().Find(edit);
+            ASSERT_NE(record, nullptr);
+            EXPECT_EQ(record->conversion, 'i');
+            EXPECT_EQ(record->minimum, c.minimum);
+            EXPECT_EQ(record->maximum, c.maximum);
+            EXPECT_EQ(record->maxLength, c.maxLength);
+
+            Boxes().Clear();
+            // Typed, as the user would: text the program sets counts as accepted.
+            edit->selectAll();
+            QTest::keyClicks(edit, c.refused);
+            EXPECT_EQ(edit->text(), c.refused);
+            EXPECT_FALSE(form->Requests()[0]->Constraints().OnEditExit(edit));
+            EXPECT_EQ(Boxes().Texts(), QStringList{c.message});
+            EXPECT_EQ(edit->text(), c.current) << "the last accepted text comes back";
+            Boxes().Clear();
+        });
+        EXPECT_TRUE(shown);
+    }
+}
+
+// A twin of a command without its size steps shows what the steps did.
+QSize FormSize(TMainForm& main, const VnEditorCommand& command)
+{
+    QSize size;
+    WithModal([&] { VnRunEditorCommand(main, command); }, [&](QWidget* window) { size = window->size(); });
+    return size;
+}
+
+TEST_F(DeviceCommands, SizeStepsApplyInOrderAndScale)
+{
+    Main().FontScale = 1.25f;
+    const VnEditorCommand* mib = VnFindEditorCommand("MIBCapabilities1Click");
+    const VnEditorCommand* severity = VnFindEditorCommand("SystemSeverity1Click");
+    ASSERT_TRUE(mib && severity);
+    VnEditorCommand plainMib = *mib;
+    plainMib.steps = {};
+    VnEditorCommand plainSeverity = *severity;
+    plainSeverity.steps = {};
+
+    const QSize mibPlain = FormSize(Main(), plainMib);
+    const QSize mibSized = FormSize(Main(), *mib);
+    EXPECT_EQ(mibSized.height(), 562) << "450 x 1.25, truncated";
+    EXPECT_EQ(mibSized.width(), mibPlain.width() + 125);
+
+    const QSize severityPlain = FormSize(Main(), plainSeverity);
+    const QSize severitySized = FormSize(Main(), *severity);
+    EXPECT_EQ(severitySized.height(), severityPlain.height() + 25);
+    EXPECT_EQ(severitySized.width(), severityPlain.width());
+}
+
+TEST_F(DeviceCommands, SystemInformationStartsTheMibModuleForThisAgent)
+{
+    std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    VnScopedProcessStarter starter([&](const std::string& program, const std::vector<std::string>& args) {
+        started.emplace_back(program, args);
+        return true;
+    });
+    ASSERT_TRUE(VnRunCommand(Main(), "SystemInformation1Click"));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].first, "MIB");
+    EXPECT_EQ(started[0].second,
+              (std::vector<std::string>{"/I127.0.0.1", "/Rqorvel", "/Wtamisko", "/TMIB_Info"}));
+}
+
+} // namespace
+
+namespace {
+
+// ---- dedicated dialogs and failures
+
+struct DialogCase {
+    const char* command;
+    const char* registeredAs;
+    const char* caption;  // what the dialog shows; "own" when the command sets none
+    bool mainWindowOwns;
+    int mode;
+    const char* why;
+};
+
+const DialogCase kDialogCases[] = {
+    {"BasicInformation1Click", "BasicInformation1Click", "Equipment Basic Information: 127.0.0.1", false, 0,
+     "caption set by the command"},
+    {"DaylightSavingTime1Click", "TSummerTimeConfigForm", "Summer Time Configuration: 127.0.0.1", false, 0,
+     "registered by class name"},
+    {"CopyFile1Click", "TFileCopyForm", "own", false, 15, "hidden, mode 15, caption left alone"},
+    {"MemberSwitch1Click", "TMSInformationForm", "Member Switch Information Table", true, 0,
+     "caption without the address"},
+};
+
+class DialogCommands : public MainFormTest {};
+
+TEST_F(DialogCommands, ARegisteredDialogIsMadeCaptionedShownAndDeleted)
+{
+    for (const DialogCase& c : kDialogCases) {
+        SCOPED_TRACE(c.command);
+        SCOPED_TRACE(c.why);
+        VnDialogArgs seen;
+        QPointer<QDialog> made;
+        VnRegisterDialog(c.registeredAs, [&](const VnDialogArgs& args) {
+            seen = args;
+            auto dialog = std::make_unique<QDialog>(args.owner);
+            dialog->setWindowTitle("own");
+            made = dialog.get();
+            return dialog;
+        });
+        QString shownCaption;
+        const bool shown = WithModal([&] { EXPECT_TRUE(VnRunCommand(Main(), c.command)); },
+                                     [&](QWidget* window) { shownCaption = window->windowTitle(); });
+        VnRegisterDialog(c.registeredAs, {});
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(shownCaption, c.caption);
+        EXPECT_EQ(seen.owner, c.mainWindowOwns ? static_cast<QWidget*>(&Main()) : nullptr);
+        EXPECT_EQ(seen.mode, c.mode);
+        EXPECT_EQ(seen.mainForm, &Main());
+        EXPECT_TRUE(made.isNull()) << "the dialog is deleted when it returns";
+    }
+}
+
+TEST_F(DialogCommands, AFailingCommandIsReportedInAMessageBox)
+{
+    VnRegisterDialog("TEquipmentBasicInfoForm", [](const VnDialogArgs&) -> std::unique_ptr<QDialog> {
+        throw VnException("Dialog could not be made");
+    });
+    VnExecuteCommand(Main(), "BasicInformation1Click");
+    VnRegisterDialog("TEquipmentBasicInfoForm", {});
+    EXPECT_EQ(Boxes().Texts(), QStringList{"Dialog could not be made"});
+
+    // Not registered: said the same way, nothing leaves the menu's slot.
+    Boxes().Clear();
+    VnExecuteCommand(Main(), "BasicInformation1Click");
+    EXPECT_EQ(Boxes().Texts(), QStringList{"TEquipmentBasicInfoForm is not available."});
+}
+
+// A command whose editor cannot be built releases it: no window is shown,
+// and the refresh the form posted to itself dies with it (a refresh of the
+// deleted form would be a use after free, which the sanitizer build sees).
+TEST_F(DialogCommands, AnEditorThatFailsToBuildIsNeverShownNorRefreshed)
+{
+    VnEditorCommand broken = *VnFindEditorCommand("AgentSupportedUpdateFiles1Click");
+    broken.addColumn = 9;
+    broken.addValue = "createAndGo";  // not a label of the status column
+
+    bool shown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { shown = shown || QApplication::activeModalWidget(); });
+    watch.start(5);
+    EXPECT_THROW(VnRunEditorCommand(Main(), broken), VnException);
+    RunEvents(200);
+    watch.stop();
+    EXPECT_FALSE(shown);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TConfigForm*>(window), nullptr) << "a form was left behind";
+}
+
+} // namespace
