@@ -1,0 +1,88 @@
+#pragma once
+// The static VLAN table (Q-BRIDGE dot1qVlanStaticTable): lists the VLANs,
+// creates, changes and deletes one with its name and its egress, forbidden
+// egress and untagged port lists, and shows the agent's next free local
+// VLAN index.
+#include "TDialogBase.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QTreeWidget;
+class TStackingPortUitForm;
+class VnSNMPRequest2Edits;
+
+class TVlanStaticForm : public TDialogBase {
+public:
+    static constexpr int kWidth = 587;
+    static constexpr int kHeight = 566;
+    static constexpr const char* kTitle = "VLAN Static Form: ";
+
+    // Items of the table binder's list.
+    enum Item { kVlanId, kVlanName, kEgressPorts, kForbiddenPorts, kUntaggedPorts, kStatus };
+
+    TVlanStaticForm(QWidget* owner, const VnDialogContext& context);
+    ~TVlanStaticForm() override;
+
+    // Right panel
+    QLabel* ST_Count2 = nullptr;
+    QPushButton* RefreshBtn = nullptr;
+    QPushButton* SetBtn = nullptr;
+    QPushButton* AddBtn = nullptr;
+    QPushButton* DeleteBtn = nullptr;
+    // Client panel
+    QTreeWidget* LV_dot1qVlanStaticEntry = nullptr;
+    QLineEdit* ED_VLANID = nullptr;
+    QComboBox* Status = nullptr;
+    QLineEdit* ED_VLANName = nullptr;
+    QLabel* NextFreeLocalVlanIndex = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;  // egress ports
+    QScrollArea* ScrollBox2 = nullptr;  // forbidden egress ports
+    QScrollArea* ScrollBox3 = nullptr;  // untagged ports
+    QPlainTextEdit* Memo1 = nullptr;
+
+    // In this member order.
+    VnSNMPRequest2Edits* NextFreeRequest = nullptr;
+    VnSNMPRequest2Edits* StaticRequest = nullptr;
+    TStackingPortUitForm* EgressPorts = nullptr;
+    TStackingPortUitForm* ForbiddenPorts = nullptr;
+    TStackingPortUitForm* UntaggedPorts = nullptr;
+
+    void FormCreate();
+    void RefreshBtnClick();
+    void SetBtnClick();
+    void AddBtnClick();
+    void DeleteBtnClick();
+    void LV_dot1qVlanStaticEntryClick();
+    void LV_dot1qVlanStaticEntryChange();
+    // Keeps the untagged ports within the egress ports while boxes change.
+    void UTagCheckBoxClick(int index);
+    void EgressCheckBoxClick(int index);
+
+    // The texts of the dialog's own Add checks.
+    static constexpr const char* kVlanIdMissing = "VLAN ID must be set.";
+    static constexpr const char* kVlanIdTaken =
+        "There is already a record with the same VLAN ID. Please modify it.";
+
+private:
+    void BuildLayout();
+    void SetUpGrids();
+    void BindTable();
+    void BindNextFree();
+    // Empties the editing panel and unchecks every port box.
+    void ClearEditPanel();
+    // After Set, Add and Delete: no row selected, Delete disabled.
+    void EndRowCommand();
+    // Sends the table binder's set with the status entry `statusEntry`
+    // (-1: as shown).
+    void ApplyWithStatus(int statusEntry);
+    bool VlanIdListed(const QString& vlanId) const;
+};
+
+// Set by the menu command while the dialog is open.
+extern TVlanStaticForm* VlanStaticForm;
