@@ -70,6 +70,53 @@ std::string LabelOf(const VnOptionList* options, const std::string& text)
     return options ? options->LabelOfValue(text) : text;
 }
 
+// A control that shows no value of its item (a no-value text, or a value it
+// cannot represent) is marked so until it changes; reading it then leaves
+// the item's value as it is. Check boxes lose the mark when toggled, by the
+// user or by the form; a group of edit boxes when any text differs from
+// what it held when it was marked.
+constexpr char kNoValueMark[] = "vnShowsNoValue";
+constexpr char kNoValueHooked[] = "vnNoValueHooked";
+constexpr char kNoValueTexts[] = "vnNoValueText";
+
+void MarkBox(QCheckBox* box, bool noValue)
+{
+    if (!box)
+        return;
+    if (noValue && !box->property(kNoValueHooked).toBool()) {
+        box->setProperty(kNoValueHooked, true);
+        QObject::connect(box, &QCheckBox::toggled, box, [box] { box->setProperty(kNoValueMark, false); });
+    }
+    box->setProperty(kNoValueMark, noValue);
+}
+
+bool BoxShowsNoValue(const QCheckBox* box)
+{
+    return box && box->property(kNoValueMark).toBool();
+}
+
+void MarkEdits(const std::vector<QLineEdit*>& edits, bool noValue)
+{
+    for (QLineEdit* edit : edits) {
+        if (edit)
+            edit->setProperty(kNoValueTexts, noValue ? QVariant(edit->text()) : QVariant());
+    }
+}
+
+bool EditsShowNoValue(const std::vector<QLineEdit*>& edits)
+{
+    bool any = false;
+    for (const QLineEdit* edit : edits) {
+        if (!edit)
+            continue;
+        const QVariant shown = edit->property(kNoValueTexts);
+        if (!shown.isValid() || shown.toString() != edit->text())
+            return false;
+        any = true;
+    }
+    return any;
+}
+
 std::string Hex2(std::uint8_t byte)
 {
     return BytesToHex({&byte, 1});
@@ -152,6 +199,19 @@ std::string DateValueText(const std::vector<std::string>& texts)
     return DateTimeToText(DateWithTime(days, time));
 }
 
+// The direction of a DateAndTime's offset from UTC. Without "+" or "-" an
+// offset would be dropped from the value unseen; only a zero offset needs
+// no direction.
+char UtcDirection(const std::string& text, bool hasOffset)
+{
+    const std::string direction = TrimBlanks(text);
+    if (direction == "+" || direction == "-")
+        return direction[0];
+    if (hasOffset)
+        VnRaise(kVnErrBadDataValue);
+    return '+';
+}
+
 std::string JoinHex(const std::vector<std::string>& texts, std::size_t count)
 {
     std::string joined;
@@ -211,9 +271,9 @@ std::string EditGroupText(const std::vector<std::string>& texts, unsigned syntax
         value.minutes = static_cast<std::uint8_t>(IntOf(texts[4]));
         value.seconds = static_cast<std::uint8_t>(IntOf(texts[5]));
         value.deciSeconds = static_cast<std::uint8_t>(IntOf(texts[6]));
-        value.direction = texts[7].empty() ? '\0' : texts[7][0];
         value.utcHours = static_cast<std::uint8_t>(IntOf(texts[8]));
         value.utcMinutes = static_cast<std::uint8_t>(IntOf(texts[9]));
+        value.direction = UtcDirection(texts[7], value.utcHours != 0 || value.utcMinutes != 0);
         return value.Format();
     }
     case VnSyntax::BcdDateTime:
@@ -250,7 +310,7 @@ std::vector<std::string> EditGroupTexts(const std::string& valueText, const std:
         return texts;
     }
     RequireControls(texts.size(), need);
-    if (valueText.empty() || valueText == "(NULL)")
+    if (valueText.empty() || IsNoValueText(valueText))
         return texts;
     switch (syntax) {
     case VnSyntax::IpAddress:
@@ -321,32 +381,63 @@ const VnOptionList& RequireOptions(const VnOptionList* options)
     return *options;
 }
 
-// One check box per bit. Boxes whose bit lies past the value are cleared
-// before the error is raised, so no earlier value's bits stay ticked.
-void ShowBits(const _ControlBinding_s& binding, const VnBytes& bytes)
+std::vector<QCheckBox*> BoxesOf(const _ControlBinding_s& binding)
 {
+    std::vector<QCheckBox*> boxes;
+    for (std::size_t k = 0; k < binding.controls.size() && k < binding.bits.size(); ++k)
+        boxes.push_back(qobject_cast<QCheckBox*>(binding.controls[k].data()));
+    return boxes;
+}
+
+// One check box per bit. Boxes whose bit lies past the value are cleared
+// before the error is raised, so no earlier value's bits stay ticked. A
+// value that has no bytes at all leaves every box cleared and marked.
+void ShowBits(const _ControlBinding_s& binding, const std::string& valueText, unsigned syntax)
+{
+    const std::vector<QCheckBox*> boxes = BoxesOf(binding);
+    const VnBytes bytes = ValueToBytes(valueText, syntax);
     bool outOfRange = false;
-    for (std::size_t k = 0; k < binding.controls.size() && k < binding.bits.size(); ++k) {
-        auto* box = qobject_cast<QCheckBox*>(binding.controls[k].data());
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        QCheckBox* box = boxes[k];
         if (!box)
             continue;
         const auto bit = static_cast<std::size_t>(binding.bits[k]);
         if (bit / 8 >= bytes.size()) {
             box->setChecked(false);
             outOfRange = true;
-            continue;
+        } else {
+            box->setChecked((bytes[bit / 8] & (0x80u >> (bit % 8))) != 0);
         }
-        box->setChecked((bytes[bit / 8] & (0x80u >> (bit % 8))) != 0);
+        MarkBox(box, bytes.empty());
     }
-    if (outOfRange)
+    // An item without a value has no bytes; an empty value has none either
+    // and yet claims to be a value.
+    if (outOfRange && !IsNoValueText(valueText))
         VnRaise(kVnErrIndexOutOfRange);
 }
 
+// Every box of a grid still showing that its item had no value.
+bool BitsShowNoValue(const _ControlBinding_s& binding)
+{
+    bool any = false;
+    for (const QCheckBox* box : BoxesOf(binding)) {
+        if (!box)
+            continue;
+        if (!BoxShowsNoValue(box))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+// A single box is checked or unchecked by a value of its option list (or
+// "true"/"false"); for any other text it is unchecked and marked, because
+// unchecked then is no one's choice.
 void ShowCheckBox(const _ControlBinding_s& binding, const VnSNMPVarItem& item, const std::string& valueText,
                   const std::string& shown)
 {
     if (binding.hasBits) {
-        ShowBits(binding, ValueToBytes(valueText, item.syntax));
+        ShowBits(binding, valueText, item.syntax);
         return;
     }
     auto* box = qobject_cast<QCheckBox*>(binding.controls[0].data());
@@ -355,11 +446,19 @@ void ShowCheckBox(const _ControlBinding_s& binding, const VnSNMPVarItem& item, c
         if (index < 0)
             index = item.options->IndexOfValue(shown);
         box->setChecked(index > 0);
+        MarkBox(box, index < 0);
         return;
     }
     if (!IsBooleanSyntax(binding.syntax))
         VnRaise(kVnErrBadDataSyntax);
     box->setChecked(shown == "true");
+    MarkBox(box, shown != "true" && shown != "false");
+}
+
+// The layouts that show a value in parts; the others show it as one text.
+bool ShowsInParts(unsigned syntax)
+{
+    return IsHexSyntax(syntax) || syntax == VnSyntax::ObjectId || FixedGroupSize(syntax) > 0;
 }
 
 void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
@@ -377,6 +476,7 @@ void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
         ShowCheckBox(binding, item, valueText, shown);
         return;
     case ControlKind::ComboBox:
+        // A text not in the list, "(NOTDONE)" among them, selects nothing.
         SelectComboBox(RequireOptions(item.options), static_cast<QComboBox*>(first), shown);
         return;
     case ControlKind::RadioGroup:
@@ -395,6 +495,9 @@ void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
             if (edits[k] && after[k] != before[k])
                 edits[k]->setText(QtText(after[k]));
         }
+        // Without a value the parts keep what they showed; that is no value
+        // of this item.
+        MarkEdits(edits, ShowsInParts(binding.syntax) && (valueText.empty() || IsNoValueText(valueText)));
         return;
     }
     case ControlKind::Other:
@@ -421,16 +524,29 @@ VnBytes ReadBits(const _ControlBinding_s& binding)
     return bytes;
 }
 
+// A whole-value text that stands for no value gives nothing.
+std::optional<std::string> ValueTextOf(std::string text)
+{
+    if (IsNoValueText(text))
+        return std::nullopt;
+    return text;
+}
+
 // The text one control (or edit group) holds for the whole value; nullopt
-// for a control of a kind that holds no value.
+// for a control that holds no value: of a kind that holds none, a combo box
+// or radio group with nothing selected, or a control still showing that its
+// item had no value.
 std::optional<std::string> ControlText(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
 {
     QWidget* first = binding.controls[0].data();
     switch (KindOf(first)) {
     case ControlKind::Label:
-        return StdText(static_cast<QLabel*>(first)->text());
+        return ValueTextOf(StdText(static_cast<QLabel*>(first)->text()));
     case ControlKind::CheckBox: {
-        const bool checked = static_cast<QCheckBox*>(first)->isChecked();
+        auto* box = static_cast<QCheckBox*>(first);
+        if (BoxShowsNoValue(box))
+            return std::nullopt;
+        const bool checked = box->isChecked();
         if (item.options) {
             // Entry 0 means unchecked, entry 1 checked.
             if (item.options->Count() < 2)
@@ -441,18 +557,38 @@ std::optional<std::string> ControlText(const _ControlBinding_s& binding, const V
             VnRaise(kVnErrBadDataSyntax);
         return std::string(checked ? "true" : "false");
     }
-    case ControlKind::ComboBox:
-        return StdText(static_cast<QComboBox*>(first)->currentText());
-    case ControlKind::RadioGroup:
-        return StdText(static_cast<VnRadioGroup*>(first)->SelectedText());
-    case ControlKind::Edit:
+    case ControlKind::ComboBox: {
+        auto* combo = static_cast<QComboBox*>(first);
+        if (combo->currentIndex() < 0)
+            return std::nullopt;
+        return StdText(combo->currentText());
+    }
+    case ControlKind::RadioGroup: {
+        auto* group = static_cast<VnRadioGroup*>(first);
+        if (group->ItemIndex() < 0)
+            return std::nullopt;
+        return StdText(group->SelectedText());
+    }
+    case ControlKind::Edit: {
         if (binding.controls.size() == 1)
-            return StdText(static_cast<QLineEdit*>(first)->text());
-        return EditGroupText(EditTexts(EditsOf(binding)), binding.syntax);
+            return ValueTextOf(StdText(static_cast<QLineEdit*>(first)->text()));
+        const std::vector<QLineEdit*> edits = EditsOf(binding);
+        if (EditsShowNoValue(edits))
+            return std::nullopt;
+        return ValueTextOf(EditGroupText(EditTexts(edits), binding.syntax));
+    }
     case ControlKind::Other:
         break;
     }
     return std::nullopt;
+}
+
+// The bytes a grid of bits is written over (none for a value without any).
+VnBytes StartBytes(const VnSNMPVarItem& item, const std::string& valueText)
+{
+    if (item.syntax == VnSyntax::DisplayStr)
+        return {};
+    return ValueToBytes(ValueOf(item.options, valueText), item.syntax);
 }
 
 void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& bindings)
@@ -461,15 +597,18 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
     // that cannot be read as its syntax must not stop a control that
     // replaces it anyway.
     std::optional<VnBytes> bytes;
+    // A number syntax's text that is no number stays as typed: read as a
+    // number it would be 0, which nobody chose; the set judges it.
+    std::optional<std::string> typed;
     for (const _ControlBinding_s* binding : bindings) {
         if (binding->controls.empty() || !binding->controls[0])
             continue;
         if (binding->hasBits) {
-            if (!bytes) {
-                bytes = item.syntax == VnSyntax::DisplayStr
-                            ? VnBytes()
-                            : ValueToBytes(ValueOf(item.options, item.value), item.syntax);
-            }
+            if (BitsShowNoValue(*binding))
+                continue;
+            if (!bytes)
+                bytes = StartBytes(item, typed ? *typed : item.value);
+            typed.reset();
             // A grid may cover only the first bytes of a longer bitmap.
             const VnBytes bits = ReadBits(*binding);
             if (bytes->size() < bits.size())
@@ -480,11 +619,20 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
         const std::optional<std::string> text = ControlText(*binding, item);
         if (!text)
             continue;
+        const std::string value = ValueOf(item.options, *text);
+        if (IsNumberSyntax(binding->syntax) && !IsNumberText(value)) {
+            typed = value;
+            bytes.reset();
+            continue;
+        }
+        typed.reset();
         // The control holds the whole value: nothing of a longer old value
         // may survive behind a shorter new one.
-        bytes = ValueToBytes(ValueOf(item.options, *text), binding->syntax);
+        bytes = ValueToBytes(value, binding->syntax);
     }
-    if (bytes)
+    if (typed)
+        item.value = LabelOf(item.options, *typed);
+    else if (bytes)
         item.value = LabelOf(item.options, BytesToValue(*bytes, item.syntax));
 }
 

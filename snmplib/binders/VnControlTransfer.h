@@ -35,10 +35,22 @@ using VnControlBindings = std::vector<std::unique_ptr<_ControlBinding_s>>;
 // past the value are cleared first), -520 (a combo box or radio group whose
 // item has no option list), -521 (a control of no known kind) and -522 (too
 // few edit boxes for the value), and the conversion errors of the byte form.
+//
+// "(NOTDONE)" and "(NULL)" are never taken for data: an edit box or label
+// shows the text, a grid of bits is cleared, a combo box or radio group
+// selects nothing, and a group of edit boxes keeps its texts. A check box
+// (or grid) that shows no value of its item, or a value it cannot stand for
+// (one outside its option list), stays marked so until it is toggled, and
+// a group of edit boxes until one of its texts changes.
 void VnUpdateControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index);
 
 // Controls to item values, for item `index` (-1: all) when it goes into a
 // set and has a binding. A control that shows the whole value replaces it;
 // check boxes of bits are written over the first bytes of the value and
-// leave the bytes after them as they were. Raises as VnUpdateControls.
+// leave the bytes after them as they were. A control that holds no value
+// leaves the item as it is: a combo box or radio group with nothing
+// selected, a control still marked as showing no value, an edit box or
+// label showing "(NOTDONE)" or "(NULL)". A numeric item's text that is no
+// number is kept as typed rather than read as 0. Raises as VnUpdateControls,
+// and -518 for a DateAndTime offset without "+" or "-".
 void VnReadControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index);

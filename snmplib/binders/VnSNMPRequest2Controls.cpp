@@ -119,6 +119,16 @@ void VnSNMPRequest2Controls::ShowError(const std::string& text)
     VnMessageBox(owner_, QString::fromStdString(text));
 }
 
+void VnSNMPRequest2Controls::ShowRefusal(const std::string& reason)
+{
+    // As a refused input: the reason in a box, the status line says that
+    // nothing went out.
+    const std::shared_ptr<bool> alive = alive_;
+    VnMessageBox(owner_, QString::fromStdString(reason));
+    if (*alive)
+        ShowStatus(kVnNothingSentText);
+}
+
 void VnSNMPRequest2Controls::OnGetError(const VnSNMPError& result)
 {
     statusTemplate_ = kVnStatusGet;
@@ -281,18 +291,30 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
     }
     if (mode == kModeAsync) {
         BusyScope busy(*this);
-        request.SetAsync(
-            [this, alive = alive_](const VnSNMPError& result, VnSNMPVarList&) {
-                if (*alive)
-                    OnApplyResponse(result);
-            },
-            false, itemList, values);
+        try {
+            request.SetAsync(
+                [this, alive = alive_](const VnSNMPError& result, VnSNMPVarList&) {
+                    if (*alive)
+                        OnApplyResponse(result);
+                },
+                false, itemList, values);
+        } catch (const VnSetRefused& refused) {
+            busy.End();
+            ShowRefusal(refused.what());
+            return false;
+        }
         busy.Keep();
         return true;
     }
     {
         BusyScope busy(*this);
-        request.Set(false, itemList, values);
+        try {
+            request.Set(false, itemList, values);
+        } catch (const VnSetRefused& refused) {
+            busy.End();
+            ShowRefusal(refused.what());
+            return false;
+        }
         AfterApply();
         busy.End();
         ShowStatus(OkText());

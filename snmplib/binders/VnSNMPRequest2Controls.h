@@ -78,8 +78,10 @@ public:
     void Refresh();
     // Writes the items (of `itemList` with `values`, as VnSNMPRequest::Set);
     // with `readControls` the controls are checked (a refused input shows
-    // its message and nothing is sent) and read into the items first.
-    // Returns false when nothing was sent or started.
+    // its message and nothing is sent) and read into the items first. A set
+    // the request refuses for want of a value (a row without index value,
+    // nothing to write) is shown the same way. Returns false when nothing
+    // was sent or started.
     bool Apply(bool refreshAfterApply = true, bool readControls = true,
                const std::string& itemList = {}, const VnSNMPValues* values = nullptr);
 
@@ -122,6 +124,9 @@ protected:
     // A status line with the status output, else the error message box over
     // the owner, captioned with the program's name.
     void ShowError(const std::string& text);
+    // A set refused before sending: `reason` in a message box over the
+    // owner, "nothing sent" in the status output.
+    void ShowRefusal(const std::string& reason);
     // An object that lives as long as the binder: the context of its
     // signal connections and timers.
     QObject* Context() const { return context_.get(); }

@@ -339,9 +339,13 @@ void VnSNMPRequest2Edits::AddRow()
 
 void VnSNMPRequest2Edits::ControlsToValues()
 {
+    // Every item starts without a value, so that one neither the selected
+    // row nor a control gives one is left out of the set (and a row without
+    // index values is refused) rather than written as 0, "" or an address
+    // nobody typed.
     VnSNMPVarList& list = request.varList;
     for (int i = 0; i < list.Count(); ++i)
-        list.Item(i).value.clear();
+        list.Item(i).value = kVnNotDoneValue;
     SelectedRowToValues();
     ReadControls(-1);
 }

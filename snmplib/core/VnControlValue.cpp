@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr const char* kNullText = "(NULL)";
-
 // Least bytes BytesToValue needs per syntax; -1 for codes outside the table.
 int BytesNeeded(unsigned syntax) noexcept
 {
@@ -119,6 +117,13 @@ std::uint64_t GetBig(std::span<const std::uint8_t> bytes, int count)
     return value;
 }
 
+// Syntaxes of any length, down to no bytes at all.
+bool IsStringSyntax(unsigned syntax) noexcept
+{
+    return syntax == VnSyntax::DisplayStr || syntax == VnSyntax::OctetStr || syntax == VnSyntax::BitStr
+           || syntax == VnSyntax::Opaque;
+}
+
 bool IsTrueText(std::string_view text) noexcept
 {
     return text == "true";
@@ -169,7 +174,7 @@ VnBytes ValueToBytes(std::string_view text, unsigned syntax)
         return {};
     if (BytesNeeded(syntax) < 0)
         VnRaise(kVnErrBadSyntax);
-    if (text == kNullText)
+    if (IsNoValueText(text))
         return {};
 
     VnBytes bytes;
@@ -242,12 +247,14 @@ VnBytes ValueToBytes(std::string_view text, unsigned syntax)
 std::string BytesToValue(std::span<const std::uint8_t> bytes, unsigned syntax)
 {
     if (syntax == VnSyntax::Null)
-        return kNullText;
+        return kVnNullValue;
     const int needed = BytesNeeded(syntax);
     if (needed < 0)
         VnRaise(kVnErrBadSyntax);
+    // An empty string is a value of the string syntaxes (a cleared edit box
+    // means it); the others have no value without bytes.
     if (bytes.empty())
-        return syntax == VnSyntax::DisplayStr ? std::string() : std::string(kNullText);
+        return IsStringSyntax(syntax) ? std::string() : std::string(kVnNullValue);
     if (bytes.size() < static_cast<std::size_t>(needed))
         VnRaise(kVnErrBadDataValue);
 

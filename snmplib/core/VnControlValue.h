@@ -16,15 +16,16 @@
 
 using VnBytes = std::vector<std::uint8_t>;
 
-// The bytes of a value text by its syntax code. "(NULL)" and the null
-// syntax give no bytes. Texts that do not parse give zeros or fewer bytes;
-// only a date-time value (0x4B) that is no date raises its conversion error.
-// An unknown syntax raises -511.
+// The bytes of a value text by its syntax code. "(NULL)", "(NOTDONE)" and
+// the null syntax give no bytes. Texts that do not parse give zeros or fewer
+// bytes; only a date-time value (0x4B) that is no date raises its conversion
+// error. An unknown syntax raises -511.
 VnBytes ValueToBytes(std::string_view valueText, unsigned syntax);
 
-// The value text of a byte form by its syntax code. No bytes give "(NULL)"
-// (the empty text for a display string). Raises -511 for an unknown syntax
-// and -518 when the bytes cannot make a value of that syntax (too few for a
-// fixed size, a cut object-identifier sub-identifier, a date-time value that
-// is no date); bytes past a fixed size are ignored.
+// The value text of a byte form by its syntax code. No bytes give "(NULL)",
+// except for display, octet and bit strings and opaque values, which are
+// empty then. Raises -511 for an unknown syntax and -518 when the bytes
+// cannot make a value of that syntax (too few for a fixed size, a cut
+// object-identifier sub-identifier, a date-time value that is no date);
+// bytes past a fixed size are ignored.
 std::string BytesToValue(std::span<const std::uint8_t> bytes, unsigned syntax);

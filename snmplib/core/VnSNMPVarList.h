@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class VnOptionList;
@@ -39,6 +40,24 @@ inline constexpr unsigned Bool16 = 0xC4;
 inline constexpr unsigned Int16 = 0xC5;
 inline constexpr unsigned UInt16 = 0xC6;
 }  // namespace VnSyntax
+
+// Syntaxes whose value text is one decimal number.
+inline bool IsNumberSyntax(unsigned syntax) noexcept
+{
+    namespace S = VnSyntax;
+    return syntax == S::Integer || syntax == S::Counter || syntax == S::Gauge || syntax == S::UInteger
+           || syntax == S::Counter64;
+}
+
+// Value texts of an item that has no value: a column that ended before the
+// others during a walk, and a binding received without value. They are no
+// data: nothing parses them into bytes, and a set leaves such items out.
+inline constexpr const char* kVnNotDoneValue = "(NOTDONE)";
+inline constexpr const char* kVnNullValue = "(NULL)";
+inline bool IsNoValueText(std::string_view text) noexcept
+{
+    return text == kVnNotDoneValue || text == kVnNullValue;
+}
 
 // Access flags, a bit set.
 namespace VnAccess {

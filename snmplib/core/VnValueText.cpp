@@ -93,6 +93,23 @@ std::uint32_t LeadingNumber(std::string_view text) noexcept
     return negative ? 0u - value : value;
 }
 
+bool IsNumberText(std::string_view text) noexcept
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t digits = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    if (i == digits)
+        return false;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
+    return i == text.size();
+}
+
 std::string TimeTicksToText(std::uint32_t t)
 {
     const unsigned long d = t / 8640000u;

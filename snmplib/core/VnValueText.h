@@ -16,6 +16,9 @@
 // with wrap; "-" negates. No digits give 0. The caller reads the result as
 // signed or unsigned.
 std::uint32_t LeadingNumber(std::string_view text) noexcept;
+// True when the whole text is one such number: white space, an optional
+// sign, at least one digit, white space. The empty text is no number.
+bool IsNumberText(std::string_view text) noexcept;
 
 // "h:mm:ss.cc", "1 day h:mm:ss.cc" or "d days, h:mm:ss.cc" from hundredths.
 std::string TimeTicksToText(std::uint32_t hundredths);

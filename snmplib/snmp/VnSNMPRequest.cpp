@@ -212,8 +212,9 @@ void VnSNMPRequest::BuildPdu(PduMode mode, Pdu& pdu)
         if (mode == PduMode::Set) {
             if (!varList.IsWritable(i) || (IsTable() && static_cast<unsigned>(i) < varList.keyCount))
                 continue;
-            // A column that ended early during the walk has no value to write.
-            if (item.value == "(NOTDONE)")
+            // A column that ended early during the walk, or a binding that
+            // came without value, has nothing to write back.
+            if (IsNoValueText(item.value))
                 continue;
             std::string oid;
             if (type == SVT_SV)
@@ -271,7 +272,7 @@ VnSNMPRequest::ReadOutcome VnSNMPRequest::ReadResponse(const Pdu& pdu, bool noSu
         }
         if (IsEndOfColumn(column, item.lastOid, returned)) {
             ++outOfColumn;
-            item.value = "(NOTDONE)";
+            item.value = kVnNotDoneValue;
             item.lastOid = column + "." + KeyIndex();
         } else {
             VbToItemValue(i, vb);
@@ -457,6 +458,21 @@ void VnSNMPRequest::MarkSetItems(const std::string& itemList, const VnSNMPValues
     }
 }
 
+void VnSNMPRequest::RequireRowIndex() const
+{
+    // A key without a value would address another row (".0" for a number),
+    // or the column itself.
+    if (IsTable() && KeyWithoutValue() >= 0)
+        throw VnSetRefused(kVnNoRowIndexText, kVnErrBadKeyCount);
+}
+
+void VnSNMPRequest::RequireBindings(const Pdu& pdu)
+{
+    // An empty set would be answered with success for writing nothing.
+    if (pdu.get_vb_count() == 0)
+        throw VnSetRefused(kVnNoValueToSetText, kVnErrBadDataValue);
+}
+
 bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMPValues* values)
 {
     if (!keepGoing)
@@ -465,11 +481,13 @@ bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMP
     MarkSetItems(itemList, values);
     for (int i = 0; i < varList.Count(); ++i)
         ApplyItemExpression(i, false);
+    RequireRowIndex();
     UTarget user;
     CTarget community;
     SnmpTarget& target = BuildTarget(user, community);
     Pdu pdu;
     BuildPdu(PduMode::Set, pdu);
+    RequireBindings(pdu);
     const int result = Session().set(pdu, target);
     marks.Restore();
     RaiseResult(result);
@@ -497,8 +515,10 @@ void VnSNMPRequest::SetAsync(VnSNMPCompletion completion, bool readBack, const s
         MarkSetItems(itemList, values);
         for (int i = 0; i < varList.Count(); ++i)
             ApplyItemExpression(i, false);
+        RequireRowIndex();
         target = &BuildTarget(user, community);
         BuildPdu(PduMode::Set, pdu);
+        RequireBindings(pdu);
     }
     Send(kPduSet, pdu, *target, std::move(completion), readBack);
 }

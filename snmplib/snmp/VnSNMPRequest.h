@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "VnException.h"
 #include "VnSNMPDefaults.h"
 #include "VnSNMPVarList.h"
 
@@ -34,6 +35,18 @@ using VnSNMPCompletion = std::function<void(const VnSNMPError& result, VnSNMPVar
 
 // The values a set takes for the items of its item list, by position.
 using VnSNMPValues = std::vector<std::string>;
+
+// A set refused before anything was sent, for want of a value: the message
+// says which. Binders show it as a refused input.
+class VnSetRefused : public VnException {
+public:
+    using VnException::VnException;
+};
+// A table row addressed by an index item without a usable value: empty,
+// "(NOTDONE)", "(NULL)", or not a number for a numeric syntax.
+inline constexpr const char* kVnNoRowIndexText = "(VnSNMP++) The row to set has no index value!";
+// Every item of the set left out: no value, not writable, or marked invalid.
+inline constexpr const char* kVnNoValueToSetText = "(VnSNMP++) No value to set!";
 
 class VnSNMPRequest {
 public:
@@ -69,8 +82,10 @@ public:
     // reply, a time-out or an error arrives.
     void GetAsync(VnSNMPCompletion completion, bool firstRow);
     // One set of the writable items (of `itemList`, "0,2", when not empty,
-    // with their values from `values` when given). The list's flags and
-    // values are what they were before, whatever happens.
+    // with their values from `values` when given). Items holding "(NOTDONE)"
+    // or "(NULL)" are left out. Raises VnSetRefused, sending nothing, when a
+    // table's index item has no usable value or no item is left to send. The
+    // list's flags and values are what they were before, whatever happens.
     bool Set(bool readBack, const std::string& itemList, const VnSNMPValues* values);
     void SetAsync(VnSNMPCompletion completion, bool readBack, const std::string& itemList,
                   const VnSNMPValues* values);
@@ -80,6 +95,9 @@ public:
 
     // The current row's instance suffix from the key items' values.
     std::string KeyIndex();
+    // The first key item whose value cannot address a row (empty, a no-value
+    // text, or no number for a numeric syntax); -1 when all can.
+    int KeyWithoutValue() const;
     // Fills the key items from a row's instance suffix.
     void SetKeysFromIndex(const std::string& instance);
 
@@ -118,6 +136,9 @@ private:
     void Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPCompletion completion, bool readValues);
     int ReadCommand() const;
     void MarkSetItems(const std::string& itemList, const VnSNMPValues* values);
+    // Refusals of a set, before anything is sent.
+    void RequireRowIndex() const;
+    static void RequireBindings(const Pdu& pdu);
 
     int outstanding_ = 0;
     std::vector<unsigned long> pending_;  // ids of the asynchronous requests under way

@@ -8,6 +8,7 @@
 #include "VnItemConversion.h"
 #include "VnMessages.h"
 #include "VnOptionList.h"
+#include "VnValueText.h"
 
 #include <algorithm>
 #include <span>
@@ -97,6 +98,19 @@ std::string VnSNMPRequest::KeyIndex()
         index += ItemValueToIndex(k);
     }
     return index;
+}
+
+int VnSNMPRequest::KeyWithoutValue() const
+{
+    const int keys = std::min<int>(static_cast<int>(varList.keyCount), varList.Count());
+    for (int k = 0; k < keys; ++k) {
+        const VnSNMPVarItem& item = varList.Item(k);
+        if (item.value.empty() || IsNoValueText(item.value))
+            return k;
+        if (IsNumberSyntax(item.syntax) && !IsNumberText(WireText(item)))
+            return k;
+    }
+    return -1;
 }
 
 void VnSNMPRequest::SetKeysFromIndex(const std::string& instance)

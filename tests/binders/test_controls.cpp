@@ -460,7 +460,9 @@ TEST_F(ControlsTest, ApplyOnATableRefreshesOnlyWhenAsked)
     EXPECT_EQ(binder->Count("BeforeRefresh"), 1);
     EXPECT_EQ(binder->Count("ControlsToValues"), 0) << "read controls 0";
     memo.clear();
+    // The walk has left every item at "(NOTDONE)" again.
     binder->request.varList.Item(kRowIndex).value = "5";
+    binder->request.varList.Item(kRowName).value = "renamed";
     binder->Apply(false, true, std::to_string(kRowName));
     EXPECT_EQ(Lines(memo), std::vector<std::string>{"Set: " + Ok() + ". Receive at T."});
     EXPECT_EQ(SetRecord().size(), 2u);

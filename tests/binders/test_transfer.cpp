@@ -438,3 +438,125 @@ TEST(TransferOptions, CheckBoxOverAOneEntryListIsRefused)
     box.setChecked(true);
     EXPECT_EQ(CodeOf([&] { binder.ReadControls(); }), kVnErrIndexOutOfRange);
 }
+
+// ---------------------------------------------------------------- no value
+
+// "(NOTDONE)" and "(NULL)" are no data: no control shows them as a value,
+// and a control left as it showed them gives its item nothing back, so the
+// set leaves the item out. A change of the control is the user's value.
+TEST_F(TransferTest, NoValueTextsAreNeverTakenForData)
+{
+    for (const char* noValue : {"(NOTDONE)", "(NULL)"}) {
+        SCOPED_TRACE(noValue);
+        binder.Unbind(kPorts);
+        binder.Unbind(kBytes);
+        binder.Unbind(kAddress);
+        const auto boxes = Boxes(16);
+        binder.BindCheckBoxList(kPorts, BitList(0, 15), boxes);
+        for (QCheckBox* box : boxes)
+            box->setChecked(true);
+        const auto hex = Edits(4, "x");
+        binder.BindEdits(kBytes, Format(4), hex);
+        const auto address = Edits(4, "9");
+        binder.BindEdits(kAddress, Format(4), address);
+        for (int item : {kPorts, kBytes, kAddress})
+            Value(item) = noValue;
+        EXPECT_EQ(CodeOf([&] { binder.UpdateControls(); }), 0) << "no bit past the value: there is none";
+        EXPECT_TRUE(Checked(boxes).empty()) << "the text's letters are no hex";
+        EXPECT_EQ(Texts(hex), (std::vector<std::string>{"x", "x", "x", "x"}));
+        EXPECT_EQ(Texts(address), (std::vector<std::string>{"9", "9", "9", "9"}));
+
+        binder.ReadControls();
+        EXPECT_EQ(Value(kPorts), noValue);
+        EXPECT_EQ(Value(kBytes), noValue);
+        EXPECT_EQ(Value(kAddress), noValue) << "the parts kept from before are no value of this item";
+
+        boxes[15]->setChecked(true);
+        address[0]->setText("10");
+        binder.ReadControls();
+        EXPECT_EQ(Value(kPorts), "0001") << "ticked by the user over no value: only the grid's bytes";
+        EXPECT_EQ(Value(kAddress), "10.9.9.9");
+        EXPECT_EQ(Value(kBytes), noValue);
+    }
+}
+
+TEST_F(TransferTest, SingleControlsGiveNothingForNoValue)
+{
+    QComboBox combo(&form);
+    VnRadioGroup group(&form);
+    QLabel label(&form);
+    const auto edit = Edits(1);
+    binder.BindComboBox(kState, &combo);
+    binder.BindControl(kMode, &group);
+    binder.BindLabel(kCount, &label);
+    binder.BindEdits(kName, "%s", edit);
+    combo.setCurrentIndex(1);
+    group.SetItemIndex(1);
+    for (int item : {kState, kMode, kCount, kName})
+        Value(item) = "(NOTDONE)";
+    binder.UpdateControls();
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(group.ItemIndex(), -1);
+    EXPECT_EQ(label.text(), "(NOTDONE)");
+    EXPECT_EQ(edit[0]->text(), "(NOTDONE)");
+    for (int item : {kState, kMode, kCount, kName})
+        Value(item) = "7";
+    binder.ReadControls();
+    EXPECT_EQ(Value(kState), "7") << "an unselected combo box gives nothing";
+    EXPECT_EQ(Value(kMode), "7") << "nor does a radio group";
+    EXPECT_EQ(Value(kCount), "7") << "a label showing no value";
+    EXPECT_EQ(Value(kName), "7") << "an edit still showing no value";
+}
+
+// A number item's edit that holds no number is kept as typed, for the set
+// to judge (an index refuses it), instead of becoming the 0 nobody typed.
+TEST_F(TransferTest, NumberEditWithoutNumberKeepsTheText)
+{
+    const struct {
+        const char* typed;
+        const char* value;
+    } cases[] = {{"12", "12"}, {" -3", "-3"}, {"", ""}, {"abc", "abc"}, {"12abc", "12abc"}};
+    const auto edit = Edits(1);
+    binder.BindEdits(kCount, "%s", edit);
+    for (const auto& c : cases) {
+        edit[0]->setText(c.typed);
+        binder.ReadControls(kCount);
+        EXPECT_EQ(Value(kCount), c.value) << '"' << c.typed << '"';
+    }
+}
+
+// The DateAndTime group: an empty direction box is "+" for a zero offset;
+// with an offset, no direction would drop the offset from the value unseen.
+TEST_F(TransferTest, DateAndTimeOffsetNeedsItsDirection)
+{
+    const struct {
+        const char* direction;
+        const char* hours;
+        const char* minutes;
+        const char* value;  // nullptr: refused
+        const char* why;
+    } cases[] = {
+        {"", "0", "0", "2006-3-7,14:5:9.0", "no offset needs no direction"},
+        {"", "8", "0", nullptr, "an offset without a direction"},
+        {"", "0", "30", nullptr, "minutes alone are an offset too"},
+        {"x", "8", "0", nullptr, "nor with a direction other than + or -"},
+        {" - ", "5", "30", "2006-3-7,14:5:9.0,-5:30", "blanks around the sign"},
+        {"+", "8", "0", "2006-3-7,14:5:9.0,+8:0", "the usual case"},
+    };
+    const auto edits = Edits(10);
+    binder.BindEdits(kWhen, Format(10), edits);
+    for (const auto& c : cases) {
+        const char* typed[] = {"2006", "3", "7", "14", "5", "9", "0", c.direction, c.hours, c.minutes};
+        for (std::size_t k = 0; k < 10; ++k)
+            edits[k]->setText(typed[k]);
+        Value(kWhen) = "before";
+        const int code = CodeOf([&] { binder.ReadControls(kWhen); });
+        if (!c.value) {
+            EXPECT_EQ(code, kVnErrBadDataValue) << c.why;
+            EXPECT_EQ(Value(kWhen), "before") << c.why;
+            continue;
+        }
+        EXPECT_EQ(code, 0) << c.why;
+        EXPECT_EQ(Value(kWhen), c.value) << c.why;
+    }
+}

@@ -54,6 +54,8 @@ struct ToBytesCase {
 
 const ToBytesCase kToBytes[] = {
     {"(NULL)", VnSyntax::Integer, "", "the missing value has no bytes"},
+    {"(NOTDONE)", VnSyntax::OctetStr, "", "nor has a column that ended, whose text is no hex"},
+    {"(NOTDONE)", VnSyntax::Integer, "", "and is no number either"},
     {"anything", VnSyntax::Null, "", "null syntax has no bytes whatever the text"},
     {"true", VnSyntax::Boolean, "01 00 00 00", "boolean is four bytes"},
     {"True", VnSyntax::Boolean, "00 00 00 00", "only the exact text true is true"},
@@ -116,8 +118,11 @@ struct ToValueCase {
 
 const ToValueCase kToValue[] = {
     {"", VnSyntax::Integer, "(NULL)", "no bytes: the missing value"},
-    {"", VnSyntax::OctetStr, "(NULL)", "also for hex syntaxes"},
+    {"", VnSyntax::MacAddress, "(NULL)", "also for a fixed-size hex syntax"},
     {"", VnSyntax::DisplayStr, "", "but the empty text for a display string"},
+    {"", VnSyntax::OctetStr, "", "an octet string: a cleared hex edit is an empty string, not NULL"},
+    {"", VnSyntax::BitStr, "", "a bit string likewise"},
+    {"", VnSyntax::Opaque, "", "and an opaque value"},
     {"01", VnSyntax::Null, "(NULL)", "null syntax, whatever the bytes"},
     {"00 00 00 00", VnSyntax::Boolean, "false", "zero is false"},
     {"00 01 00 00", VnSyntax::Boolean, "true", "any other number is true"},

@@ -26,6 +26,21 @@ TEST(ValueText, LeadingNumber)
     EXPECT_EQ(static_cast<std::int32_t>(LeadingNumber("-2147483648")), INT32_MIN);
 }
 
+// What a table index of a number syntax must be before a set may use it:
+// anything else would be read as 0 (or a prefix of it).
+TEST(ValueText, IsNumberText)
+{
+    struct Case {
+        const char* text;
+        bool number;
+    } const cases[] = {
+        {"12", true}, {"  -7 ", true}, {"+5", true}, {"", false}, {"  ", false},
+        {"-", false}, {"12abc", false}, {"abc", false}, {"(NOTDONE)", false}, {"1 2", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsNumberText(c.text), c.number) << '"' << c.text << '"';
+}
+
 TEST(ValueText, TimeTicks)
 {
     struct Case {

@@ -236,14 +236,84 @@ TEST_F(RequestTest, ColumnThatEndedIsNotSent)
                                                {REQTEST_T(1, 4) ".3", "INTEGER", "1"}}));
 }
 
-TEST_F(RequestTest, NullValueIsSentAsNull)
+// A binding that came without value, or a column that ended during the
+// walk, has nothing to write back: the item is left out. A set left with no
+// item at all is refused, not sent for a success that wrote nothing.
+TEST_F(RequestTest, ItemsWithoutValueAreLeftOut)
 {
     VnSNMPRequest request;
     Use(request, kScalars, SVT_SV, 0);
     request.varList.Item(0).value = "(NULL)";
-    EXPECT_EQ(RaisedCode([&] { request.Set(false, "0", nullptr); }), -107) << "wrongType";
+    request.varList.Item(1).value = "(NOTDONE)";
+    request.varList.Item(2).value = "0A";
+    request.Set(false, "0,1,2", nullptr);
     ASSERT_EQ(sim().sets().size(), 1u);
-    EXPECT_EQ(Sent(sim().sets()[0]), Varbinds({{"1.3.6.1.4.1.88406.999.9.1.0", "NULL", ""}}));
+    EXPECT_EQ(Sent(sim().sets()[0]), Varbinds({{"1.3.6.1.4.1.88406.999.9.3.0", "OCTETSTR", "0A"}}));
+
+    sim().clearSets();
+    const ListState before(request.varList);
+    for (bool async : {false, true}) {
+        try {
+            if (async)
+                request.SetAsync({}, false, "0,1", nullptr);
+            else
+                request.Set(false, "0,1", nullptr);
+            ADD_FAILURE() << "an empty set must be refused, async " << async;
+        } catch (const VnSetRefused& e) {
+            EXPECT_STREQ(e.what(), kVnNoValueToSetText);
+        }
+        EXPECT_EQ(ListState(request.varList), before);
+        EXPECT_EQ(request.Outstanding(), 0);
+    }
+    RunEvents(100);
+    EXPECT_TRUE(sim().sets().empty());
+}
+
+// A table row is addressed by its index items; one without a usable value
+// would address another row (".0" for a number) or none.
+TEST_F(RequestTest, RowWithoutIndexValueIsRefusedBeforeSending)
+{
+    const struct {
+        const char* key;
+        const char* why;
+    } cases[] = {
+        {"(NOTDONE)", "no row selected and the index not bound to a control"},
+        {"(NULL)", "an index received without value"},
+        {"", "an empty index edit"},
+        {"abc", "a number index that is no number would be row 0"},
+        {"12abc", "nor may a number with a tail stand for 12"},
+    };
+    VnSNMPRequest request;
+    Use(request, kIntegerTable, MVT_FMV, 1);
+    for (const auto& c : cases) {
+        request.varList.Item(0).value = c.key;
+        request.varList.Item(1).value = "typed";
+        request.varList.Item(2).value = "7";
+        request.varList.Item(3).value = "(NOTDONE)";
+        const ListState before(request.varList);
+        for (bool async : {false, true}) {
+            try {
+                if (async)
+                    request.SetAsync({}, false, "", nullptr);
+                else
+                    request.Set(false, "", nullptr);
+                ADD_FAILURE() << c.why << ", async " << async;
+            } catch (const VnSetRefused& e) {
+                EXPECT_STREQ(e.what(), kVnNoRowIndexText) << c.why;
+                EXPECT_EQ(e.HelpContext(), kVnErrBadKeyCount) << c.why;
+            }
+            EXPECT_EQ(ListState(request.varList), before) << c.why;
+            EXPECT_EQ(request.Outstanding(), 0) << c.why;
+        }
+    }
+    RunEvents(100);
+    EXPECT_TRUE(sim().sets().empty());
+
+    request.varList.Item(0).value = " 3 ";
+    request.Set(false, "", nullptr);
+    ASSERT_EQ(sim().sets().size(), 1u);
+    EXPECT_EQ(Sent(sim().sets()[0]), Varbinds({{REQTEST_T(1, 2) ".3", "OCTETSTR", "7479706564"},
+                                               {REQTEST_T(1, 3) ".3", "INTEGER", "7"}}));
 }
 
 // A reply to a set with read back holds a binding per written item, which
