@@ -15,6 +15,8 @@ public:
     static constexpr int kButtonWidth = 96;
     static constexpr int kButtonHeight = 25;
     static constexpr int kGap = 5;
+    static constexpr int kMargin = 10;
+    static constexpr int kWidth = 2 * kMargin + kButtonWidth;
 
     // Places itself on the right of `owner` (the owner's layout decides).
     explicit TCtrlBtnPanel(QWidget* owner);
@@ -29,8 +31,8 @@ public:
     QPushButton* CheckAllBtn;
     QPushButton* ClearChecksBtn;
     QPushButton* CloseBtn;
-    int LeftMargin = 10;
-    int TopMargin = 10;
+    int LeftMargin = kMargin;
+    int TopMargin = kMargin;
     // CountText, SamplesLabel, then the eight buttons in the order above.
     std::vector<QWidget*> StackedControls;
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPVarList.h"
+#include "VnSlotGuard.h"
 
 namespace {
 
@@ -37,6 +40,49 @@ int InputHeight()
     return height;
 }
 
+// The longest text `record` admits, as that many sample characters; empty
+// when it sets no bound.
+QString LongestAdmitted(const _EditConstraint_s& record)
+{
+    const auto digits = [](double value) { return static_cast<int>(QString::number(value, 'f', 0).size()); };
+    int chars = 0;
+    switch (record.conversion) {
+    case 'i':
+    case 'u':
+        chars = std::max(digits(record.minimum), digits(record.maximum));
+        if (record.maxLength > 0)
+            chars = std::min(chars, record.maxLength);
+        break;
+    case 'n':
+        // The limit counts numbers, with a delimiter between two.
+        if (record.maxLength > 0)
+            chars = record.maxLength * (digits(record.maximum) + 1) - 1;
+        break;
+    default:
+        chars = record.maxLength;
+        break;
+    }
+    return QString(std::max(chars, 0), record.conversion == 's' ? QChar('x') : QChar('0'));
+}
+
+// The width at which `edit` shows `text` whole.
+int LineEditWidth(const QLineEdit& edit, const QString& text)
+{
+    const QFontMetrics metrics(edit.font());
+    const QMargins textMargins = edit.textMargins();
+    const QMargins margins = edit.contentsMargins();
+    // A line edit keeps 2 pixels either side of its text; 1 more for the
+    // cursor after the last character.
+    const int inner = metrics.horizontalAdvance(text) + 2 * 2 + 1 + textMargins.left() + textMargins.right()
+                      + margins.left() + margins.right();
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, metrics.height()), &edit).width();
+}
+
 }  // namespace
 
 bool VnIsShown(const QWidget* control)
@@ -52,6 +98,9 @@ bool VnIsEnabled(const QWidget* control)
 TEditsPanel::TEditsPanel(QWidget* owner, VnSNMPRequest2Edits* binder)
     : QFrame(owner), DisabledFontColor(kBlack), scrollBox_(new QScrollArea(this))
 {
+    fitLater_.setSingleShot(true);
+    fitLater_.setInterval(0);
+    connect(&fitLater_, &QTimer::timeout, this, [this] { VnQuietSlot([this] { FitToTexts(); }); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrollBox_);
@@ -71,6 +120,8 @@ TEditsPanel::~TEditsPanel()
     for (const _EditRow_s& row : Rows) {
         if (row.CheckBox)
             row.CheckBox->disconnect(this);
+        if (row.InputCtrl)
+            row.InputCtrl->disconnect(this);
     }
 }
 
@@ -130,6 +181,11 @@ void TEditsPanel::SetRequest(VnSNMPRequest2Edits* binder)
             edit->resize(EditWidth, InputHeight());
             const QString format = row.CtrlType == 4 ? QString("%s") : row.Format;
             binder->BindEdits(i, format.toStdString(), {edit});
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+                // Values read may widen the inputs; typing does not.
+                if (!edit->isModified())
+                    fitLater_.start();
+            });
         }
     }
     ResetRows(false);
@@ -321,9 +377,57 @@ int TEditsPanel::MaxLabelWidth() const
     return widest;
 }
 
+int TEditsPanel::InputWidth() const
+{
+    return widthChosen_ ? EditWidth : std::max(EditWidth, fitWidth_);
+}
+
+int TEditsPanel::NeededInputWidth(const _EditRow_s& row) const
+{
+    if (auto* combo = qobject_cast<const QComboBox*>(row.InputCtrl))
+        return combo->sizeHint().width();
+    auto* edit = qobject_cast<QLineEdit*>(row.InputCtrl);
+    if (!edit)
+        return 0;
+    int width = LineEditWidth(*edit, edit->text());
+    if (EditCtrl) {
+        if (const _EditConstraint_s* record = EditCtrl->Constraints().Find(edit))
+            width = std::max(width, LineEditWidth(*edit, LongestAdmitted(*record)));
+    }
+    return width;
+}
+
+bool TEditsPanel::FitInputs()
+{
+    if (widthChosen_)
+        return false;
+    const int before = InputWidth();
+    int widest = 0;
+    for (const _EditRow_s& row : Rows)
+        widest = std::max(widest, NeededInputWidth(row));
+    // Beyond this the form, at its width limit, would cut the inputs.
+    const int boxWidth = Rows.empty() ? kBoxWidth : Rows.front().CheckBox->width();
+    const int inputLeft = kMargin + boxWidth + kRowGap + MaxLabelWidth() + kRowGap;
+    const int room = TSNMPPanel::kMaxWorkWidth - 2 * kMargin - inputLeft;
+    fitWidth_ = std::max(fitWidth_, std::min(widest, room));
+    return InputWidth() != before;
+}
+
+void TEditsPanel::FitToTexts()
+{
+    if (!FitInputs())
+        return;
+    ArrangeRows(kLayoutRows, true);
+    TSNMPPanel* host = VnHostPanel(this);
+    if (host && host->ClientControl == this)
+        host->GrowToClientControl();
+}
+
 void TEditsPanel::ArrangeRows(int /*layout*/, bool resize)
 {
     const unsigned hidden = VnAccess::Hidden;
+    FitInputs();
+    const int inputWidth = InputWidth();
     const int labelWidth = MaxLabelWidth();
     int top = kMargin;
     bool first = true;
@@ -332,7 +436,7 @@ void TEditsPanel::ArrangeRows(int /*layout*/, bool resize)
     for (int i = 0; i < RowCount(); ++i) {
         const _EditRow_s& row = Rows[static_cast<std::size_t>(i)];
         QWidget* input = row.InputCtrl;
-        input->resize(EditWidth, input->height());
+        input->resize(inputWidth, input->height());
         if (EditCtrl && i < EditCtrl->request.varList.Count()
             && (EditCtrl->request.varList.Item(i).access & hidden))
             continue;
@@ -361,6 +465,7 @@ void TEditsPanel::ArrangeRows(int /*layout*/, bool resize)
 
 void TEditsPanel::SetEditWidth(int width, int layout)
 {
+    widthChosen_ = true;
     EditWidth = width;
     ArrangeRows(layout, true);
 }

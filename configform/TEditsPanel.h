@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -51,8 +52,19 @@ public:
     // Shows the buttons the rows call for in `column`. Raises when the
     // panel has no binder.
     virtual void ArrangeCtrlBtn(TCtrlBtnPanel* column);
+    // A width chosen so stays, whatever the texts.
     void SetEditWidth(int width, int layout);
     void ArrangeRows(int layout, bool resize);
+
+    // The width every input gets: EditWidth, or wider where the longest
+    // text an input's constraint admits, or a text the program put into
+    // it, needs more (within what a form shows whole) unless
+    // SetEditWidth chose the width. It never narrows again.
+    int InputWidth() const;
+    // Widens the inputs to their texts and constraints now, and the SNMP
+    // panel and form showing this panel with them. Texts the program sets
+    // do this by themselves once the event loop runs.
+    void FitToTexts();
 
     void DisableRow(int i);
     void EnableRow(int i);
@@ -87,10 +99,15 @@ public:
 private:
     void DeleteRows();
     void ApplyColors(QWidget* input, const QColor& font, const QColor& back);
+    int NeededInputWidth(const _EditRow_s& row) const;
+    bool FitInputs();
 
     QScrollArea* scrollBox_;
     QPointer<QWidget> rowParent_;
     QSize designSize_;  // the size the rows asked for last
+    bool widthChosen_ = false;  // by SetEditWidth
+    int fitWidth_ = 0;          // the widest the texts asked for so far
+    QTimer fitLater_;           // once the values that arrived are all in
 };
 
 // "Shown" and "enabled" as the control's own setting, whatever its parents

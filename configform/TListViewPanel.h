@@ -10,7 +10,7 @@ class VnSNMPRequest2Edits;
 class TListViewPanel : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kMaxWidth = 450;
+    static constexpr int kMaxWidth = 450;  // of the room the captions are given
     static constexpr int kHeight = 350;
     static constexpr int kPixelsPerChar = 8;
 
@@ -24,9 +24,17 @@ public:
 
     virtual void ArrangeCtrlBtn(TCtrlBtnPanel* column);
 
+    // The width that shows every column as laid out now (the last one at
+    // its caption's or its texts' width), the frame and a vertical scroll
+    // bar.
+    int ColumnsWidth() const;
+    // Widens the panel to ColumnsWidth(), within what a form shows whole;
+    // it never narrows. True when it grew.
+    bool FitToColumns();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 private:
-    QSize designSize_;  // room for the captions, as first computed
+    QSize designSize_;  // the room asked for: captions, then columns
 };

@@ -157,25 +157,25 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
 
 void TSNMPListViewPanel::SetAddStatus(int column, const char* value)
 {
-    QComboBox* combo = RowCombo(*EditsPanel, column);
-    if (!value || !combo || combo->findText(value, Qt::MatchFixedString) < 0)
-        throw VnException(std::string("TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:")
-                          + (value ? value : ""));
-    ListViewPanel->AddStatusColumn = column;
-    ListViewPanel->AddStatusValue = value;
-    CtrlBtnPanel->AddBtn->show();
-    CtrlBtnPanel->ArrangeButtons();
+    SetStatus(column, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:", ListViewPanel->AddStatusColumn,
+              ListViewPanel->AddStatusValue, CtrlBtnPanel->AddBtn);
 }
 
 void TSNMPListViewPanel::SetDeleteStatus(int column, const char* value)
 {
+    SetStatus(column, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:",
+              ListViewPanel->DeleteStatusColumn, ListViewPanel->DeleteStatusValue, CtrlBtnPanel->DeleteBtn);
+}
+
+void TSNMPListViewPanel::SetStatus(int column, const char* value, const char* wrongValue, int& statusColumn,
+                                   const char*& statusValue, QPushButton* button)
+{
     QComboBox* combo = RowCombo(*EditsPanel, column);
     if (!value || !combo || combo->findText(value, Qt::MatchFixedString) < 0)
-        throw VnException(std::string("TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:")
-                          + (value ? value : ""));
-    ListViewPanel->DeleteStatusColumn = column;
-    ListViewPanel->DeleteStatusValue = value;
-    CtrlBtnPanel->DeleteBtn->show();
+        throw VnException(std::string(wrongValue) + (value ? value : ""));
+    statusColumn = column;
+    statusValue = value;
+    button->show();
     CtrlBtnPanel->ArrangeButtons();
 }
 
@@ -197,17 +197,21 @@ void TSNMPListViewPanel::UpdateCounter()
     CtrlBtnPanel->CountText->setText(QString::number(ListViewPanel->ListView->topLevelItemCount()));
 }
 
-// Columns grow to show their texts; a column kept at no width (an item
-// that is not shown) stays so.
+// Columns grow to show their texts (a column kept at no width, an item
+// that is not shown, stays so); the list, the panel and the form then grow
+// to show every column.
 void TSNMPListViewPanel::FitColumns()
 {
     QTreeWidget* list = ListViewPanel->ListView;
+    const QAbstractItemView* view = list;
     QHeaderView* header = list->header();
     for (int column = 0; column < list->columnCount(); ++column) {
         if (header->sectionSize(column) == 0)
             continue;
-        header->resizeSection(column, std::max(header->sectionSize(column), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(column)));
+        header->resizeSection(column, std::max(header->sectionSize(column), view->sizeHintForColumn(column)));
     }
+    if (ListViewPanel->FitToColumns() && ClientControl == ListViewPanel)
+        GrowToClientControl();
 }
 
 void TSNMPListViewPanel::ListViewClick()

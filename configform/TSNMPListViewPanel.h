@@ -63,6 +63,8 @@ protected:
 private:
     class RowFormScope;
 
+    void SetStatus(int column, const char* value, const char* wrongValue, int& statusColumn,
+                   const char*& statusValue, QPushButton* button);
     QDialog* MakeRowForm(const QString& caption, TSNMPPanel*& rowPanel);
     QString FormCaption() const;
     void StopWalkForEdit();

@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 #include "TCtrlBtnPanel.h"
@@ -130,6 +131,23 @@ void TSNMPPanel::SetForm(QDialog* form)
     FillParent(this);
 }
 
+void TSNMPPanel::GrowToClientControl()
+{
+    if (!ClientControl)
+        return;
+    const int needed = ClientControl->sizeHint().width() + CtrlBtnPanel->width() + kSplitterWidth + 3;
+    const int grow = needed - width();
+    if (grow <= 0)
+        return;
+    resize(needed, height());
+    updateGeometry();
+    QWidget* form = window();
+    if (form == this)
+        return;
+    const int limit = std::max(form->width(), kMaxClientWidth);
+    form->resize(std::min(form->width() + grow, limit), form->height());
+}
+
 QSize TSNMPPanel::sizeHint() const
 {
     return size();
@@ -192,6 +210,8 @@ void TSNMPEditorPanel::SetVarFormat(int i, const char* format)
     const std::string text = format ? format : "";
     Request->BindEdits(i, text, {qobject_cast<QLineEdit*>(row.InputCtrl)});
     row.Format = QString::fromStdString(text);
+    // The inputs widen to the longest text the constraint admits.
+    EditsPanel->FitToTexts();
 }
 
 void TSNMPEditorPanel::SetEditWidth(int width)

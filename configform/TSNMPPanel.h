@@ -9,10 +9,11 @@
 #include <QFrame>
 #include <QPointer>
 
+#include "TCtrlBtnPanel.h"
+
 class QDialog;
 class QPushButton;
 class QSplitter;
-class TCtrlBtnPanel;
 class TEditsPanel;
 class TMsgPanel;
 class VnSNMPRequest2Edits;
@@ -23,6 +24,9 @@ public:
     static constexpr int kSplitterWidth = 3;
     static constexpr int kMaxClientWidth = 800;
     static constexpr int kMaxClientHeight = 550;
+    // The widest a work control is shown whole in a form at the width
+    // limit, beside the button column and the splitter.
+    static constexpr int kMaxWorkWidth = kMaxClientWidth - TCtrlBtnPanel::kWidth - kSplitterWidth - 3;
 
     // `msgPanel`: a message panel whose memo takes the status lines, or null
     // for a message panel of this panel's own. The binder is not owned.
@@ -41,6 +45,11 @@ public:
     void SetClientControl(QWidget* control);
     // Grows the form's client area to the panel, within 800 x 550.
     void SetForm(QDialog* form);
+    // The work control asks for more room than it was given (its texts or
+    // columns came wider): the panel and the form around it grow, the form
+    // within 800 pixels (a form already wider keeps its width). Nothing
+    // shrinks.
+    void GrowToClientControl();
 
     virtual void RefreshBtnClick();
     void CloseBtnClick();

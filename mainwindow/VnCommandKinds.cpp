@@ -29,12 +29,12 @@ int Scaled(const TMainForm& mainForm, int pixels)
     return static_cast<int>(static_cast<float>(pixels) * mainForm.FontScale);
 }
 
+// The width the inputs were given, which every input has until one is
+// widened for its text; a command's own width starts from it, not from
+// the widening.
 int FirstInputWidth(const TSNMPEditorPanel& panel)
 {
-    const auto& rows = panel.EditsPanel->Rows;
-    if (rows.empty() || !rows.front().InputCtrl)
-        return panel.EditsPanel->EditWidth;
-    return rows.front().InputCtrl->width();
+    return panel.EditsPanel->EditWidth;
 }
 
 void ApplySteps(TMainForm& mainForm, TConfigForm& form, TSNMPEditorPanel& panel,

@@ -5,20 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "VnSNMPDefaults.h"
+#include "VnTargetSettings.h"
 
 class VnRegistry;
 
-struct VnEmsContext {
-    std::string agentAddress;
-    std::string readCommunity;
-    std::string writeCommunity;
-    std::string versionText;
-    bool cfgFileFound = false;
-    VnSNMPDevice device;
-    VnSNMPScope scope;
-    VnSNMPSecurity security;
-};
+// The module is started with the settings start-up left.
+using VnEmsContext = VnTargetState;
 
 struct VnEmsCommand {
     std::string program;              // the bare module name, found in PATH

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <utility>
 
 #include "BridgeMib.h"
 #include "Stackingportuitformunit.h"
@@ -355,22 +356,24 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntryChange()
 
 void TVlanStaticForm::UTagCheckBoxClick(int index)
 {
-    if (!UntaggedPorts || !EgressPorts)
-        return;
-    const auto k = static_cast<std::size_t>(index);
-    if (k >= UntaggedPorts->CheckBoxList().size() || k >= EgressPorts->CheckBoxList().size())
-        return;
-    if (UntaggedPorts->CheckBoxList()[k]->isChecked())
-        EgressPorts->CheckBoxList()[k]->setChecked(true);
+    const auto [untagged, egress] = PortBoxes(index);
+    if (untagged && untagged->isChecked())
+        egress->setChecked(true);
 }
 
 void TVlanStaticForm::EgressCheckBoxClick(int index)
 {
-    if (!UntaggedPorts || !EgressPorts)
-        return;
+    const auto [untagged, egress] = PortBoxes(index);
+    if (egress && !egress->isChecked())
+        untagged->setChecked(false);
+}
+
+std::pair<QCheckBox*, QCheckBox*> TVlanStaticForm::PortBoxes(int index) const
+{
+    if (!UntaggedPorts || !EgressPorts || index < 0)
+        return {nullptr, nullptr};
     const auto k = static_cast<std::size_t>(index);
     if (k >= UntaggedPorts->CheckBoxList().size() || k >= EgressPorts->CheckBoxList().size())
-        return;
-    if (!EgressPorts->CheckBoxList()[k]->isChecked())
-        UntaggedPorts->CheckBoxList()[k]->setChecked(false);
+        return {nullptr, nullptr};
+    return {UntaggedPorts->CheckBoxList()[k], EgressPorts->CheckBoxList()[k]};
 }

@@ -3,8 +3,11 @@
 // creates, changes and deletes one with its name and its egress, forbidden
 // egress and untagged port lists, and shows the agent's next free local
 // VLAN index.
+#include <utility>
+
 #include "TDialogBase.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -82,6 +85,9 @@ private:
     // (-1: as shown).
     void ApplyWithStatus(int statusEntry);
     bool VlanIdListed(const QString& vlanId) const;
+    // The untagged and the egress box of one port; both null when either
+    // grid lacks it.
+    std::pair<QCheckBox*, QCheckBox*> PortBoxes(int index) const;
 };
 
 // Set by the menu command while the dialog is open.

@@ -1,29 +1,26 @@
 #pragma once
-// Helpers of the configuration-form tests: the process-wide session, the
-// objects of tools/simswitch/data/configform-tables.sim as descriptor
-// tables of our own, binders aimed at the simulated switch, waiting in an
-// event loop and acting on a modal form once it is open.
+// Helpers of the configuration-form tests: the objects of
+// tools/simswitch/data/configform-tables.sim as descriptor tables of our
+// own, binders aimed at the simulated switch, the switch fixture, and
+// acting on a modal form once it is open.
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <string>
-#include <vector>
 
-#include "SimSwitchTest.h"
+#include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "VnOptionList.h"
 #include "VnSNMPRequest2Edits.h"
-#include "VnSNMPSession.h"
 #include "VnSNMPVarList.h"
 
 // Readable QString values in GoogleTest messages.
@@ -33,39 +30,6 @@ inline void PrintTo(const QString& text, std::ostream* os)
 }
 
 namespace formtest {
-
-inline void EnsureSession()
-{
-    if (VnSNMPSession())
-        return;
-    char folder[] = "/tmp/vnconfigform-test-XXXXXX";
-    if (!mkdtemp(folder))
-        return;
-    StartSession(folder);
-}
-
-// Runs the event loop until `done` holds or `timeoutMs` passed.
-template <typename Pred>
-bool RunUntil(Pred done, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-inline void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Runs `action` once on the next modal dialog to open (the one on top),
 // from inside its own modal loop. A dialog still open 15 s later is
@@ -181,31 +145,10 @@ inline std::unique_ptr<VnSNMPRequest2Edits> MakeBinder(QWidget* owner, const VnS
     return binder;
 }
 
-class FormSwitchTest : public SimSwitchTest {
+// The switch with default.sim and the editors' objects.
+class FormSwitchTest : public SessionSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("configform-tables.sim")};
-        return options;
-    }
-    void SetUp() override
-    {
-        EnsureSession();
-        SimSwitchTest::SetUp();
-    }
-    // The varbinds of every set the switch received, as "oid=value".
-    std::vector<std::vector<std::string>> SetRecord()
-    {
-        std::vector<std::vector<std::string>> pdus;
-        for (const SimSwitch::SetPdu& pdu : sim().sets()) {
-            std::vector<std::string> varbinds;
-            for (const SimSwitch::Varbind& vb : pdu.varbinds)
-                varbinds.push_back(vb.oid + "=" + vb.value);
-            pdus.push_back(varbinds);
-        }
-        return pdus;
-    }
+    FormSwitchTest() : SessionSwitchTest("configform-tables.sim") {}
 };
 
 } // namespace formtest

@@ -9,12 +9,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -231,7 +235,7 @@ TEST(ConfigFormLayout, FormsStayWithin800By550ExceptPageForms)
     EXPECT_GT(pages.height(), 550) << "pages grow without the limit";
 }
 
-TEST(ConfigFormLayout, ListViewPanelWidthFollowsTheCaptions)
+TEST(ConfigFormLayout, ListViewPanelShowsEveryColumn)
 {
     const VnSNMPVarDesc two[] = {
         {FORMTEST_T(3), "Index", S::Integer, A::ReadOnly},
@@ -246,16 +250,110 @@ TEST(ConfigFormLayout, ListViewPanelWidthFollowsTheCaptions)
     struct Case {
         const char* why;
         const VnSNMPVarDesc* table;
-        int captionPixels;  // 8 per character, before the frame
+        int captionPixels;  // 8 per character, before the frame: the least width
+        bool whole;         // every column shows without scrolling
     };
-    for (const Case& c : {Case{"5 and 11 characters", two, 128}, Case{"ten long captions stop at 450", ten.data(), -1}}) {
+    const Case cases[] = {
+        {"5 and 11 characters: 8 pixels a character would cut the captions", two, 128, true},
+        {"ten long captions: as wide as a form shows, then the list scrolls", ten.data(), 450, false},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         QWidget owner;
         auto binder = Binder(&owner, c.table, MVT_FMV, 1);
         TListViewPanel panel(&owner, binder.get());
-        const int expected = c.captionPixels < 0 ? 450 : 2 * panel.ListView->frameWidth() + c.captionPixels;
-        EXPECT_EQ(panel.sizeHint(), QSize(expected, 350));
+        EXPECT_GE(panel.sizeHint().width(), 2 * panel.ListView->frameWidth() + c.captionPixels);
+        EXPECT_EQ(panel.sizeHint().height(), 350);
+        EXPECT_LE(panel.sizeHint().width(), TSNMPPanel::kMaxWorkWidth);
+        panel.resize(panel.sizeHint());
+        owner.show();
+        RunEvents(20);
+        EXPECT_EQ(panel.ListView->horizontalScrollBar()->maximum() == 0, c.whole);
+        if (!c.whole) {
+            EXPECT_EQ(panel.sizeHint().width(), TSNMPPanel::kMaxWorkWidth);
+        }
     }
+
+    TConfigForm form;
+    form.SetListViewPanel(Binder(&form, ten.data(), MVT_FMV, 1), -1, nullptr, -1, nullptr);
+    EXPECT_EQ(form.width(), 800) << "the form is as wide as it may be";
+}
+
+namespace {
+
+// Whether `input`, an edit, shows `text` without scrolling it: the text
+// area is the contents less 2 pixels either side.
+bool RoomFor(const QWidget* input, const QString& text)
+{
+    auto* edit = qobject_cast<const QLineEdit*>(input);
+    if (!edit)
+        return false;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    return contents.width() - 4 >= QFontMetrics(edit->font()).horizontalAdvance(text);
+}
+
+}  // namespace
+
+TEST(ConfigFormLayout, InputsWidenForTheLongestTextTheyShow)
+{
+    const QString date = "2006-03-07 10:15:30";
+    const QString longLimit(32, 'x');
+    struct Case {
+        const char* why;
+        std::function<void(TSNMPEditorPanel&)> act;
+        QString text;  // the inputs must have room for it; empty: they keep `width`
+        int width;
+    };
+    const Case cases[] = {
+        {"a value read wider than 121 pixels",
+         [&](TSNMPEditorPanel& p) { qobject_cast<QLineEdit*>(p.EditsPanel->Rows[kDescription].InputCtrl)->setText(date); },
+         date, 0},
+        {"the longest text of a constraint",
+         [](TSNMPEditorPanel& p) { p.SetVarFormat(kContact, "%s{l32}"); }, longLimit, 0},
+        {"a range whose numbers fit", [](TSNMPEditorPanel& p) { p.SetVarFormat(kContact, "%i{n-779x839l4}"); }, {},
+         121},
+        {"what the user types",
+         [&](TSNMPEditorPanel& p) { QTest::keyClicks(p.EditsPanel->Rows[kContact].InputCtrl, date); }, {}, 121},
+        {"a width a command chose stays",
+         [&](TSNMPEditorPanel& p) {
+             p.SetEditWidth(150);
+             qobject_cast<QLineEdit*>(p.EditsPanel->Rows[kDescription].InputCtrl)->setText(date + date);
+         },
+         {}, 150},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TConfigForm form;
+        TSNMPEditorPanel* panel = form.SetEditorPanel(Binder(&form, kScalars, SVT_SV, 0));
+        form.show();
+        RunEvents(20);
+        const int formWidth = form.width();
+        c.act(*panel);
+        RunEvents(20);
+        const TEditsPanel* edits = panel->EditsPanel;
+        for (const _EditRow_s& row : edits->Rows)
+            EXPECT_EQ(row.InputCtrl->width(), edits->Rows[0].InputCtrl->width()) << "the inputs stay one column";
+        if (c.text.isEmpty()) {
+            EXPECT_EQ(edits->Rows[0].InputCtrl->width(), c.width);
+            continue;
+        }
+        EXPECT_TRUE(RoomFor(edits->Rows[0].InputCtrl, c.text)) << edits->Rows[0].InputCtrl->width();
+        EXPECT_GT(form.width(), formWidth) << "the form grows with them";
+        const QScrollArea* box = edits->ScrollBox();
+        EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << "nothing to scroll to";
+    }
+
+    // A limit too long for any form: the inputs stop where the form does.
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.SetEditorPanel(Binder(&form, kScalars, SVT_SV, 0));
+    panel->SetVarFormat(kContact, "%s{l255}");
+    EXPECT_EQ(form.width(), 800);
+    form.show();
+    RunEvents(20);
+    EXPECT_EQ(panel->EditsPanel->ScrollBox()->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST(ConfigFormLayout, BuildersRefuseMisuse)

@@ -4,8 +4,10 @@
 // around failures and the rows they borrow.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -356,4 +358,30 @@ TEST_F(TableEditorTest, ADoubleClickOpensEditEvenWithoutTheButton)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_TRUE(edit.Ran());
     EXPECT_TRUE(onlyClose);
+}
+
+// Rows wider than their captions: once they are in, the columns, the list
+// and the form grow until every column shows, and the Edit form's inputs
+// have room for the row's texts.
+TEST_F(TableEditorTest, LongTextsWidenTheColumnsAndTheForm)
+{
+    const QString name = "uplink to the core switch of building four";
+    sim().set(FORMTEST_T(3) ".1.1", "STRING", name.toStdString());
+    Build();
+    ShowAndWalk(3);
+    const int shownWidth = form->width();
+    ASSERT_TRUE(RunUntil([&] { return list->horizontalScrollBar()->maximum() == 0 && form->width() > shownWidth; }, 2000))
+        << "a column is still cut: " << list->horizontalScrollBar()->maximum();
+    EXPECT_LE(form->width(), 800);
+    const QAbstractItemView* view = list;
+    EXPECT_GE(list->header()->sectionSize(kRowName), view->sizeHintForColumn(kRowName));
+
+    Select(0);
+    OnModal edit([&](QDialog* dialog) {
+        const QWidget* input = panel->EditsPanel->Rows[kRowName].InputCtrl;
+        EXPECT_GE(input->width(), QFontMetrics(input->font()).horizontalAdvance(name));
+        dialog->reject();
+    });
+    column->EditBtn->click();
+    EXPECT_TRUE(edit.Ran());
 }

@@ -1,36 +1,24 @@
 #pragma once
-// Helpers of the dialog tests: the session, the simulated switch with the
-// dialogs' data, the defaults aimed at it, a main-window context with a
-// chosen stack, and waiting in an event loop.
+// Helpers of the dialog tests: the simulated switch with the dialogs'
+// data, the defaults aimed at it, a main-window context with a chosen
+// stack, and waiting until a dialog's binders are idle.
 #include <QCheckBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-#include "SimSwitchTest.h"
+#include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "TDialogBase.h"
 #include "VnSNMPDefaults.h"
-#include "VnSNMPSession.h"
 
 namespace dialogtest {
-
-inline void EnsureSession()
-{
-    if (VnSNMPSession())
-        return;
-    char folder[] = "/tmp/vndialogs-test-XXXXXX";
-    if (!mkdtemp(folder))
-        return;
-    StartSession(folder);
-}
 
 // New requests (and so every binder a dialog makes) talk to the switch.
 inline void AimDefaults(std::uint16_t port)
@@ -73,35 +61,6 @@ inline VnDialogContext Context(std::vector<std::pair<std::string, std::string>> 
     return context;
 }
 
-template <typename Pred>
-bool RunUntil(Pred done, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0)
-            return false;
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (done())
-                loop.quit();
-        });
-        poll.start(5);
-        QTimer::singleShot(static_cast<int>(left), &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-inline void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 inline bool WaitIdle(const TDialogBase& dialog, int timeoutMs = 10000)
 {
     return RunUntil([&] { return !dialog.AnyBinderBusy(); }, timeoutMs);
@@ -121,19 +80,14 @@ inline QStringList MemoLines(const QPlainTextEdit* memo)
     return memo->toPlainText().split('\n', Qt::SkipEmptyParts);
 }
 
-// The switch with default.sim and the dialogs' objects.
-class DialogSwitchTest : public SimSwitchTest {
+// The switch with default.sim and the dialogs' objects; new requests are
+// aimed at it.
+class DialogSwitchTest : public SessionSwitchTest {
 protected:
-    SimSwitchOptions switchOptions() const override
-    {
-        SimSwitchOptions options;
-        options.dataFiles = {SimSwitch::dataPath("dialogs-vlan.sim")};
-        return options;
-    }
+    DialogSwitchTest() : SessionSwitchTest("dialogs-vlan.sim") {}
     void SetUp() override
     {
-        EnsureSession();
-        SimSwitchTest::SetUp();
+        SessionSwitchTest::SetUp();
         if (sim_)
             AimDefaults(port());
     }

@@ -91,19 +91,6 @@ protected:
         ADD_FAILURE() << "no row for VLAN " << vlanId.toStdString();
     }
 
-    // "oid=value" of every varbind of every set the switch received.
-    std::vector<std::vector<std::string>> SetRecord()
-    {
-        std::vector<std::vector<std::string>> pdus;
-        for (const SimSwitch::SetPdu& pdu : sim().sets()) {
-            std::vector<std::string> varbinds;
-            for (const SimSwitch::Varbind& vb : pdu.varbinds)
-                varbinds.push_back(vb.oid + "=" + vb.value);
-            pdus.push_back(varbinds);
-        }
-        return pdus;
-    }
-
     static bool EditPanelEmpty(const TVlanStaticForm& form)
     {
         for (const TStackingPortUitForm* grid : {form.EgressPorts, form.ForbiddenPorts, form.UntaggedPorts}) {

@@ -2,10 +2,6 @@
 // A main window started as the host starts it, against the simulated
 // switch: a registry file naming a settings folder, a ".cfg" file for
 // 127.0.0.1 carrying the switch's port, and the command line.
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "EventLoopWait.h"
 #include "SimSwitchTest.h"
 #include "TMainForm.h"
 #include "VnMessageBox.h"
@@ -49,28 +46,6 @@ inline std::string UnitLines(int unit, const std::string& model, bool exist = tr
 inline std::string ModuleLine(int unit, const std::string& name)
 {
     return std::string(kSlotTable) + ".3." + std::to_string(unit) + " STRING \"" + name + "\"\n";
-}
-
-template <typename Pred>
-bool RunUntil(Pred done, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-inline void RunEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 class MainWindowTest : public SimSwitchTest {
