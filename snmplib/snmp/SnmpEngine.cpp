@@ -529,16 +529,23 @@ void SnmpEngine::ProcessPendingEvents()
     DeliverReady();
 }
 
+SnmpChannel* SnmpEngine::ChannelForRequest(int command, const Pdu& pdu, const SnmpTarget& target,
+                                           int& result)
+{
+    EnsureNetSnmpLibrary();
+    ChannelSettings settings;
+    result = Prepare(command, pdu, target, settings);
+    if (result)
+        return nullptr;
+    return ChannelFor(settings, result);
+}
+
 int SnmpEngine::Start(Snmp* owner, int command, Pdu& pdu, const SnmpTarget& target, Snmp::Completion completion)
 {
     if (!completion)
         return SnmpResult::InvalidCallback;
-    EnsureNetSnmpLibrary();
-    ChannelSettings settings;
-    int result = Prepare(command, pdu, target, settings);
-    if (result)
-        return result;
-    SnmpChannel* channel = ChannelFor(settings, result);
+    int result = SnmpResult::Success;
+    SnmpChannel* channel = ChannelForRequest(command, pdu, target, result);
     if (!channel)
         return result;
     Call& call = AddCall(*channel, owner, command, pdu, &target);
@@ -558,12 +565,8 @@ int SnmpEngine::Run(int command, Pdu& pdu, const SnmpTarget& target)
 {
     if (inEngine_)
         return SnmpResult::Error;
-    EnsureNetSnmpLibrary();
-    ChannelSettings settings;
-    int result = Prepare(command, pdu, target, settings);
-    if (result)
-        return result;
-    SnmpChannel* channel = ChannelFor(settings, result);
+    int result = SnmpResult::Success;
+    SnmpChannel* channel = ChannelForRequest(command, pdu, target, result);
     if (!channel)
         return result;
     Call& added = AddCall(*channel, nullptr, command, pdu, &target);

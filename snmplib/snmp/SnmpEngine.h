@@ -64,6 +64,9 @@ private:
 
     int Prepare(int command, const Pdu& pdu, const SnmpTarget& target, ChannelSettings& settings);
     SnmpChannel* ChannelFor(const ChannelSettings& settings, int& result);
+    // The library set up, the request checked and its channel found or opened;
+    // null with `result` set when any of it fails.
+    SnmpChannel* ChannelForRequest(int command, const Pdu& pdu, const SnmpTarget& target, int& result);
     void ForgetStaleKeys(const ChannelSettings& settings);
     void EvictIdleChannel();
     Call& AddCall(SnmpChannel& channel, Snmp* owner, int command, const Pdu& pdu, const SnmpTarget* target);
