@@ -1,9 +1,7 @@
 #include "TConfigForm.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -20,7 +18,7 @@
 #include "TSNMPPanel.h"
 #include "VnException.h"
 #include "VnSNMPRequest2Edits.h"
-#include "VnSlotGuard.h"
+#include "VnErrorLanding.h"
 
 namespace {
 
@@ -29,15 +27,6 @@ constexpr int kInitialClientWidth = 151;
 constexpr int kInitialClientHeight = 78;
 
 constexpr const char* kPageTag = "vnPageTag";
-
-QMainWindow* MainWindow()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<QMainWindow*>(w); main && main->isVisible())
-            return main;
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -181,23 +170,17 @@ void TConfigForm::Refresh()
     // A read still under way on this binder goes on and shows its outcome.
     if (binder->Busy())
         return;
-    try {
-        binder->Refresh();
-    } catch (const std::exception& e) {
-        binder->ShowStatus(e.what());
-    } catch (...) {
-        binder->ShowStatus(VnErrorText(kVnErrUnknown));
-    }
+    VnGuarded(VnErrorLanding::StatusLine(binder), [binder] { binder->Refresh(); });
 }
 
 void TConfigForm::PageControlChange(int)
 {
-    VnGuardSlot(this, [this] { Refresh(); });
+    VnGuarded(VnErrorLanding::MessageBox(this), [this] { Refresh(); });
 }
 
 void TConfigForm::OnRefreshMessage()
 {
-    VnGuardSlot(this, [this] { Refresh(); });
+    VnGuarded(VnErrorLanding::MessageBox(this), [this] { Refresh(); });
 }
 
 bool TConfigForm::event(QEvent* event)
@@ -215,10 +198,6 @@ void TConfigForm::showEvent(QShowEvent* event)
     if (refreshPosted_)
         return;
     refreshPosted_ = true;
-    if (!parentWidget()) {
-        if (QMainWindow* main = MainWindow())
-            move(main->frameGeometry().center() - rect().center());
-    }
     // Handled by the modal loop, once the form is on screen.
     QCoreApplication::postEvent(this, new QEvent(static_cast<QEvent::Type>(kRefreshMessage)));
 }

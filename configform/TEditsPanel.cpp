@@ -18,7 +18,7 @@
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPVarList.h"
-#include "VnSlotGuard.h"
+#include "VnErrorLanding.h"
 
 namespace {
 
@@ -100,7 +100,8 @@ TEditsPanel::TEditsPanel(QWidget* owner, VnSNMPRequest2Edits* binder)
 {
     fitLater_.setSingleShot(true);
     fitLater_.setInterval(0);
-    connect(&fitLater_, &QTimer::timeout, this, [this] { VnQuietSlot([this] { FitToTexts(); }); });
+    connect(&fitLater_, &QTimer::timeout, this,
+            [this] { VnGuarded(VnErrorLanding::Silent(), [this] { FitToTexts(); }); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrollBox_);
@@ -379,7 +380,8 @@ int TEditsPanel::MaxLabelWidth() const
 
 int TEditsPanel::InputWidth() const
 {
-    return widthChosen_ ? EditWidth : std::max(EditWidth, fitWidth_);
+    // A chosen width stays for typed text but never cuts an option label.
+    return widthChosen_ ? std::max(EditWidth, comboWidth_) : std::max(EditWidth, fitWidth_);
 }
 
 int TEditsPanel::NeededInputWidth(const _EditRow_s& row) const
@@ -399,17 +401,21 @@ int TEditsPanel::NeededInputWidth(const _EditRow_s& row) const
 
 bool TEditsPanel::FitInputs()
 {
-    if (widthChosen_)
-        return false;
     const int before = InputWidth();
     int widest = 0;
-    for (const _EditRow_s& row : Rows)
-        widest = std::max(widest, NeededInputWidth(row));
+    int widestCombo = 0;
+    for (const _EditRow_s& row : Rows) {
+        const int needed = NeededInputWidth(row);
+        widest = std::max(widest, needed);
+        if (qobject_cast<const QComboBox*>(row.InputCtrl))
+            widestCombo = std::max(widestCombo, needed);
+    }
     // Beyond this the form, at its width limit, would cut the inputs.
     const int boxWidth = Rows.empty() ? kBoxWidth : Rows.front().CheckBox->width();
     const int inputLeft = kMargin + boxWidth + kRowGap + MaxLabelWidth() + kRowGap;
     const int room = TSNMPPanel::kMaxWorkWidth - 2 * kMargin - inputLeft;
     fitWidth_ = std::max(fitWidth_, std::min(widest, room));
+    comboWidth_ = std::max(comboWidth_, std::min(widestCombo, room));
     return InputWidth() != before;
 }
 

@@ -107,6 +107,7 @@ private:
     QSize designSize_;  // the size the rows asked for last
     bool widthChosen_ = false;  // by SetEditWidth
     int fitWidth_ = 0;          // the widest the texts asked for so far
+    int comboWidth_ = 0;        // the widest option label asked for so far
     QTimer fitLater_;           // once the values that arrived are all in
 };
 

@@ -18,11 +18,11 @@
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
 #include "TMsgPanel.h"
-#include "VnAccessMarks.h"
+#include "VnAccessScope.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
-#include "VnSlotGuard.h"
+#include "VnErrorLanding.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ bool SelectedRowToValues(VnSNMPRequest2Edits& binder)
     const std::vector<int>& columns = binder.ColumnItems();
     for (std::size_t column = 0; column < columns.size(); ++column) {
         if (columns[column] < items.Count())
-            items.Item(columns[column]).value = row->text(static_cast<int>(column)).toStdString();
+            items.Item(columns[column]).value = VnCellValue(row, static_cast<int>(column));
     }
     return true;
 }
@@ -118,25 +118,33 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, VnSNMPRequest2Edits* requ
         CtrlBtnPanel->EditBtn->setEnabled(selected);
         CtrlBtnPanel->DeleteBtn->setEnabled(selected);
     });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { VnQuietSlot([this] { ListViewDblClick(); }); });
+    connect(list, &QTreeWidget::itemDoubleClicked, this,
+            [this] { VnGuarded(VnErrorLanding::Silent(), [this] { ListViewDblClick(); }); });
     QAbstractItemModel* model = list->model();
+    // Rows come in batches; each batch updates the count, and the columns
+    // are fitted once the batch is painted.
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
         ListViewChange();
-        fitColumns_.start();
+        fitColumns_.start(0);
     });
     fitColumns_.setSingleShot(true);
-    fitColumns_.setInterval(100);
-    connect(&fitColumns_, &QTimer::timeout, this, [this] { FitColumns(); });
+    connect(&fitColumns_, &QTimer::timeout, this, [this] { FitColumnsWhenDue(); });
     connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ListViewChange(); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] { ListViewChange(); });
 
     TCtrlBtnPanel* column = CtrlBtnPanel;
     connect(column->EditBtn, &QPushButton::clicked, this,
-            [this, column] { VnGuardSlot(window(), [&] { EditBtnClick(column->EditBtn); }); });
+            [this, column] {
+                VnGuarded(VnErrorLanding::MessageBox(window()), [&] { EditBtnClick(column->EditBtn); });
+            });
     connect(column->AddBtn, &QPushButton::clicked, this,
-            [this, column] { VnGuardSlot(window(), [&] { AddBtnClick(column->AddBtn); }); });
+            [this, column] {
+                VnGuarded(VnErrorLanding::MessageBox(window()), [&] { AddBtnClick(column->AddBtn); });
+            });
     connect(column->DeleteBtn, &QPushButton::clicked, this,
-            [this, column] { VnGuardSlot(window(), [&] { DeleteBtnClick(column->DeleteBtn); }); });
+            [this, column] {
+                VnGuarded(VnErrorLanding::MessageBox(window()), [&] { DeleteBtnClick(column->DeleteBtn); });
+            });
 
     ListViewPanel->ArrangeCtrlBtn(column);
     if (EditsPanel->IsAllFixed()) {
@@ -200,6 +208,19 @@ void TSNMPListViewPanel::UpdateCounter()
 // Columns grow to show their texts (a column kept at no width, an item
 // that is not shown, stays so); the list, the panel and the form then grow
 // to show every column.
+// Measuring the columns' texts costs as much as painting many batches of
+// rows: while a walk brings more, now and then; once it has ended, at once.
+void TSNMPListViewPanel::FitColumnsWhenDue()
+{
+    const bool walking = Request && Request->Busy();
+    if (walking && sinceFit_.isValid() && sinceFit_.elapsed() < kFitWhileWalkingMs) {
+        fitColumns_.start(static_cast<int>(kFitWhileWalkingMs - sinceFit_.elapsed()));
+        return;
+    }
+    FitColumns();
+    sinceFit_.start();
+}
+
 void TSNMPListViewPanel::FitColumns()
 {
     QTreeWidget* list = ListViewPanel->ListView;
@@ -276,11 +297,11 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonRelease:
-        VnQuietSlot([this] { ListViewClick(); });
+        VnGuarded(VnErrorLanding::Silent(), [this] { ListViewClick(); });
         break;
     case QEvent::MouseMove: {
         const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
-        VnQuietSlot([&] { ListViewMouseMove(pos); });
+        VnGuarded(VnErrorLanding::Silent(), [&] { ListViewMouseMove(pos); });
         break;
     }
     default:
@@ -322,7 +343,10 @@ QDialog* TSNMPListViewPanel::MakeRowForm(const QString& caption, TSNMPPanel*& ro
     // The buttons work on this editor's binder and rows.
     VnSetButtonTag(column->SetCheckedBtn, 1);
     connect(column->SetCheckedBtn, &QPushButton::clicked, form,
-            [this, column] { VnGuardSlot(column->window(), [&] { SetCheckedBtnClick(column->SetCheckedBtn); }); });
+            [this, column] {
+                VnGuarded(VnErrorLanding::MessageBox(column->window()),
+                          [&] { SetCheckedBtnClick(column->SetCheckedBtn); });
+            });
     connect(column->CheckAllBtn, &QPushButton::clicked, form, [this] { CheckAllBtnClick(); });
     connect(column->ClearChecksBtn, &QPushButton::clicked, form, [this] { ClearChecksBtnClick(); });
     return form;
@@ -480,7 +504,7 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton*)
         return;
     VnBinderModeScope blocking(binder, VnSNMPRequest2Controls::kModeSync);
     {
-        VnAccessMarks marks(list);
+        VnAccessScope marks(list);
         for (int i = 0; i < list.Count(); ++i) {
             if (static_cast<unsigned>(i) >= list.keyCount && i != statusColumn)
                 marks.LeaveOut(i);
@@ -489,13 +513,7 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton*)
             list.Item(i).value.clear();
         SelectedRowToValues(binder);
         list.Item(statusColumn).value = ListViewPanel->DeleteStatusValue;
-        try {
-            binder.Apply(false, false);
-        } catch (const std::exception& e) {
-            binder.ShowStatus(e.what());
-        } catch (...) {
-            binder.ShowStatus(VnErrorText(kVnErrUnknown));
-        }
+        VnGuarded(VnErrorLanding::StatusLine(&binder), [&binder] { binder.Apply(false, false); });
     }
     // Read again while still blocking: the walk is done when the click returns.
     RefreshBtnClick();

@@ -4,6 +4,7 @@
 // changed through two modal forms made at run time, Add and Edit, which
 // borrow the rows while they are open; rows are created and deleted by
 // writing a fixed value ("createAndGo", "destroy", ...) into a status column.
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -21,6 +22,7 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
     Q_OBJECT
 public:
     static constexpr int kEditWaitMs = 1000;
+    static constexpr int kFitWhileWalkingMs = 500;
 
     TSNMPListViewPanel(QWidget* owner, VnSNMPRequest2Edits* request);
     ~TSNMPListViewPanel() override;
@@ -70,7 +72,9 @@ private:
     void StopWalkForEdit();
     void UpdateCounter();
     void FitColumns();
+    void FitColumnsWhenDue();
 
     QPointer<QDialog> openForm_;
-    QTimer fitColumns_;  // once the rows stop coming
+    QTimer fitColumns_;
+    QElapsedTimer sinceFit_;
 };

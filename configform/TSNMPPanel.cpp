@@ -14,11 +14,11 @@
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TMsgPanel.h"
-#include "VnAccessMarks.h"
+#include "VnAccessScope.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
-#include "VnSlotGuard.h"
+#include "VnErrorLanding.h"
 
 namespace {
 
@@ -36,11 +36,6 @@ void FillParent(QWidget* widget)
     }
     if (layout->indexOf(widget) < 0)
         layout->addWidget(widget);
-}
-
-void ShowFailure(VnSNMPRequest2Edits& binder, const std::exception& e)
-{
-    binder.ShowStatus(e.what());
 }
 
 }  // namespace
@@ -157,13 +152,7 @@ void TSNMPPanel::RefreshBtnClick()
 {
     if (!Request)
         return;
-    try {
-        Request->Refresh();
-    } catch (const std::exception& e) {
-        ShowFailure(*Request, e);
-    } catch (...) {
-        Request->ShowStatus(VnErrorText(kVnErrUnknown));
-    }
+    VnGuarded(VnErrorLanding::StatusLine(Request), [this] { Request->Refresh(); });
 }
 
 void TSNMPPanel::CloseBtnClick()
@@ -186,7 +175,9 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* owner, VnSNMPRequest2Edits* request)
     EditsPanel = new TEditsPanel(WorkPanel, request);
     TCtrlBtnPanel* column = CtrlBtnPanel;
     connect(column->SetCheckedBtn, &QPushButton::clicked, this,
-            [this, column] { VnGuardSlot(window(), [&] { SetCheckedBtnClick(column->SetCheckedBtn); }); });
+            [this, column] {
+                VnGuarded(VnErrorLanding::MessageBox(window()), [&] { SetCheckedBtnClick(column->SetCheckedBtn); });
+            });
     column->SetCheckedBtn->setEnabled(false);
     connect(column->CheckAllBtn, &QPushButton::clicked, this, [this] { CheckAllBtnClick(); });
     connect(column->ClearChecksBtn, &QPushButton::clicked, this, [this] { ClearChecksBtnClick(); });
@@ -232,7 +223,7 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
     {
         // The set is finished, reply and all, when the click returns.
         VnBinderModeScope blocking(binder, VnSNMPRequest2Controls::kModeSync);
-        VnAccessMarks marks(binder.request.varList);
+        VnAccessScope marks(binder.request.varList);
         VnSNMPVarList& list = binder.request.varList;
         for (int i = 0; i < list.Count() && i < EditsPanel->RowCount(); ++i) {
             if (!EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox->isChecked())
@@ -244,13 +235,7 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
             VnMessageBox(window(), "Some items are empty!", VnMsgButtons::Ok, VnMsgIcon::Warning);
             return false;
         }
-        try {
-            done = binder.Apply(false, true);
-        } catch (const std::exception& e) {
-            ShowFailure(binder, e);
-        } catch (...) {
-            binder.ShowStatus(VnErrorText(kVnErrUnknown));
-        }
+        VnGuarded(VnErrorLanding::StatusLine(&binder), [&] { done = binder.Apply(false, true); });
     }
     // The Add and Edit forms close once their row is written, not before:
     // after a failure the user's input stays for another try.

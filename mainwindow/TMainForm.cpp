@@ -7,12 +7,16 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
+#include <QStyle>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 
 #include "TAboutForm.h"
 #include "VnEmsLauncher.h"
+#include "VnErrorLanding.h"
 #include "VnHelp.h"
 #include "VnMainMenu.h"
 #include "VnMessageBox.h"
@@ -21,6 +25,7 @@
 #include "VnRegistry.h"
 #include "VnSNMPDefaults.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnSNMPRequest2Leds.h"
 #include "VnSNMPSession.h"
 #include "VnStatusOutput.h"
 #include "VnTargetSettings.h"
@@ -32,7 +37,11 @@ namespace {
 
 constexpr int kMainFormWidth = 995;
 constexpr int kDesignClientHeight = 135;
-constexpr int kUnitPictures = 12;
+constexpr int kUnitPictures = kVnMaxStackUnits;
+// The smallest window that still shows the menu, a strip of panels and
+// the status bar, when the panels scroll.
+constexpr int kMinScrollingWidth = 240;
+constexpr int kMinScrollingPanelArea = 60;
 
 QTreeWidget* HiddenListView(QWidget* parent, const char* name)
 {
@@ -61,7 +70,7 @@ TMainForm::TMainForm(std::vector<std::string> parameters, QWidget* parent) : QMa
     const int dpi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
     LargeFonts = VnLargeFontsForDpi(dpi);
     FontScale = LargeFonts ? 1.25f : 1.0f;
-    resize(kMainFormWidth, height());
+    SetClientWidth(kMainFormWidth);
 
     StartSession("");
     FirstLoad = true;
@@ -114,8 +123,10 @@ void TMainForm::BuildComponents()
     StatusBar = new VnStatusBar(this);
     StatusBar->setObjectName("StatusBar");
     StatusBar->AddPanel(0);
-    StatusBar->SetSimplePanel(false);
     setStatusBar(StatusBar);
+    pollLine_ = new VnStatusPanel(this);
+    pollLine_->setObjectName("PollStatusLine");
+    pollLine_->hide();
 
     UnitListView = HiddenListView(this, "UnitListView");
     lvSlotModuleInfo = HiddenListView(this, "lvSlotModuleInfo");
@@ -127,6 +138,10 @@ void TMainForm::BuildComponents()
         ImageList1.push_back(VnUnitPicture(unit));
 
     VnInstallMainMenu(*this);
+    // Opening a menu starts the user's next command: a held text has been read.
+    for (QMenu* menu : MainMenu1->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::ReleaseStatusText);
+    connect(PortInfoPopupMenu, &QMenu::aboutToShow, this, &TMainForm::ReleaseStatusText);
 
     SetClientHeight(kDesignClientHeight);
 }
@@ -170,26 +185,121 @@ void TMainForm::ShowStatusText(const QString& text)
         panel->SetText(text);
 }
 
-int TMainForm::ClientWidth() const
+void TMainForm::ShowLastingStatusText(const QString& text)
 {
-    return width();
+    ShowStatusText(text);
+    if (statusHeld_)
+        return;
+    statusHeld_ = true;
+    SetPollOutputs(pollLine_);
 }
 
-int TMainForm::ClientHeight() const
+void TMainForm::ReleaseStatusText()
 {
-    const int menu = MainMenu1 && !MainMenu1->isHidden() ? MainMenu1->sizeHint().height() : 0;
-    return height() - menu;
+    if (!statusHeld_)
+        return;
+    statusHeld_ = false;
+    SetPollOutputs(StatusPanel0());
+}
+
+QWidget* TMainForm::PollStatusOutput() const
+{
+    if (statusHeld_)
+        return pollLine_;
+    return StatusPanel0();
+}
+
+void TMainForm::SetPollOutputs(QWidget* output)
+{
+    for (TPanelForm* panel : UnitPanels + ModulePanels) {
+        if (VnSNMPRequest2Leds* leds = panel->LedBinder())
+            leds->SetStatusOutput(output);
+    }
 }
 
 void TMainForm::SetClientWidth(int width)
 {
-    setFixedWidth(width);
+    clientWidth_ = width;
+    FitToScreen();
 }
 
 void TMainForm::SetClientHeight(int height)
 {
+    clientHeight_ = height;
+    FitToScreen();
+}
+
+QRect TMainForm::AvailableArea() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Until the window manager has framed the window its frame is unknown:
+// room for a title bar and borders is kept all the same.
+QMargins TMainForm::FrameAllowance() const
+{
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    QMargins allowance(border, title + border, border, border);
+    if (!isVisible())
+        return allowance;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {std::max(allowance.left(), inner.left() - outer.left()),
+            std::max(allowance.top(), inner.top() - outer.top()),
+            std::max(allowance.right(), outer.right() - inner.right()),
+            std::max(allowance.bottom(), outer.bottom() - inner.bottom())};
+}
+
+// The layout's size, cut to the screen's available area; a cut window
+// scrolls its panels. A window that does not scroll cannot be made
+// smaller than its panels.
+void TMainForm::FitToScreen()
+{
     const int menu = MainMenu1 && !MainMenu1->isHidden() ? MainMenu1->sizeHint().height() : 0;
-    setFixedHeight(height + menu);
+    int width = clientWidth_;
+    int height = clientHeight_ + menu;
+    const QRect area = AvailableArea();
+    cutToScreen_ = false;
+    if (area.isValid()) {
+        const QMargins frame = FrameAllowance();
+        const int maxWidth = std::max(kMinScrollingWidth, area.width() - frame.left() - frame.right());
+        const int maxHeight =
+            std::max(menu + kMinScrollingPanelArea, area.height() - frame.top() - frame.bottom());
+        // A scroll bar along one side takes room the panels need across it.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+        const bool tall = height > maxHeight;
+        const bool wide = width + (tall ? bar : 0) > maxWidth;
+        width += tall ? bar : 0;
+        height += wide ? bar : 0;
+        cutToScreen_ = width > maxWidth || height > maxHeight;
+        width = std::min(width, maxWidth);
+        height = std::min(height, maxHeight);
+    }
+    if (cutToScreen_ && ScrollBox1) {
+        ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    const bool scrolls = ScrollBox1 && ScrollBox1->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+    const int status = StatusBar ? StatusBar->sizeHint().height() : 0;
+    if (scrolls)
+        setMinimumSize(std::min(width, kMinScrollingWidth),
+                       std::min(height, menu + status + kMinScrollingPanelArea));
+    else
+        setMinimumSize(width, height);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(width, height);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Now framed (where a window manager frames at once): fit again.
+    FitToScreen();
+    CenterMainFormVertically();
 }
 
 void TMainForm::ReleasePortButtons()
@@ -211,7 +321,9 @@ int TMainForm::PressedPortTag() const
 
 void TMainForm::RunEmsModule(const std::string& argument)
 {
-    try {
+    const VnErrorLanding lasting = VnErrorLanding::Call(
+        [this](const std::string& message) { ShowLastingStatusText(QString::fromStdString(message)); });
+    VnGuarded(lasting, [&] {
         VnEmsContext context;
         context.agentAddress = AgentAddress;
         context.readCommunity = ReadCommunity;
@@ -225,14 +337,13 @@ void TMainForm::RunEmsModule(const std::string& argument)
         VnRegistry registry;
         const std::string hostCheck = VnEmsHostCheck(registry);
         if (!hostCheck.empty())
-            ShowStatusText(QString::fromStdString(hostCheck));
+            ShowLastingStatusText(QString::fromStdString(hostCheck));
 
         const VnEmsCommand command = BuildEmsCommandLine(argument, context);
         if (!VnStartEmsModule(command))
-            ShowStatusText(QStringLiteral("Can not start module: %1").arg(QString::fromStdString(command.program)));
-    } catch (const std::exception& e) {
-        ShowStatusText(QString::fromStdString(e.what()));
-    }
+            ShowLastingStatusText(
+                QStringLiteral("Can not start module: %1").arg(QString::fromStdString(command.program)));
+    });
 }
 
 void TMainForm::ShowAboutForm()
@@ -245,7 +356,7 @@ void TMainForm::OpenHelpFile()
 {
     const QString path = QCoreApplication::applicationDirPath() + "/" + kVnHelpFileName;
     if (!VnOpenHelp(path.toStdString()))
-        ShowStatusText(QStringLiteral("Can not open help file: %1").arg(path));
+        ShowLastingStatusText(QStringLiteral("Can not open help file: %1").arg(path));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -270,7 +381,8 @@ void TMainForm::ShutDown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    try {
+    // Closing goes on whatever fails; nothing is left to report to.
+    VnGuarded(VnErrorLanding::Silent(), [this] {
         if (UnitRequest) {
             UnitRequest->request.keepGoing = false;
             UnitRequest->StopAndWait(-1);
@@ -284,7 +396,5 @@ void TMainForm::ShutDown()
         SlotModuleRequest.reset();
         FreePanelForms();
         PortButtons.clear();
-    } catch (...) {
-        // Closing goes on; nothing is left to report to.
-    }
+    });
 }

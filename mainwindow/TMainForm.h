@@ -5,6 +5,8 @@
 // menu and its commands are installed by VnInstallMainMenu (VnMainMenu.h).
 #include <QList>
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -108,22 +110,37 @@ public:
     VnSpeedButton* PopupPortButton() const { return popupButton_; }
 
     // Starts a sibling module ("/TMIB_IFTable"); a failure to start it is
-    // said in status panel 0.
+    // said in status panel 0 and held there (ShowLastingStatusText).
     void RunEmsModule(const std::string& argument);
     // The "About" command's box, shown modally.
     void ShowAboutForm();
     // The "Help" command: the help file next to the program; status panel 0
-    // says so when it cannot be opened.
+    // says so, held, when it cannot be opened.
     void OpenHelpFile();
 
     // Text of status panel 0.
     void ShowStatusText(const QString& text);
+    // A text the user must get to read: panel 0 keeps it until the user
+    // opens a menu (the start of the next command). Meanwhile the LED
+    // polls, which would overwrite it every few seconds, write elsewhere.
+    void ShowLastingStatusText(const QString& text);
+    void ReleaseStatusText();
+    bool StatusTextHeld() const { return statusHeld_; }
+    // Where the LED polls write their lines: panel 0, or a hidden line
+    // while a text is held.
+    QWidget* PollStatusOutput() const;
     VnStatusPanel* StatusPanel0() const;
-    // Client area below the menu bar (the original's client size).
-    int ClientWidth() const;
-    int ClientHeight() const;
+
+    // Client area below the menu bar as the layout asks for it (the
+    // original's client size). The window shows as much of it as the
+    // screen's available area allows, scrolling the panels when it cannot
+    // show all; the user may resize it.
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
     void SetClientWidth(int width);
     void SetClientHeight(int height);
+    // Whether the last layout had to be cut to the screen.
+    bool CutToScreen() const { return cutToScreen_; }
 
     // Start-up without parameters: the program ends instead of running.
     bool TerminateRequested() const { return terminate_; }
@@ -132,9 +149,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildComponents();
+    void FitToScreen();
+    QRect AvailableArea() const;
+    QMargins FrameAllowance() const;
+    void SetPollOutputs(QWidget* output);
     void ReadStartupSettings(const std::vector<std::string>& parameters);
     void ShowPortPopup(VnSpeedButton* button, const QPoint& pos);
     void ShutDown();
@@ -144,6 +166,13 @@ private:
     bool confirmClose_ = true;
     bool shutDown_ = false;
     QPointer<VnSpeedButton> popupButton_;
+    bool unitWalkFailed_ = false;
+    QString buildNotice_;  // what the current build has to tell the user at its end
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    bool cutToScreen_ = false;
+    bool statusHeld_ = false;
+    VnStatusPanel* pollLine_ = nullptr;  // hidden; takes the polls' lines while a text is held
 };
 
 // The one main window (null before it is made and after it is gone).

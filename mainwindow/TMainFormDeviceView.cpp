@@ -4,18 +4,20 @@
 #include "TMainForm.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "SwitchMib.h"
 #include "VnDeviceViewTables.h"
+#include "VnErrorLanding.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPRequest2Leds.h"
 #include "VnStatusOutput.h"
@@ -35,14 +37,73 @@ constexpr int kModuleNameColumn = 1;
 constexpr int kPollPeriod = 300;  // 3 s
 constexpr int kAutoScrollPanels = 5;
 
-QString Message(const std::exception& e)
+// What the build raises ends in status panel 0, as the form's own texts.
+VnErrorLanding PanelZero(TMainForm& form)
 {
-    return QString::fromStdString(e.what());
+    return VnErrorLanding::Call(
+        [&form](const std::string& message) { form.ShowStatusText(QString::fromStdString(message)); });
 }
 
 std::string Text(const QTreeWidgetItem* row, int column)
 {
     return row->text(column).toStdString();
+}
+
+// The unit number of a unit row, or 0 when it is none a stack can have.
+int StackUnitNumber(const std::string& text)
+{
+    try {
+        const int unit = VnStrToInt(text);
+        return VnIsStackUnitNumber(unit) ? unit : 0;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+// "13-200, 4096": runs of consecutive numbers joined, at most a few
+// entries (an agent may list thousands).
+QString UnitListText(const std::vector<std::string>& units)
+{
+    constexpr std::size_t kShown = 8;
+    std::vector<std::string> entries;
+    long long first = 0;
+    long long last = 0;
+    bool inRun = false;
+    const auto closeRun = [&] {
+        if (inRun)
+            entries.push_back(first == last ? std::to_string(first)
+                                            : std::to_string(first) + "-" + std::to_string(last));
+        inRun = false;
+    };
+    for (const std::string& unit : units) {
+        long long n = 0;
+        bool number = false;
+        try {
+            std::size_t used = 0;
+            n = std::stoll(unit, &used);
+            number = used == unit.size() && !unit.empty() && unit.front() != '+' && unit.front() != ' ';
+        } catch (const std::exception&) {
+            number = false;
+        }
+        if (number && inRun && n == last + 1) {
+            last = n;
+            continue;
+        }
+        closeRun();
+        if (number) {
+            first = last = n;
+            inRun = true;
+        } else {
+            entries.push_back("\"" + unit + "\"");
+        }
+    }
+    closeRun();
+    std::string text;
+    for (std::size_t i = 0; i < entries.size() && i < kShown; ++i)
+        text += (i ? ", " : "") + entries[i];
+    if (entries.size() > kShown)
+        text += ", ...";
+    return QString::fromStdString(text);
 }
 
 std::unique_ptr<TPanelForm> MakeUnitPanel(VnModelFamily family, QWidget* owner)
@@ -79,7 +140,9 @@ std::unique_ptr<VnSNMPRequest2Edits> MakeListRequest(QWidget* owner, const VnSNM
 
 void TMainForm::RefreshDeviceView(bool firstLoad)
 {
-    try {
+    buildNotice_.clear();
+    unitWalkFailed_ = false;
+    VnGuarded(PanelZero(*this), [&] {
         PanelCount = 0;
         setWindowTitle(QString::fromLatin1(ModuleModel) + " : " + QString::fromStdString(AgentAddress));
         for (std::size_t i = 0; i < ModelNames.size(); ++i)
@@ -104,22 +167,32 @@ void TMainForm::RefreshDeviceView(bool firstLoad)
 
         for (QAction* item : findChildren<QAction*>(kVnFileSystemManagementItem))
             item->setVisible(false);
-    } catch (const std::exception& e) {
-        ShowStatusText(Message(e));
-    } catch (...) {
-        ShowStatusText(QStringLiteral("Unknown exception"));
-    }
+    });
+
+    // Said last, so that no line of the build hides it, and held, so that
+    // no LED poll does.
+    if (buildNotice_.isEmpty() && !unitWalkFailed_ && UnitPanels.isEmpty())
+        buildNotice_ = UnitListView->topLevelItemCount() == 0
+                           ? QStringLiteral("No stack unit found: the agent does not serve the switch's "
+                                            "stack-unit table")
+                           : QStringLiteral("No stack unit to show: none of the agent's units is present "
+                                            "and of a known model");
+    if (!buildNotice_.isEmpty())
+        ShowLastingStatusText(buildNotice_);
 }
 
 void TMainForm::LoadStackUnits()
 {
-    try {
+    const bool read = VnGuarded(VnErrorLanding::Silent(), [this] {
         if (!UnitRequest)
             UnitRequest = MakeListRequest(this, StackUnitTable, StatusPanel0(), UnitListView);
         // Synchronous: the walk is complete when Refresh returns.
         UnitRequest->Refresh();
-    } catch (...) {
-        ShowStatusText(QStringLiteral("Get Unit Information Failed"));
+    });
+    if (!read) {
+        unitWalkFailed_ = true;
+        buildNotice_ = QStringLiteral("Get Unit Information Failed");
+        ShowStatusText(buildNotice_);
     }
 
     for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
@@ -133,27 +206,42 @@ void TMainForm::LoadStackUnits()
 
 void TMainForm::LoadSlotModules()
 {
-    try {
+    const bool read = VnGuarded(VnErrorLanding::Silent(), [this] {
         if (!SlotModuleRequest)
             SlotModuleRequest = MakeListRequest(this, SlotModuleTable, StatusPanel0(), lvSlotModuleInfo);
         SlotModuleRequest->Refresh();
-    } catch (...) {
-        ShowStatusText(QStringLiteral("Get Slot Module Information Failed"));
+    });
+    if (!read) {
+        buildNotice_ = QStringLiteral("Get Slot Module Information Failed");
+        ShowStatusText(buildNotice_);
     }
 }
 
 void TMainForm::CreateUnitPanels()
 {
-    try {
+    VnGuarded(PanelZero(*this), [&] {
         LastUnitPanel = nullptr;
         ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // A stack has units 1 to 12; a unit numbered otherwise would give
+        // wrong port ids, and an agent listing hundreds would have a panel
+        // and a poll made for each.
+        std::vector<std::string> skipped;
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
             if (row->text(kUnitStateColumn).compare("exist", Qt::CaseInsensitive) != 0)
                 continue;
-            CreateUnitPanel(Text(row, kUnitModelColumn), Text(row, kUnitIdColumn));
+            const std::string unit = Text(row, kUnitIdColumn);
+            if (StackUnitNumber(unit) == 0) {
+                skipped.push_back(unit);
+                continue;
+            }
+            CreateUnitPanel(Text(row, kUnitModelColumn), unit);
         }
+        if (!skipped.empty())
+            buildNotice_ = QStringLiteral("Units not shown (a stack has units 1 to %1): %2")
+                               .arg(kVnMaxStackUnits)
+                               .arg(UnitListText(skipped));
         for (const auto& button : PortButtons) {
             if (!button)
                 continue;
@@ -163,9 +251,7 @@ void TMainForm::CreateUnitPanels()
             connect(button, &QWidget::customContextMenuRequested, this,
                     [this, target](const QPoint& pos) { ShowPortPopup(target, pos); });
         }
-    } catch (const std::exception& e) {
-        ShowStatusText(Message(e));
-    }
+    });
 }
 
 namespace {
@@ -174,24 +260,22 @@ namespace {
 // buttons leave the port-button list with it.
 bool SetUpPanel(TPanelForm& panel, TMainForm& form)
 {
-    try {
+    // Once the panel has its LED binder, the binder's status line tells.
+    const VnErrorLanding landing = VnErrorLanding::Call([&panel, &form](const std::string& message) {
+        if (VnSNMPRequest2Leds* leds = panel.LedBinder())
+            leds->ShowStatus(message);
+        else
+            form.ShowStatusText(QString::fromStdString(message));
+    });
+    return VnGuarded(landing, [&] {
         const int unit = panel.UnitNumber;
         const QPixmap* picture = unit >= 1 && unit <= static_cast<int>(form.ImageList1.size())
                                      ? &form.ImageList1[static_cast<std::size_t>(unit - 1)]
                                      : nullptr;
-        panel.SetupLeds(form.StatusPanel0(), picture);
+        panel.SetupLeds(form.PollStatusOutput(), picture);
         panel.SetupButtons(form.PortButtons);
         panel.StartPolling(kPollPeriod);
-        return true;
-    } catch (const std::exception& e) {
-        if (VnSNMPRequest2Leds* leds = panel.LedBinder())
-            leds->ShowStatus(e.what());
-        else
-            form.ShowStatusText(Message(e));
-    } catch (...) {
-        form.ShowStatusText(QStringLiteral("Unknown exception"));
-    }
-    return false;
+    });
 }
 
 void DropNullButtons(VnPortButtonList& buttons)
@@ -210,13 +294,7 @@ void TMainForm::CreateUnitPanel(const std::string& model, const std::string& uni
         return;
     panel->hide();
 
-    bool ok = true;
-    try {
-        panel->UnitNumber = VnStrToInt(unit);
-    } catch (const std::exception& e) {
-        ShowStatusText(Message(e));
-        ok = false;
-    }
+    const bool ok = VnGuarded(PanelZero(*this), [&] { panel->UnitNumber = VnStrToInt(unit); });
     if (!ok || !SetUpPanel(*panel, *this)) {
         panel.reset();
         DropNullButtons(PortButtons);
@@ -226,7 +304,7 @@ void TMainForm::CreateUnitPanel(const std::string& model, const std::string& uni
 
     std::unique_ptr<TPanelForm> module;
     if (family == VnModelFamily::RQ6050S || family == VnModelFamily::RQ6026S) {
-        try {
+        VnGuarded(PanelZero(*this), [&] {
             for (int i = 0; i < lvSlotModuleInfo->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* row = lvSlotModuleInfo->topLevelItem(i);
                 if (Text(row, kModuleIdColumn) != unit)
@@ -242,9 +320,7 @@ void TMainForm::CreateUnitPanel(const std::string& model, const std::string& uni
                     continue;
                 break;
             }
-        } catch (const std::exception& e) {
-            ShowStatusText(Message(e));
-        }
+        });
         if (module) {
             module->hide();
             module->UnitNumber = panel->UnitNumber;
@@ -269,12 +345,13 @@ void TMainForm::CreateUnitPanel(const std::string& model, const std::string& uni
     SetClientWidth(clientWidth);
     SetClientHeight(panel->y() + panel->ClientHeight() + StatusBar->sizeHint().height() +
                     static_cast<int>(UnitPanels.size()) + 4);
-    if (width() < panel->width())
+    if (ClientWidth() < panel->width())
         SetClientWidth(panel->width() + 4);
     if (PanelCount >= kAutoScrollPanels || module) {
         ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
+    FitToScreen();
     CenterMainFormVertically();
 
     panel->show();
@@ -286,12 +363,19 @@ void TMainForm::CreateUnitPanel(const std::string& model, const std::string& uni
     box->adjustSize();
 }
 
+// Within the screen's available area, frame included: a window whose
+// bottom lies below it would hide the status bar.
 void TMainForm::CenterMainFormVertically()
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const int screenHeight = screen ? screen->geometry().height() : 0;
-    const int top = screenHeight > height() ? (screenHeight - height()) / 2 : 0;
-    move(x(), top);
+    const QRect area = AvailableArea();
+    if (!area.isValid())
+        return;
+    const QMargins frame = FrameAllowance();
+    const int outerWidth = width() + frame.left() + frame.right();
+    const int outerHeight = height() + frame.top() + frame.bottom();
+    const int top = area.top() + std::max(0, (area.height() - outerHeight) / 2);
+    const int left = std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - outerWidth));
+    move(left, top);
 }
 
 void TMainForm::HookPortButtons()
@@ -329,7 +413,7 @@ void TMainForm::SetRmonItemsEnabled(bool enabled)
 
 void TMainForm::UpdateRmonMenus()
 {
-    try {
+    VnGuarded(PanelZero(*this), [this] {
         if (!RmonStateRequest)
             return;
         RmonStateRequest->Refresh();
@@ -338,11 +422,7 @@ void TMainForm::UpdateRmonMenus()
             SetRmonItemsEnabled(false);
         else if (state == "enabled")
             SetRmonItemsEnabled(true);
-    } catch (const std::exception& e) {
-        ShowStatusText(Message(e));
-    } catch (...) {
-        ShowStatusText(QStringLiteral("Unknown exception"));
-    }
+    });
 }
 
 void TMainForm::FreePanelForms()

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "TMainForm.h"
+#include "VnErrorLanding.h"
 
 TPopupProcessBarForm::TPopupProcessBarForm(TMainForm* owner) : QDialog(owner), mainForm_(owner)
 {
@@ -47,12 +48,11 @@ void TPopupProcessBarForm::showEvent(QShowEvent* event)
 
 void TPopupProcessBarForm::FormActivate()
 {
-    try {
+    // The device view reports its own failures.
+    VnGuarded(VnErrorLanding::Silent(), [this] {
         if (mainForm_)
             mainForm_->RefreshDeviceView(false);
-    } catch (...) {
-        // The device view reports its own failures.
-    }
+    });
     Timer1.stop();
     QTimer::singleShot(0, this, [this] { accept(); });
 }

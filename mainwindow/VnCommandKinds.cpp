@@ -1,26 +1,22 @@
 #include "VnCommandKinds.h"
 
+#include <QDialog>
 #include <QString>
 
-#include <map>
+#include <memory>
 
 #include "TConfigForm.h"
 #include "TEditsPanel.h"
 #include "TMainForm.h"
 #include "TSNMPListViewPanel.h"
 #include "TSNMPPanel.h"
+#include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnOwnCommands.h"
 #include "VnSNMPRequest2Edits.h"
 
 namespace {
-
-std::map<std::string, VnDialogFactory, std::less<>>& DialogRegistry()
-{
-    static std::map<std::string, VnDialogFactory, std::less<>> registry;
-    return registry;
-}
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
@@ -96,7 +92,7 @@ void ShowAndDelete(std::unique_ptr<TConfigForm> form) { form->exec(); }
 
 void RunPageForm(TMainForm& mainForm, const VnEditorCommand& command)
 {
-    auto form = std::make_unique<TConfigForm>(nullptr);
+    auto form = std::make_unique<TConfigForm>(&mainForm);
     form->setWindowTitle(ToQString(std::string(command.title) + ": " + mainForm.AgentAddress));
     form->SetPageMode();
     TSNMPEditorPanel* panel = nullptr;
@@ -115,33 +111,15 @@ void RunPageForm(TMainForm& mainForm, const VnEditorCommand& command)
 
 }  // namespace
 
-void VnRegisterDialog(const std::string& name, VnDialogFactory factory)
-{
-    if (factory)
-        DialogRegistry()[name] = std::move(factory);
-    else
-        DialogRegistry().erase(name);
-}
-
-VnDialogFactory VnFindDialogFactory(const VnDialogCommand& command)
-{
-    const auto& registry = DialogRegistry();
-    for (const char* key : {command.name, command.dialogClass}) {
-        auto it = registry.find(std::string_view(key));
-        if (it != registry.end())
-            return it->second;
-    }
-    return {};
-}
-
 void VnRunEditorCommand(TMainForm& mainForm, const VnEditorCommand& command)
 {
     if (command.kind == VnCommandKind::PageEditor) {
         RunPageForm(mainForm, command);
         return;
     }
-    mainForm.DialogTitle = command.title;
-    auto form = std::make_unique<TConfigForm>(nullptr);
+    if (!command.caption)
+        mainForm.DialogTitle = command.title;
+    auto form = std::make_unique<TConfigForm>(&mainForm);
     auto binder = MakeBinder(*form, command.table, command.itemType, command.keyCount);
     VnSNMPRequest2Edits* rawBinder = binder.get();
     TSNMPEditorPanel* panel = nullptr;
@@ -153,20 +131,20 @@ void VnRunEditorCommand(TMainForm& mainForm, const VnEditorCommand& command)
     }
     RunHook(mainForm, command, *form, panel, rawBinder);
     ApplySteps(mainForm, *form, *panel, command.steps);
-    form->setWindowTitle(ToQString(mainForm.DialogTitle + ": " + mainForm.AgentAddress));
+    const std::string caption = command.caption ? std::string(command.caption) : mainForm.DialogTitle + ": ";
+    form->setWindowTitle(ToQString(caption + mainForm.AgentAddress));
     ShowAndDelete(std::move(form));
 }
 
 void VnRunDialogCommand(TMainForm& mainForm, const VnDialogCommand& command)
 {
-    VnDialogFactory factory = VnFindDialogFactory(command);
-    if (!factory)
+    if (!command.factory)
         throw VnException(std::string(command.dialogClass) + " is not available.");
     VnDialogArgs args;
     args.owner = command.owner == VnDialogOwner::MainWindow ? &mainForm : nullptr;
     args.mode = command.mode;
     args.mainForm = &mainForm;
-    std::unique_ptr<QDialog> dialog = factory(args);
+    std::unique_ptr<QDialog> dialog = command.factory(args);
     if (!dialog)
         return;
     if (command.caption) {
@@ -188,7 +166,7 @@ bool VnCommandAvailable(std::string_view name)
     if (VnFindEditorCommand(name) || VnFindModuleCommand(name) || VnFindOwnCommand(name))
         return true;
     const VnDialogCommand* dialog = VnFindDialogCommand(name);
-    return dialog && VnFindDialogFactory(*dialog);
+    return dialog && dialog->factory;
 }
 
 bool VnRunCommand(TMainForm& mainForm, std::string_view name)
@@ -214,18 +192,5 @@ bool VnRunCommand(TMainForm& mainForm, std::string_view name)
 
 void VnExecuteCommand(TMainForm& mainForm, std::string_view name) noexcept
 {
-    QString failure;
-    try {
-        VnRunCommand(mainForm, name);
-        return;
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
-    } catch (...) {
-        failure = QStringLiteral("Unknown exception.");
-    }
-    try {
-        VnMessageBox(&mainForm, failure, VnMsgButtons::Ok, VnMsgIcon::Error);
-    } catch (...) {
-        // Nothing is left to report it with.
-    }
+    VnGuarded(VnErrorLanding::MessageBox(&mainForm, VnMsgIcon::Error), [&] { VnRunCommand(mainForm, name); });
 }

@@ -6,13 +6,20 @@
 //
 // A record's name is the handler name of its menu item ("AlarmControl1Click",
 // VnMenuTree.h). Records of generic editors live one file per menu area
-// (VnCommandsDevice.cpp, ...) and are listed in VnCommandTable.cpp.
+// (VnCommandsDevice.cpp, ...) and are listed in VnCommandTable.cpp; the
+// records of the dedicated dialogs, each with its factory, live in
+// VnDialogRegistrations.cpp.
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "VnMenuTree.h"
 #include "VnSNMPVarList.h"
+
+class QDialog;
+class QWidget;
+class TMainForm;
 
 // One step of building a generic editor; the steps of a command run in
 // their order once its panel exists. Pixels are multiplied by the main
@@ -78,6 +85,9 @@ struct VnEditorCommand {
     // before ": " and the agent address in the caption. A page form takes
     // it for its caption only.
     const char* title;
+    // Set: the caption is this text and the agent address, and DialogTitle
+    // is left as it was.
+    const char* caption = nullptr;
     const VnSNMPVarDesc* table = nullptr;  // null for a page form
     unsigned char itemType = SVT_SV;
     unsigned keyCount = 0;
@@ -96,6 +106,20 @@ struct VnEditorCommand {
 // main window.
 enum class VnDialogOwner : unsigned char { Application, MainWindow };
 
+// What a dialog factory gets: the owner window (null: the application),
+// the mode the command opens it in (0 for none; 11 to 15 for the
+// file-system dialogs opened from the menu) and the main window.
+struct VnDialogArgs {
+    QWidget* owner = nullptr;
+    int mode = 0;
+    TMainForm* mainForm = nullptr;
+};
+
+// Makes the dialog ready to be shown modally; the command sets its caption
+// where its record says so, shows it and deletes it afterwards. A factory
+// that raises makes the command fail like any other.
+using VnDialogFactory = std::unique_ptr<QDialog> (*)(const VnDialogArgs& args);
+
 struct VnDialogCommand {
     const char* name;
     const char* dialogClass;         // "TEquipmentBasicInfoForm"
@@ -105,6 +129,8 @@ struct VnDialogCommand {
     const char* caption = nullptr;
     bool withAddress = true;
     int mode = 0;                    // file-system dialogs opened from the menu: 11 to 15
+    // Null while the dialog is not built: its menu item is shown disabled.
+    VnDialogFactory factory = nullptr;
 };
 
 struct VnModuleCommand {
@@ -124,3 +150,13 @@ const VnModuleCommand* VnFindModuleCommand(std::string_view name);
 
 // Generic editors of the device, equipment, agent and time commands.
 std::span<const VnEditorCommand> VnDeviceEditorCommands();
+// Generic editors of the RMON, bridge and 802.1P/Q VLAN commands.
+std::span<const VnEditorCommand> VnBridgeEditorCommands();
+// Generic editors of "Layer 2 Management" and of the port pop-up.
+std::span<const VnEditorCommand> VnLayer2EditorCommands();
+// Generic editors of "Security Management".
+std::span<const VnEditorCommand> VnSecurityEditorCommands();
+
+// The formats of the layer-2 switches: the "Layer2 Control" page of
+// "Device Control" and "Layer 2 Global Switch" edit the same objects.
+extern const VnEditorStep kLayer2ControlSteps[4];

@@ -5,16 +5,17 @@
 #include "TimeMib.h"
 #include "VnCommandTable.h"
 
-namespace {
-
-using K = VnCommandKind;
-
-constexpr VnEditorStep kLayer2ControlSteps[] = {
+constexpr VnEditorStep kLayer2ControlSteps[4] = {
     VnFormat(3, "%i{n1x4094l4}"),
     VnFormat(5, "%i{n1x500l3}"),
     VnFormat(6, "%i{n1x2147483647l10}"),
     VnFormat(8, "%i{n1x65535l5}"),
 };
+
+namespace {
+
+using K = VnCommandKind;
+
 constexpr VnEditorStep kLayer3ControlSteps[] = {VnFormat(5, "%i{n0x65535l5}")};
 constexpr VnEditorPage kDeviceControlPages[] = {
     {"Layer2 Control", Layer2ControlTable, SVT_SV, 0, kLayer2ControlSteps},

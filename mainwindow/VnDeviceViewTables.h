@@ -1,5 +1,5 @@
 #pragma once
-// The switch objects the device view and the waiting form read.
+// The switch objects the device view reads.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
 
@@ -9,9 +9,6 @@ extern const VnSNMPVarDesc StackUnitTable[];
 extern const VnSNMPVarDesc SlotModuleTable[];
 // The switch's RMON state, "disabled" or "enabled".
 extern const VnSNMPVarDesc RmonStateTable[];
-// The file-system control status group: status and process value.
-extern const VnSNMPVarDesc FileSystemCtrlStatusTable[];
 
 extern const VnOptionList UnitStateList;
 extern const VnOptionList RmonStateList;
-extern const VnOptionList FileSystemCtrlStatusList;

@@ -1,13 +1,12 @@
 #pragma once
-// Makes the menu items of the dedicated dialogs work: each dialog's factory
-// is registered under its class name, and gets what it reads of the main
-// window in a VnDialogContext. Call VnRegisterDialogs once at start-up,
-// before the menu is first opened.
+// The dedicated dialogs of the menu, one registration each: its command
+// record and, once the dialog is built, its factory (VnDialogCommands(),
+// VnCommandTable.h). A menu item is a dialog item because its handler
+// has a registration here; the factories hand each dialog what it reads of
+// the main window in a VnDialogContext.
 #include "VnDialogContext.h"
 
 class TMainForm;
-
-void VnRegisterDialogs();
 
 // The main window's state as the dialogs read it: the device label, the
 // large-fonts flag, the stack-unit rows of UnitListView (read anew on each

@@ -18,17 +18,6 @@ bool HasChildren(std::span<const VnMenuItem> items, std::size_t i)
     return i + 1 < items.size() && items[i + 1].depth > items[i].depth;
 }
 
-// Dialog items come alive when their dialog registers, which may happen
-// after the menu was built: look again whenever a menu opens.
-void UpdateDialogItems(QMenu* menu)
-{
-    for (QAction* action : menu->actions()) {
-        const VnMenuItem* item = VnFindMenuItem(action->objectName().toStdString());
-        if (item && item->kind == VnCommandKind::Dialog)
-            action->setEnabled(VnCommandAvailable(VnCommandName(*item)));
-    }
-}
-
 void SetUpAction(TMainForm& mainForm, QAction* action, const VnMenuItem& item)
 {
     action->setObjectName(QString::fromLatin1(item.name));
@@ -46,7 +35,6 @@ QMenu* AddSubmenu(QMenu* parent, QMenuBar* bar, const VnMenuItem& item)
     const QString caption = QString::fromLatin1(item.caption);
     QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(item.name));
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { UpdateDialogItems(menu); });
     return menu;
 }
 

@@ -3,7 +3,7 @@
 // and the port buttons' pop-up (PortInfoPopupMenu). Every item is a QAction
 // whose object name is the item's name; an item with a command runs it
 // through VnExecuteCommand. Items whose command cannot run yet (a dialog
-// not yet registered, a generic editor without its record) are disabled.
+// not built yet, a generic editor without its record) are disabled.
 class QAction;
 class TMainForm;
 

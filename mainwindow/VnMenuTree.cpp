@@ -1,11 +1,16 @@
 #include "VnMenuTree.h"
 
+#include <vector>
+
+#include "VnCommandTable.h"
+
 namespace {
 
 using K = VnCommandKind;
 
 // {depth, name, caption, visible, kind}; captions exactly as the switch's
-// users know them, misspellings included.
+// users know them, misspellings included. The items of dedicated dialogs
+// say None here: their registrations make them Dialog items.
 constexpr VnMenuItem kMainMenu[] = {
     {0, "BasicConfiguration1", "Basic Configuration", true, K::None},
     {1, "MoudleBasicConfiguration1", "Moudle Basic Configuration", false, K::None},
@@ -17,9 +22,9 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "AlarmControl1", "Alarm Control", true, K::ScalarEditor},
     {2, "SystemLog1", "System Log", true, K::None},
     {3, "SystemLogControl1", "System Log Control", true, K::ScalarEditor},
-    {3, "SystemLogHost1", "System Log Host", true, K::Dialog},
+    {3, "SystemLogHost1", "System Log Host", true, K::None},
     {1, "EquipmentManagement1", "Equipment Management", true, K::None},
-    {2, "BasicInformation1", "Basic Information", true, K::Dialog},
+    {2, "BasicInformation1", "Basic Information", true, K::None},
     {2, "UnitTable1", "Unit Table", true, K::TableEditor},
     {2, "PowerTable1", "Power Table", true, K::TableEditor},
     {2, "FanInformation1", "Fan Information", true, K::TableEditor},
@@ -39,22 +44,22 @@ constexpr VnMenuItem kMainMenu[] = {
     {1, "TimeManagement1", "Time Management", true, K::None},
     {2, "SystemTime1", "System Time", true, K::ScalarEditor},
     {2, "NetworkTime1", "Network Time", true, K::ScalarEditor},
-    {2, "DaylightSavingTime1", "Daylight Saving Time", true, K::Dialog},
+    {2, "DaylightSavingTime1", "Daylight Saving Time", true, K::None},
     {2, "CurrentTime1", "Current Time", false, K::ScalarEditor},
     {1, "FileSystemManagement1", "File System Management", true, K::None},
     {2, "MediaControl1", "Media Control", true, K::None},
-    {3, "MediaInformation2", "Media Information", true, K::Dialog},
+    {3, "MediaInformation2", "Media Information", true, K::None},
     {3, "N1", "-", true, K::None},
-    {3, "MediaFormat1", "Media Format", true, K::Dialog},
+    {3, "MediaFormat1", "Media Format", true, K::None},
     {2, "OperateControl1", "Operate Control", true, K::None},
-    {3, "FileSystemInformation1", "File Information", true, K::Dialog},
+    {3, "FileSystemInformation1", "File Information", true, K::None},
     {3, "N2", "-", false, K::None},
-    {3, "mdmkdir1", "Make Directory", false, K::Dialog},
-    {3, "rdrmdir1", "Delete Directory", false, K::Dialog},
+    {3, "mdmkdir1", "Make Directory", false, K::None},
+    {3, "rdrmdir1", "Delete Directory", false, K::None},
     {3, "N3", "-", false, K::None},
-    {3, "RenameFile1", "Rename File", false, K::Dialog},
-    {3, "DeleteFile1", "Delete File", false, K::Dialog},
-    {3, "CopyFile1", "Copy File", false, K::Dialog},
+    {3, "RenameFile1", "Rename File", false, K::None},
+    {3, "DeleteFile1", "Delete File", false, K::None},
+    {3, "CopyFile1", "Copy File", false, K::None},
     {1, "N4", "-", true, K::None},
     {1, "Entity1", "Entity", false, K::None},
     {2, "PhysicalTable1", "Physical Table", true, K::None},
@@ -62,7 +67,7 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "Mapping1", "Mapping", true, K::None},
     {1, "IFMIB1", "IF-MIB", true, K::None},
     {2, "GeneralTable1", "General Table", true, K::Module},
-    {2, "IfXTable1", "IfX Table", true, K::Dialog},
+    {2, "IfXTable1", "IfX Table", true, K::None},
     {2, "IfStackTable1", "IfStack Table", false, K::None},
     {2, "TestTable1", "Test Table", false, K::None},
     {1, "MIBII1", "MIB II", true, K::None},
@@ -125,35 +130,35 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "NotifyFilterProfileTable1", "Notify Filter Profile Table", false, K::None},
     {2, "NotifyFilterEntryTable1", "Notify Filter Entry Table", false, K::None},
     {1, "Community1", "Community", true, K::None},
-    {2, "CommunityStringTable1", "Community String Table", true, K::Dialog},
+    {2, "CommunityStringTable1", "Community String Table", true, K::None},
     {2, "TargetAddressTable2", "Target Address Table", true, K::TableEditor},
     {0, "VLAN1", "VLAN", true, K::None},
     {1, "N8021P1", "802.1P", true, K::None},
-    {2, "BasicConfigure1", "Basic Configure", true, K::Dialog},
+    {2, "BasicConfigure1", "Basic Configure", true, K::None},
     {2, "PriorityInformation1", "Priority Information", true, K::None},
     {3, "DefaultUserPrioritiesofEachPort1", "Default User Priorities of Each Port", true, K::TableEditor},
     {3, "RegeneratedUserPriorities1", "Regenerated User Priorities", true, K::TableEditor},
     {3, "UserPrioritiesToTrafficClass1", "User Priorities To Traffic Class", true, K::TableEditor},
     {3, "PortOutboundAccessPriorities1", "Port Outbound Access Priorities", true, K::TableEditor},
     {2, "GMRP1", "GMRP", false, K::None},
-    {2, "GARP1", "GARP", true, K::Dialog},
-    {2, "PortCapability1", "Port Capability", true, K::Dialog},
+    {2, "GARP1", "GARP", true, K::None},
+    {2, "PortCapability1", "Port Capability", true, K::None},
     {1, "N8021Q1", "802.1Q", true, K::None},
     {2, "N8021QBridge1", "802.1Q Bridge", true, K::None},
-    {3, "BasicConfigure2", "Basic Configure", true, K::Dialog},
-    {3, "PortsInformation1", "Ports Information", true, K::Dialog},
+    {3, "BasicConfigure2", "Basic Configure", true, K::None},
+    {3, "PortsInformation1", "Ports Information", true, K::None},
     {2, "ForwardingFiltering1", "Forwarding/Filtering", true, K::None},
     {3, "UnicastForwardingInformation1", "Unicast Forwarding Information", true, K::TableEditor},
-    {3, "TpGroupDestinationForwarded1", "Tp Group Destination Forwarded", true, K::Dialog},
-    {3, "MulticastForwardingInformation1", "Multicast Forwarding Information", true, K::Dialog},
-    {3, "ForwardUnregisteredInformation1", "Forward Unregistered Information", true, K::Dialog},
+    {3, "TpGroupDestinationForwarded1", "Tp Group Destination Forwarded", true, K::None},
+    {3, "MulticastForwardingInformation1", "Multicast Forwarding Information", true, K::None},
+    {3, "ForwardUnregisteredInformation1", "Forward Unregistered Information", true, K::None},
     {2, "N8021QVLAN1", "802.1Q VLAN", true, K::None},
-    {3, "StaticTable2", "Static Table", true, K::Dialog},
-    {3, "CurrentTable1", "Current Table", true, K::Dialog},
+    {3, "StaticTable2", "Static Table", true, K::None},
+    {3, "CurrentTable1", "Current Table", true, K::None},
     {2, "StaticFiltering1", "Static Filtering", true, K::None},
-    {3, "UnicastInformation1", "Unicast Information", true, K::Dialog},
-    {3, "MulticastInformation1", "Multicast Information", true, K::Dialog},
-    {1, "ProtocolVlan", "Protocol VLAN", true, K::Dialog},
+    {3, "UnicastInformation1", "Unicast Information", true, K::None},
+    {3, "MulticastInformation1", "Multicast Information", true, K::None},
+    {1, "ProtocolVlan", "Protocol VLAN", true, K::None},
     {0, "SecurityManagement1", "Security Management", true, K::None},
     {1, "AuthenticationModeSetting1", "Authentication Mode Setting", true, K::ScalarEditor},
     {1, "N9", "-", true, K::None},
@@ -167,8 +172,8 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "N10", "-", true, K::None},
     {2, "MACBasedAuthentication1", "MAC Based Authentication", true, K::None},
     {3, "StateTable1", "State Table", true, K::TableEditor},
-    {3, "DiagnosticsInformation1", "Diagnostics Information", true, K::Dialog},
-    {3, "StatisticTable1", "EAP Over Land  Frames Statistic Table", true, K::Dialog},
+    {3, "DiagnosticsInformation1", "Diagnostics Information", true, K::None},
+    {3, "StatisticTable1", "EAP Over Land  Frames Statistic Table", true, K::None},
     {3, "SessionInformation1", "Session Information", true, K::TableEditor},
     {1, "RadiusManagement1", "Radius Management", true, K::None},
     {2, "BasicConfiguration3", "Basic Configuration", false, K::None},
@@ -183,12 +188,12 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "TACACSControl1", "TACACS+ Control", true, K::ScalarEditor},
     {2, "N11", "-", true, K::None},
     {2, "TACACSInformation1", "TACACS+ Information", true, K::ScalarEditor},
-    {2, "LoginMethodControl", "AAC AP Login Method Control", true, K::Dialog},
+    {2, "LoginMethodControl", "AAC AP Login Method Control", true, K::None},
     {2, "LoginInformation1", "Login Information", true, K::ScalarEditor},
-    {2, "EnableMethodControl", "Enable Method Control", true, K::Dialog},
+    {2, "EnableMethodControl", "Enable Method Control", true, K::None},
     {2, "AACServerGroupTable1", "AAC Server Group Table", true, K::TableEditor},
-    {2, "ServerInformation1", "AAC Server Information", true, K::Dialog},
-    {2, "ServerControl", "AAC Server Control", true, K::Dialog},
+    {2, "ServerInformation1", "AAC Server Information", true, K::None},
+    {2, "ServerControl", "AAC Server Control", true, K::None},
     {1, "N12", "-", true, K::None},
     {1, "SSH1", "SSH", true, K::None},
     {2, "SSHManagement1", "SSH Management", true, K::ScalarEditor},
@@ -210,8 +215,8 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "PortControlTable1", "Port Control Table", true, K::TableEditor},
     {2, "PortCableSituation1", "Port Cable Situation", false, K::TableEditor},
     {2, "TrunkBasicInformation1", "Trunk Basic Information", true, K::ScalarEditor},
-    {2, "PortTrunk2", "Port Trunk Table", true, K::Dialog},
-    {2, "PortMirrorTable1", "Port Mirror Table", true, K::Dialog},
+    {2, "PortTrunk2", "Port Trunk Table", true, K::None},
+    {2, "PortMirrorTable1", "Port Mirror Table", true, K::None},
     {2, "PortSecurityTable1", "Port Security Table", true, K::TableEditor},
     {2, "DeleteControl1", "Delete Control", true, K::ScalarEditor},
     {1, "QoSManagement1", "QoS Management", true, K::None},
@@ -229,47 +234,47 @@ constexpr VnMenuItem kMainMenu[] = {
     {2, "GroupInformation1", "Group Information", true, K::TableEditor},
     {1, "N15", "-", true, K::None},
     {1, "TrafficControlTable1", "Traffic Control Table", true, K::TableEditor},
-    {1, "TrafficSegmentationTable1", "Traffic Segmentation Table", true, K::Dialog},
+    {1, "TrafficSegmentationTable1", "Traffic Segmentation Table", true, K::None},
     {1, "AccessControlInformation1", "Access Control Information", true, K::None},
-    {2, "EthernetMask1", "Ethernet Mask Information", true, K::Dialog},
-    {2, "RuleOfEthernetInformation1", "Ethernet Rule Information", true, K::Dialog},
-    {2, "IPMaskInformation1", "IPv4 Mask Information", true, K::Dialog},
-    {2, "IPRule1", "IPv4 Rule Information", true, K::Dialog},
-    {2, "UserDefinedMaskInformation1", "User Defined Mask Information", true, K::Dialog},
-    {2, "UserDefinedInformationRule1", "User Defined Rule Information", true, K::Dialog},
-    {2, "IPv6MaskInformation1", "IPv6 Mask Information", true, K::Dialog},
-    {2, "IPv6RuleInformation1", "IPv6 Rule Information", true, K::Dialog},
+    {2, "EthernetMask1", "Ethernet Mask Information", true, K::None},
+    {2, "RuleOfEthernetInformation1", "Ethernet Rule Information", true, K::None},
+    {2, "IPMaskInformation1", "IPv4 Mask Information", true, K::None},
+    {2, "IPRule1", "IPv4 Rule Information", true, K::None},
+    {2, "UserDefinedMaskInformation1", "User Defined Mask Information", true, K::None},
+    {2, "UserDefinedInformationRule1", "User Defined Rule Information", true, K::None},
+    {2, "IPv6MaskInformation1", "IPv6 Mask Information", true, K::None},
+    {2, "IPv6RuleInformation1", "IPv6 Rule Information", true, K::None},
     {1, "CPUAccessControlInformation1", "CPU Access Control Information", true, K::None},
     {2, "CPUInterfaceFilterState1", "CPU Interface Filter State", true, K::ScalarEditor},
     {2, "N16", "-", true, K::None},
-    {2, "CPUEthernetMaskInformation1", "CPU Ethernet Mask Information", true, K::Dialog},
-    {2, "CPUEthernetRuleInformation1", "CPU Ethernet Rule Information", true, K::Dialog},
-    {2, "CPUIPv4MaskInformation1", "CPU IPv4 Mask Information", true, K::Dialog},
-    {2, "CPUIPv4RuleInformation1", "CPU IPv4 Rule Information", true, K::Dialog},
-    {2, "CPUUserDefinedMaskInformation1", "CPU User Defined Mask Information", true, K::Dialog},
-    {2, "CPUUserDefinedRuleInformation1", "CPU User Defined Rule Information", true, K::Dialog},
-    {2, "CPUIPv6MaskInformation1", "CPU IPv6 Mask Information", true, K::Dialog},
-    {2, "CPUIPv6RuleInformation1", "CPU IPv6 Rule Information", true, K::Dialog},
+    {2, "CPUEthernetMaskInformation1", "CPU Ethernet Mask Information", true, K::None},
+    {2, "CPUEthernetRuleInformation1", "CPU Ethernet Rule Information", true, K::None},
+    {2, "CPUIPv4MaskInformation1", "CPU IPv4 Mask Information", true, K::None},
+    {2, "CPUIPv4RuleInformation1", "CPU IPv4 Rule Information", true, K::None},
+    {2, "CPUUserDefinedMaskInformation1", "CPU User Defined Mask Information", true, K::None},
+    {2, "CPUUserDefinedRuleInformation1", "CPU User Defined Rule Information", true, K::None},
+    {2, "CPUIPv6MaskInformation1", "CPU IPv6 Mask Information", true, K::None},
+    {2, "CPUIPv6RuleInformation1", "CPU IPv6 Rule Information", true, K::None},
     {1, "N8023ad1", "802.3 ad", true, K::None},
     {2, "AggregatorTable1", "Aggregator Table", true, K::TableEditor},
     {2, "AggregatorPortList1", "Aggregator Port List", false, K::None},
-    {2, "AggreatorPortTable1", "Aggregator Port Table", true, K::Dialog},
+    {2, "AggreatorPortTable1", "Aggregator Port Table", true, K::None},
     {0, "Layer3Management1", "Layer 3 Management", true, K::None},
     {1, "Layer3GlobalSwitch1", "Layer 3 Global Switch", true, K::ScalarEditor},
-    {1, "MD5Information1", "MD5 Information", true, K::Dialog},
+    {1, "MD5Information1", "MD5 Information", true, K::None},
     {1, "IPManagement1", "IP Management", true, K::None},
     {2, "ARPAgingTimeManagement1", "ARP Aging Time Management", true, K::ScalarEditor},
     {2, "IPControlTable1", "IP Control Table", true, K::TableEditor},
     {2, "IPForwardingTable1", "IP Forwarding Table", true, K::TableEditor},
     {2, "IPStaticRoutingTable1", "IP Static Routing Table", true, K::TableEditor},
-    {2, "IPMACMap1", "IP MAC Map", false, K::Dialog},
+    {2, "IPMACMap1", "IP MAC Map", false, K::None},
     {1, "N17", "-", true, K::None},
     {1, "BOOTPBasicConfiguration1", "BOOTP Basic Configuration", true, K::ScalarEditor},
-    {1, "BOOTPCtrlTable1", "BOOTP Ctrl Table", true, K::Dialog},
+    {1, "BOOTPCtrlTable1", "BOOTP Ctrl Table", true, K::None},
     {1, "DNSRelayGlobalSettings1", "DNS Relay Global Settings", true, K::ScalarEditor},
     {1, "DNSRelayStaticTable1", "DNS Relay Static Table", true, K::TableEditor},
     {1, "N18", "-", true, K::None},
-    {1, "RouteRedistributionTable1", "Route Redistribution Table", true, K::Dialog},
+    {1, "RouteRedistributionTable1", "Route Redistribution Table", true, K::None},
     {1, "IPAddressFilter1", "IP Address Filter", false, K::None},
     {1, "CIDRRFC20961", "CIDR (RFC2096)", true, K::Module},
     {1, "RIPTimerManagement1", "RIP Timer Management", true, K::ScalarEditor},
@@ -319,7 +324,7 @@ constexpr VnMenuItem kMainMenu[] = {
     {0, "SingleIP1", "Single IP", true, K::None},
     {1, "SingleIPControl1", "Single IP Control", true, K::ScalarEditor},
     {1, "MyInformation1", "My Information", true, K::ScalarEditor},
-    {1, "MemberSwitch1", "Member Switch", true, K::Dialog},
+    {1, "MemberSwitch1", "Member Switch", true, K::None},
     {1, "CandidateSwitch1", "Candidate Switch", true, K::TableEditor},
     {1, "GroupInformation2", "Group Information", true, K::TableEditor},
     {1, "NeighborSwitch1", "Neighbor Switch", true, K::TableEditor},
@@ -334,11 +339,31 @@ constexpr VnMenuItem kPortPopup[] = {
     {0, "PortConfiguration2", "Port Configuration", true, K::ScalarEditor},
 };
 
+// The items as the menu shows them: an item of no command of its own whose
+// handler has a dialog registration opens that dialog.
+std::vector<VnMenuItem> WithDialogKinds(std::span<const VnMenuItem> items)
+{
+    std::vector<VnMenuItem> resolved(items.begin(), items.end());
+    for (VnMenuItem& item : resolved) {
+        if (item.kind == K::None && VnFindDialogCommand(std::string(item.name) + "Click"))
+            item.kind = K::Dialog;
+    }
+    return resolved;
+}
+
 }  // namespace
 
-std::span<const VnMenuItem> VnMainMenuItems() { return kMainMenu; }
+std::span<const VnMenuItem> VnMainMenuItems()
+{
+    static const std::vector<VnMenuItem> items = WithDialogKinds(kMainMenu);
+    return items;
+}
 
-std::span<const VnMenuItem> VnPortPopupItems() { return kPortPopup; }
+std::span<const VnMenuItem> VnPortPopupItems()
+{
+    static const std::vector<VnMenuItem> items = WithDialogKinds(kPortPopup);
+    return items;
+}
 
 std::string VnCommandName(const VnMenuItem& item)
 {

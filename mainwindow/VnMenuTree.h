@@ -5,7 +5,9 @@
 //
 // An item's name is the object name of its QAction ("AlarmControl1"); an
 // item with a command runs the command named after it and the event
-// ("AlarmControl1Click", see VnCommandTable.h).
+// ("AlarmControl1Click", see VnCommandTable.h). Whether an item opens a
+// dedicated dialog comes from the dialog registrations
+// (VnDialogRegistrations.cpp), not from the tree.
 #include <span>
 #include <string>
 
@@ -16,7 +18,7 @@ enum class VnCommandKind : unsigned char {
     ScalarEditor,  // generic editor over a scalar group
     TableEditor,   // generic editor over a table
     PageEditor,    // generic editor with one scalar page per group
-    Dialog,        // a dedicated dialog
+    Dialog,        // a dedicated dialog: an item whose handler has a dialog registration
     Module,        // a sibling module of the host
     Own,           // code of the main window's own (exit, refresh, help, about)
 };

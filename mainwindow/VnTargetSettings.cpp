@@ -2,7 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string_view>
 
 #include "VnIni.h"
@@ -72,10 +74,10 @@ void ApplyOption(Option option, const std::string& value, VnTargetState& state)
         state.security.writeCommunity = value;
         break;
     case Option::v:
-        state.security.version = static_cast<std::uint8_t>(VnStrToInt(value));
+        state.security.version = VnSnmpVersion(value);
         break;
     case Option::t:
-        state.device.port = static_cast<std::uint16_t>(VnStrToInt(value));
+        state.device.port = VnPortNumber(value);
         break;
     case Option::c:
         state.scope.contextName = value;
@@ -110,8 +112,9 @@ void ApplyOption(Option option, const std::string& value, VnTargetState& state)
 // Level and protocols are kept one lower in the file; "0" leaves them.
 void ApplyOneLower(const std::string& text, std::int32_t& target)
 {
+    constexpr int kHighest = std::numeric_limits<int>::max() - 1;  // its code must fit too
     if (text != "0")
-        target = VnStrToInt(text) + 1;
+        target = VnStrToIntIn(text, std::numeric_limits<int>::min(), kHighest) + 1;
 }
 
 } // namespace
@@ -132,6 +135,32 @@ int VnStrToInt(const std::string& text)
     if (digits.empty() || error != std::errc() || stop != end || (digits.front() == '-' && digits.size() == 1))
         throw VnConversionError(text);
     return value;
+}
+
+int VnStrToIntIn(const std::string& text, int low, int high)
+{
+    const int value = VnStrToInt(text);
+    if (value < low || value > high)
+        throw VnConversionError(text);
+    return value;
+}
+
+std::uint16_t VnPortNumber(const std::string& text)
+{
+    return static_cast<std::uint16_t>(VnStrToIntIn(text, 1, 65535));
+}
+
+VnVersionError::VnVersionError(const std::string& text)
+    : std::runtime_error("'" + text + "' is not an SNMP version: use 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)")
+{
+}
+
+std::uint8_t VnSnmpVersion(const std::string& text)
+{
+    const int version = VnStrToInt(text);
+    if (version != 0 && version != 1 && version != 3)
+        throw VnVersionError(text);
+    return static_cast<std::uint8_t>(version);
 }
 
 VnHostFolders VnReadHostFolders(VnRegistry& registry)
@@ -171,9 +200,9 @@ bool VnApplySettingsFile(const std::string& path, VnTargetState& state)
     const VnIni ini(path);
     const auto read = [&](const char* key) { return ini.ReadString(kVnSettingsSection, key, ""); };
 
-    state.device.port = static_cast<std::uint16_t>(VnStrToInt(read("AgentPort")));
-    const int version = VnStrToInt(read("Version"));
-    state.security.version = static_cast<std::uint8_t>(version);
+    state.device.port = VnPortNumber(read("AgentPort"));
+    const std::uint8_t version = VnSnmpVersion(read("Version"));
+    state.security.version = version;
     state.versionText = std::to_string(version);
     if (const std::string name = read("ContextName"); !name.empty())
         state.scope.contextName = name;

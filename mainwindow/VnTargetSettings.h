@@ -3,6 +3,7 @@
 // file and the command line, applied in the host's order over the default
 // target settings. Pure functions over plain values, so that they can be
 // tested without a window.
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,10 +12,17 @@
 
 class VnRegistry;
 
-// A number that is not a decimal integer ("'%s' is not a valid integer value").
+// A number that is not a decimal integer, or one outside the range its
+// setting can hold ("'%s' is not a valid integer value").
 class VnConversionError : public std::runtime_error {
 public:
     explicit VnConversionError(const std::string& text);
+};
+
+// A version number other than 0, 1 and 3.
+class VnVersionError : public std::runtime_error {
+public:
+    explicit VnVersionError(const std::string& text);
 };
 
 // The settings start-up leaves: the main window's texts and the default
@@ -54,17 +62,25 @@ VnHostFolders VnReadHostFolders(VnRegistry& registry);
 std::string VnSettingsFilePath(const std::string& settingsFolder, const std::string& agentAddress);
 
 // Whether the file exists; when it does, applies its keys in their order.
-// Raises VnConversionError for a number that is not an integer.
+// Raises VnConversionError for a number that is not an integer or is out
+// of its setting's range, VnVersionError for an unknown version.
 bool VnApplySettingsFile(const std::string& path, VnTargetState& state);
 
 // Each parameter in order: "/I" sets the address; any other parameter
 // first re-reads the settings file of the current address, then applies
-// the option that occurs earliest in it. Raises VnConversionError.
+// the option that occurs earliest in it. Raises as VnApplySettingsFile.
 void VnApplyParameters(const std::vector<std::string>& parameters,
                        const std::string& settingsFolder, VnTargetState& state);
 
 // The decimal integer of `text`, as the original's conversion took it.
 int VnStrToInt(const std::string& text);
+// The same, refused (VnConversionError) outside low..high.
+int VnStrToIntIn(const std::string& text, int low, int high);
+// A UDP port, 1 to 65535; VnConversionError otherwise, never wrapped.
+std::uint16_t VnPortNumber(const std::string& text);
+// 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3); VnConversionError for a text
+// that is no integer, VnVersionError for any other number.
+std::uint8_t VnSnmpVersion(const std::string& text);
 
 // Screens other than 96 pixels per inch get dialogs 1.25 times larger.
 inline bool VnLargeFontsForDpi(int dpi) { return dpi != 96; }

@@ -6,3 +6,7 @@
 // FreeAclMibOptionLists calls). See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- CPU-interface filtering
+extern const VnOptionList CpuFilterStateList;  // 3 enabled, 2 disabled: shown in that order
+extern const VnSNMPVarDesc CpuInterfaceFilterStateTable[];  // scalars

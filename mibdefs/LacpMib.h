@@ -6,3 +6,7 @@
 // FreeLacpMibOptionLists calls). See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- Aggregators
+extern const VnOptionList LacpTrueFalseList;  // 1 true, 2 false
+extern const VnSNMPVarDesc AggregatorTable[];  // key count 1

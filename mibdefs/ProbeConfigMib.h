@@ -5,3 +5,9 @@
 // FreeProbeConfigMibOptionLists calls). See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- Probe basic information (probeConfig scalars)
+extern const VnOptionList ProbeResetControlList;   // 1 running, 2 warmBoot, 3 coldBoot
+extern const VnOptionList ProbeDownloadActionList; // 1 notDownloading .. 3 downloadToRAM
+extern const VnOptionList ProbeDownloadStatusList; // 1 downloadSuccess .. 8 downloadTftpAccessViolation
+extern const VnSNMPVarDesc ProbeBasicInformationTable[];  // scalars

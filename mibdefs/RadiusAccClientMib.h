@@ -1,8 +1,9 @@
 #pragma once
-// RADIUS-ACC-CLIENT-MIB: descriptor tables and option lists.
+// RADIUS accounting client (1.3.6.1.2.1.67.2): descriptor tables.
 // The option lists have static storage: built before main in the order they
-// are defined, destroyed after it returns (no
-// InitRadiusAccClientMibOptionLists / FreeRadiusAccClientMibOptionLists
-// calls). See README.md.
+// are defined, destroyed after it returns. See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+extern const VnSNMPVarDesc RadiusAccInformationTable[];
+extern const VnSNMPVarDesc RadiusAccServerTable[];

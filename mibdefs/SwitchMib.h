@@ -53,3 +53,45 @@ extern const VnSNMPVarDesc AgentBasicConfigurationTable[];  // scalars
 extern const VnSNMPVarDesc AgentUpdateFilesTable[];         // key count 1
 extern const VnSNMPVarDesc IpProtocolConfigureTable[];      // scalars
 extern const VnSNMPVarDesc SystemSeverityTable[];           // scalars
+
+// ---- Spanning tree (.12.15.1, BRIDGE-MIB dot1dStpPortTable with the RSTP
+// columns of dot1dStpExtPortTable, which augments it)
+extern const VnOptionList StpVersionList;       // 0 STP, 1 RSTP, 2 MSTP
+extern const VnOptionList StpPortStatusList;    // 1 disabled .. 6 broken
+extern const VnOptionList StpPointToPointList;  // 0 forceTrue, 1 forceFalse, 2 Auto
+extern const VnSNMPVarDesc SpanningTreeAlgorithmTable[];  // scalars
+extern const VnSNMPVarDesc StpControlTable[];             // scalars
+extern const VnSNMPVarDesc StpPortTable[];                // key count 1 (the port column)
+
+// ---- Layer-2 management (.11.59.5.2.3 - .13)
+extern const VnOptionList SwPortTypeList;              // 1 portType-100Base-TX .. 19 portType-none
+extern const VnOptionList SwLinkStatusList;            // 2 link-pass, 3 link-fail
+extern const VnOptionList SwNwayStatusList;            // 0 other .. 9 full-10Gigabps
+extern const VnOptionList SwNwayStateList;             // 1 other .. 10 nway-disabled-1Gigabps-Full-slave
+extern const VnOptionList SwCableStatusList;           // 0 ok .. 5 unknown
+extern const VnOptionList SwTrunkAlgorithmList;        // 2 MAC-source .. 7 IP-source-dest
+extern const VnOptionList SwPortSecurityModeList;      // 2 permanent, 3 deleteOnTimeout, 4 deleteOnReset
+extern const VnOptionList SwPortSecurityAdminList;     // 2 enable, 3 disable
+extern const VnOptionList SwPortSecurityActivityList;  // 1 none, 2 start
+extern const VnOptionList SwQosSchedulingList;         // 1 strict, 3 weightfair
+extern const VnOptionList SwIgmpQuerierList;           // 1 other, 2 querier, 3 non-querier
+extern const VnOptionList SwEnableList;                // 2 disable, 3 enable
+// Port information and port control: one row per port, indexed by the
+// port number (its readable "Index" column); the port pop-up reads one row.
+extern const VnSNMPVarDesc PortInformationTable[];
+extern const VnSNMPVarDesc PortControlTable[];
+extern const VnSNMPVarDesc JumboFrameTable[];             // scalars
+extern const VnSNMPVarDesc CableDiagnosisTable[];         // key count 2 (port, wire pair)
+extern const VnSNMPVarDesc BandwidthControlTable[];       // key count 1
+extern const VnSNMPVarDesc SchedulingTable[];             // key count 1
+extern const VnSNMPVarDesc UserPriorityClassTable[];      // key count 1
+extern const VnSNMPVarDesc DefaultPriorityTable[];        // key count 1
+extern const VnSNMPVarDesc QosBasicConfigurationTable[];  // scalars
+extern const VnSNMPVarDesc PortSecurityTable[];           // key count 1
+extern const VnSNMPVarDesc PortSecurityDeleteTable[];     // scalars
+extern const VnSNMPVarDesc TrunkInformationTable[];       // scalars
+extern const VnSNMPVarDesc IgmpSnoopingBasicTable[];      // scalars
+extern const VnSNMPVarDesc IgmpSnoopingControlTable[];    // key count 1 (VID)
+extern const VnSNMPVarDesc IgmpSnoopingQueryTable[];      // key count 1 (VID)
+extern const VnSNMPVarDesc IgmpSnoopingGroupTable[];      // key count 1 (VID)
+extern const VnSNMPVarDesc TrafficControlTable[];         // key count 1

@@ -7,3 +7,11 @@
 // calls). See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- File-system control
+// 0 other, 1 start, 2 finish, 3 in-process, 4 fail, 5 .. 20 the reasons of a
+// failed operation.
+extern const VnOptionList FileSystemCtrlStatusList;
+// The control status group a long file-system operation is followed by:
+// status and process value (scalars).
+extern const VnSNMPVarDesc FileSystemCtrlStatusTable[];

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "SwitchMib.h"
+#include "VnException.h"
 #include "VnModelFamily.h"
 #include "VnPanelPictures.h"
 #include "VnSNMPRequest2Leds.h"
@@ -121,6 +122,7 @@ TPanelForm::~TPanelForm()
 
 void TPanelForm::SetupLeds(QWidget* statusOutput, const QPixmap* unitImage)
 {
+    CheckUnitNumber();
     auto leds = std::make_unique<VnSNMPRequest2Leds>(this);
     VnSNMPRequest& request = leds->request;
     request.varList = VnSNMPVarList(kLedStatusTable, MVT_SV, 0);
@@ -142,9 +144,18 @@ void TPanelForm::SetupLeds(QWidget* statusOutput, const QPixmap* unitImage)
         stackImage_->setPixmap(*unitImage);
 }
 
+// The LED instance and the port ids are made from the unit number: one no
+// stack has would read another object or give ids of no port.
+void TPanelForm::CheckUnitNumber() const
+{
+    if (!VnIsStackUnitNumber(UnitNumber))
+        throw VnException("Unit " + std::to_string(UnitNumber) + " is not a stack unit (1 to "
+                          + std::to_string(kVnMaxStackUnits) + ")");
+}
+
 int TPanelForm::TagOf(int button) const
 {
-    const int base = (UnitNumber - 1) * 64;
+    const int base = (UnitNumber - 1) * kVnPortsPerUnitId;
     if (layout_.module)
         return base + ModulePortBase(HostModel) + button;
     for (const PortButtonPlace& place : layout_.buttons) {
@@ -156,6 +167,7 @@ int TPanelForm::TagOf(int button) const
 
 void TPanelForm::SetupButtons(VnPortButtonList& portButtons)
 {
+    CheckUnitNumber();
     for (const auto& [n, button] : buttons_) {
         button->Tag = TagOf(n);
         portButtons.append(button);

@@ -23,6 +23,12 @@ inline constexpr const char* kVnLedStatusOid = "1.3.6.1.4.1.88406.12.11.1.9.4.1.
 inline constexpr const char* kVnLedStatusCaption = " Led Status";
 inline constexpr int kVnLedPollTimeout = 300;  // hundredths of a second
 inline constexpr int kVnLedPollPeriod = 300;   // n x 10 ms
+// A stack holds units 1 to 12; port ids are (unit - 1) x 64 + port.
+inline constexpr int kVnMaxStackUnits = 12;
+inline constexpr int kVnPortsPerUnitId = 64;
+
+// Whether `unit` is a unit number a stack can have.
+inline bool VnIsStackUnitNumber(long long unit) { return unit >= 1 && unit <= kVnMaxStackUnits; }
 
 using VnPortButtonList = QList<QPointer<VnSpeedButton>>;
 
@@ -37,7 +43,8 @@ public:
     const PanelLayout& Layout() const { return layout_; }
     bool IsModule() const { return layout_.module; }
 
-    // Set by the device view before the set-ups.
+    // Set by the device view before the set-ups; the set-ups refuse a
+    // number outside 1 to kVnMaxStackUnits.
     int UnitNumber = 0;
     // The host unit's model text (module panels).
     std::string HostModel;
@@ -48,6 +55,7 @@ public:
     // has one. Raises what the binder raises.
     void SetupLeds(QWidget* statusOutput, const QPixmap* unitImage);
     // Gives the port buttons their Tags and appends them to `portButtons`.
+    // Raises for a unit number no stack has.
     void SetupButtons(VnPortButtonList& portButtons);
     // Polls every n x 10 ms; a failure to send is raised.
     void StartPolling(int n);
@@ -73,6 +81,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CheckUnitNumber() const;
     int TagOf(int button) const;
 
     const PanelLayout& layout_;

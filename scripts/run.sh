@@ -10,8 +10,8 @@ cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVN_SANITIZE=OFF -DVN_
 cmake --build "$BUILD" -j "$(nproc)" --target rq4024s simswitch
 
 # Everything a host would give the module lives in one temporary folder:
-# its registry file, the per-device settings file, the stack's data and
-# the module's own boot counter.
+# its registry file, the per-device settings file and the module's own
+# boot counter.
 ROOT=$(pwd)
 MODULE="$ROOT/$BUILD/mainwindow/rq4024s"
 SWITCH="$ROOT/$BUILD/tools/simswitch/simswitch"
@@ -26,19 +26,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A third unit for the default stack: an RQ-6026S carrying an RM-210C.
-UNIT=1.3.6.1.4.1.88406.12.11.1.9.4.1
-cat > "$WORK/stack.sim" <<SIM
-$UNIT.2.3 INTEGER 1
-$UNIT.4.3 INTEGER 129
-$UNIT.5.3 INTEGER 26
-$UNIT.6.3 OCTETSTR 030103000303030303030303030383830303030300000303030304040303030383830303030303038383030303030000030303030302030203000300
-$UNIT.10.3 STRING "RQ-6026S"
-1.3.6.1.4.1.88406.11.59.5.2.1.1.3.1.3.3 STRING "RM210C"
-SIM
-
-"$SWITCH" --port 0 tools/simswitch/data/default.sim tools/simswitch/data/commands-device.sim \
-  tools/simswitch/data/dialogs-vlan.sim "$WORK/stack.sim" </dev/null >"$WORK/switch.out" 2>&1 &
+# The demo stack: three units, an RQ-6026S with an RM-210C module third.
+DATA=tools/simswitch/data
+"$SWITCH" --port 0 "$DATA/default.sim" "$DATA/commands-device.sim" "$DATA/dialogs-vlan.sim" \
+  "$DATA/demo-stack.sim" </dev/null >"$WORK/switch.out" 2>&1 &
 SWITCH_PID=$!
 PORT=""
 for _ in $(seq 100); do

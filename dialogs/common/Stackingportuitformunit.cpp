@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -83,6 +84,8 @@ void TStackingPortUitForm::AddUnit(const QString& caption, int count, int column
     }
     area->setMinimumSize(right + 1, bottom + 4);
     scrollBox->setWidget(area);
+    // Every column stays in view; only the rows may scroll.
+    scrollBox->setMinimumWidth(area->minimumWidth() + scrollBox->verticalScrollBar()->sizeHint().width());
     UnitPageControl->setTabVisible(index, false);
 }
 
@@ -136,6 +139,28 @@ void VnAddStackUnits(TStackingPortUitForm& grid)
     for (int unit = 1; unit <= TStackingPortUitForm::kUnits; ++unit)
         grid.AddUnit(QStringLiteral("Unit%1").arg(unit), TStackingPortUitForm::kPortsPerUnit,
                      TStackingPortUitForm::kColumns);
+}
+
+QScrollArea* VnAddGridPage(QTabWidget* pages, const char* name, const QString& caption)
+{
+    auto* box = new QScrollArea(pages);
+    box->setObjectName(name);
+    box->setWidgetResizable(true);
+    box->setFrameShape(QFrame::NoFrame);
+    pages->addTab(box, caption);
+    return box;
+}
+
+TStackingPortUitForm* VnEmbedPortGrid(QScrollArea* box, const char* name)
+{
+    auto* grid = new TStackingPortUitForm(box);
+    grid->setObjectName(name);
+    VnAddStackUnits(*grid);
+    // The scroll area owns what it shows, and is as wide as a unit's columns.
+    box->setWidget(grid);
+    grid->show();
+    box->setMinimumWidth(grid->minimumSizeHint().width() + box->verticalScrollBar()->sizeHint().width());
+    return grid;
 }
 
 std::string VnShownModelName(const std::string& model)

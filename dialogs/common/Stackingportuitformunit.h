@@ -14,6 +14,7 @@
 #include <vector>
 
 class QCheckBox;
+class QScrollArea;
 class QTabWidget;
 struct VnDialogContext;
 
@@ -61,6 +62,14 @@ std::string VnPortPositionsText();
 // Grid set-up, step 2: the pages of units 1 to 12 ("Unit1" to "Unit12"),
 // 64 boxes each in 12 columns.
 void VnAddStackUnits(TStackingPortUitForm& grid);
+
+// A page of `pages` captioned `caption` holding a scroll area for a grid.
+QScrollArea* VnAddGridPage(QTabWidget* pages, const char* name, const QString& caption);
+
+// Grid set-up, steps 1 and 2: a grid named `name`, owned by the scroll area
+// `box` and filling it, with the pages of units 1 to 12. Show the present
+// units on all of a dialog's grids afterwards (VnShowPresentUnits).
+TStackingPortUitForm* VnEmbedPortGrid(QScrollArea* box, const char* name);
 
 // Grid set-up, step 3: the present units of the main window's stack-unit
 // list shown on every grid. An empty list is read again first. Units

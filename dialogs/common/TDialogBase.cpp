@@ -1,12 +1,14 @@
 #include "TDialogBase.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShowEvent>
 #include <QTreeWidget>
 
 #include <string>
 
-#include "Stackingportuitformunit.h"
+#include "VnListRows.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 
@@ -31,26 +33,40 @@ void VnFieldMessage(QWidget* form, const QString& text, QWidget* focus)
     focus->setFocus(Qt::OtherFocusReason);
 }
 
-void VnShowRowCount(QLabel* count, const QTreeWidget* listView)
-{
-    if (!count || !listView)
-        return;
-    count->setText(QString::number(listView->topLevelItemCount()));
-}
-
 TDialogBase::TDialogBase(QWidget* owner, VnDialogContext context, int width, int height)
-    : QDialog(owner), context_(std::move(context))
+    : QDialog(owner), context_(std::move(context)), handlers_(std::make_unique<QObject>())
 {
     // The forms were laid out for an 8 point font; their sizes assume it.
     QFont formFont = font();
     formFont.setPointSize(kFormPointSize);
     setFont(formFont);
     resize(VnScaledDimension(width, context_.largeFonts), VnScaledDimension(height, context_.largeFonts));
+    // Unless the dialog says otherwise, a handler's exception goes to the
+    // status line of its first binder.
+    landing_ = VnErrorLanding::Call([this](const std::string& message) {
+        if (!binders_.empty())
+            binders_.front().binder->ShowStatus(message);
+    });
 }
 
 TDialogBase::~TDialogBase()
 {
-    ShutDownBinders();
+    // The derived part is gone: no handler may run from here on, not even
+    // for the signals the widgets send while they are deleted.
+    handlers_.reset();
+    for (OwnedBinder& owned : binders_) {
+        owned.binder->OnRowSelecting = nullptr;
+        owned.binder->OnRowSelected = nullptr;
+        owned.binder->OnRefreshDone = nullptr;
+        owned.binder->request.keepGoing = false;
+    }
+    // One binder at a time: while one is waited for, the others' replies
+    // arrive too, so the later waits end at once.
+    for (OwnedBinder& owned : binders_)
+        owned.binder->StopAndWait(-1);
+    binders_.clear();
+    if (clearFormPointer_)
+        clearFormPointer_();
 }
 
 void TDialogBase::SetTitle(std::string_view title)
@@ -66,15 +82,56 @@ VnSNMPRequest2Edits* TDialogBase::NewBinder(VnSNMPRequest2Edits*& member)
     return member;
 }
 
-void TDialogBase::OwnGrid(TStackingPortUitForm*& member)
+bool TDialogBase::OpenBinder(VnSNMPRequest2Edits*& member, const VnBindingTable& table,
+                             const std::function<void(VnSNMPRequest2Edits&)>& beforeRead)
 {
-    grids_.push_back(&member);
+    VnSNMPRequest2Edits* binder = NewBinder(member);
+    return RunBindingSteps(*binder, table, VnErrorLanding::StatusLine(binder), beforeRead);
+}
+
+bool TDialogBase::OpenBinder(VnSNMPRequest2Edits*& member, const VnBindingTable& table,
+                             const VnErrorLanding& landing,
+                             const std::function<void(VnSNMPRequest2Edits&)>& beforeRead)
+{
+    return RunBindingSteps(*NewBinder(member), table, landing, beforeRead);
+}
+
+bool TDialogBase::RunBindingSteps(VnSNMPRequest2Edits& binder, const VnBindingTable& table,
+                                  const VnErrorLanding& landing,
+                                  const std::function<void(VnSNMPRequest2Edits&)>& beforeRead)
+{
+    tables_.push_back(&table);
+    return VnGuarded(landing, [&] {
+        binder.request.varList = VnSNMPVarList(table.descriptors, table.itemType, table.keyCount);
+        binder.mode = table.mode;
+        VnApplyBindings(*this, binder, table);
+        FollowRowCount(binder, table);
+        if (beforeRead)
+            beforeRead(binder);
+        binder.Refresh();
+        if (*table.rowCount)
+            VnShowRowCount(findChild<QLabel*>(table.rowCount), binder.ListView());
+    });
+}
+
+void TDialogBase::FollowRowCount(VnSNMPRequest2Edits& binder, const VnBindingTable& table)
+{
+    auto* count = findChild<QLabel*>(table.rowCount);
+    QTreeWidget* listView = binder.ListView();
+    if (!*table.rowCount || !count || !listView)
+        return;
+    // The list view's change event: the count follows each arriving row.
+    auto show = [count, listView] { VnShowRowCount(count, listView); };
+    QAbstractItemModel* rows = listView->model();
+    On(rows, &QAbstractItemModel::rowsInserted, show);
+    On(rows, &QAbstractItemModel::rowsRemoved, show);
+    On(rows, &QAbstractItemModel::modelReset, show);
 }
 
 bool TDialogBase::AnyBinderBusy() const
 {
     for (const OwnedBinder& owned : binders_) {
-        if (owned.binder && owned.binder->Busy())
+        if (owned.binder->Busy())
             return true;
     }
     return false;
@@ -82,56 +139,50 @@ bool TDialogBase::AnyBinderBusy() const
 
 bool TDialogBase::CommandAllowed() const
 {
-    return !shutDown_ && !shuttingDown_ && !AnyBinderBusy();
+    return !closing_ && !closed_ && !AnyBinderBusy();
 }
 
-void TDialogBase::ShutDownBinders()
+void TDialogBase::StopBinders()
 {
-    if (shutDown_ || shuttingDown_)
+    if (closing_ || closed_)
         return;
-    shuttingDown_ = true;
-    for (OwnedBinder& owned : binders_)
-        owned.binder->request.keepGoing = false;
-    // One binder at a time: while one is waited for, the others' replies
-    // arrive too, so the later waits end at once.
-    for (OwnedBinder& owned : binders_)
-        owned.binder->StopAndWait(-1);
-    for (OwnedBinder& owned : binders_) {
-        *owned.member = nullptr;
-        owned.binder.reset();
+    closing_ = true;
+    if (walkOnClose_ == VnWalkOnClose::Stop) {
+        for (OwnedBinder& owned : binders_)
+            owned.binder->request.keepGoing = false;
+        for (OwnedBinder& owned : binders_)
+            owned.binder->StopAndWait(-1);
     }
-    binders_.clear();
-    for (TStackingPortUitForm** grid : grids_) {
-        delete *grid;
-        *grid = nullptr;
-    }
-    grids_.clear();
-    shutDown_ = true;
-    shuttingDown_ = false;
-}
-
-void TDialogBase::BeforeDestroy()
-{
-    ShutDownBinders();
-    for (QObject* child : findChildren<QObject*>())
-        QObject::disconnect(child, nullptr, this, nullptr);
+    closing_ = false;
+    closed_ = true;
 }
 
 void TDialogBase::done(int result)
 {
     // A second close while the first still waits for its binders.
-    if (shuttingDown_)
+    if (closing_)
         return;
-    ShutDownBinders();
+    StopBinders();
     QDialog::done(result);
 }
 
 void TDialogBase::closeEvent(QCloseEvent* event)
 {
-    if (shuttingDown_) {
+    if (closing_) {
         event->ignore();
         return;
     }
-    ShutDownBinders();
+    StopBinders();
     QDialog::closeEvent(event);
+}
+
+void TDialogBase::showEvent(QShowEvent* event)
+{
+    // Shown again after a close: the stopped requests may read again.
+    if (closed_) {
+        for (OwnedBinder& owned : binders_)
+            owned.binder->request.keepGoing = true;
+        closed_ = false;
+    }
+    QDialog::showEvent(event);
 }

@@ -1,99 +1,65 @@
 #include "Equipmentbasicinfoformunit.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
-#include <QVBoxLayout>
 
 #include "EquipmentMib.h"
-#include "VnErrorLanding.h"
+#include "VnDialogFrame.h"
 #include "VnSNMPRequest2Edits.h"
 
 TEquipmentBasicInfoForm* EquipmentBasicInfoForm = nullptr;
 
 namespace {
 
-enum Item { kCapacity, kStackingVersion, kMaxUnits, kUnitCount };
+using K = VnControlKind;
+using F = TEquipmentBasicInfoForm;
+
+// The capacity is read with the group, but its field keeps its text.
+const VnBindingTable kBindings{
+    .descriptors = EquipmentBasicInfoTable,
+    .itemType = SVT_SV,
+    .keyCount = 0,
+    .rows = {{F::kMaxUnits, K::Edits, "Edit2", "%i"},
+             {F::kUnitCount, K::Edits, "Edit3", "%i"},
+             {F::kStackingVersion, K::Edits, "Edit4", "%i"}},
+    .statusOutput = "Memo1",
+};
 
 }  // namespace
 
 TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const VnDialogContext& context)
     : TDialogBase(owner, context, kWidth, kHeight)
 {
+    SetFormPointer(EquipmentBasicInfoForm);
     setWindowTitle("Equipment Basic Information");
     BuildLayout();
     FormCreate();
 }
 
-TEquipmentBasicInfoForm::~TEquipmentBasicInfoForm()
-{
-    BeforeDestroy();
-    if (EquipmentBasicInfoForm == this)
-        EquipmentBasicInfoForm = nullptr;
-}
-
 void TEquipmentBasicInfoForm::BuildLayout()
 {
-    auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(2, 2, 2, 2);
+    VnDialogFrame frame(*this);
+    VnFieldGrid fields(frame.EditArea("Panel4"));
+    Memo1 = frame.Memo("Memo1", 3);
+    BitBtn1 = frame.Button("BitBtn1", "Refresh");
 
-    auto* panel2 = new QSplitter(Qt::Vertical, this);
-    auto* panel4 = new QWidget(panel2);
-    auto* fields = new QFormLayout(panel4);
-    fields->setContentsMargins(4, 4, 4, 4);
-    auto makeEdit = [panel4](const char* name) {
-        auto* edit = new QLineEdit(panel4);
-        edit->setObjectName(name);
+    Edit1 = fields.Add<QLineEdit>(0, 0, "Equipment Capacity", "Edit1");
+    Edit2 = fields.Add<QLineEdit>(1, 0, "Max Supported Units", "Edit2");
+    Edit3 = fields.Add<QLineEdit>(2, 0, "Number Of Unit", "Edit3");
+    Edit4 = fields.Add<QLineEdit>(3, 0, "Stacking Version", "Edit4");
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4})
         edit->setReadOnly(true);
-        return edit;
-    };
-    Edit1 = makeEdit("Edit1");
     Edit1->setText("Fan, Redundant Power and Stacking");
-    Edit2 = makeEdit("Edit2");
-    Edit3 = makeEdit("Edit3");
-    Edit4 = makeEdit("Edit4");
-    fields->addRow("Equipment Capacity", Edit1);
-    fields->addRow("Max Supported Units", Edit2);
-    fields->addRow("Number Of Unit", Edit3);
-    fields->addRow("Stacking Version", Edit4);
-    Memo1 = new QPlainTextEdit(panel2);
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
-    panel2->addWidget(panel4);
-    panel2->addWidget(Memo1);
-    panel2->setStretchFactor(0, 3);
-    panel2->setStretchFactor(1, 1);
-    outer->addWidget(panel2, 1);
+    // The fixed text is read in full.
+    Edit1->setMinimumWidth(Edit1->fontMetrics().horizontalAdvance(Edit1->text()) + Edit1->sizeHint().height());
 
-    auto* panel1 = new QVBoxLayout;
-    BitBtn1 = new QPushButton("Refresh", this);
-    BitBtn1->setObjectName("BitBtn1");
-    panel1->addWidget(BitBtn1);
-    panel1->addStretch(1);
-    panel1->setContentsMargins(0, 0, 0, 0);
-    auto* buttons = new QWidget(this);
-    buttons->setLayout(panel1);
-    buttons->setFixedWidth(72);
-    outer->addWidget(buttons);
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    On(BitBtn1, &QPushButton::clicked, [this] { BitBtn1Click(); });
 }
 
 void TEquipmentBasicInfoForm::FormCreate()
 {
-    NewBinder(Request);
-    VnGuarded(VnErrorLanding::StatusLine(Request), [this] {
-        Request->request.varList = VnSNMPVarList(EquipmentBasicInfoTable, SVT_SV, 0);
-        // The capacity is read with the group, but the field keeps its text.
-        Request->BindEdits(kMaxUnits, "%i", {Edit2});
-        Request->BindEdits(kUnitCount, "%i", {Edit3});
-        Request->BindEdits(kStackingVersion, "%i", {Edit4});
-        Request->SetStatusOutput(Memo1);
-        Request->Refresh();
-    });
+    OpenBinder(Request, kBindings);
 }
 
 void TEquipmentBasicInfoForm::BitBtn1Click()

@@ -14,8 +14,10 @@ public:
     static constexpr int kHeight = 189;
     static constexpr const char* kTitle = "Equipment Basic Information: ";
 
+    // Items of the binder's list.
+    enum Item { kCapacity, kStackingVersion, kMaxUnits, kUnitCount };
+
     TEquipmentBasicInfoForm(QWidget* owner, const VnDialogContext& context);
-    ~TEquipmentBasicInfoForm() override;
 
     QPushButton* BitBtn1 = nullptr;       // "Refresh"
     QLineEdit* Edit1 = nullptr;           // "Equipment Capacity" (fixed text)
@@ -33,5 +35,5 @@ private:
     void BuildLayout();
 };
 
-// Set by the menu command while the dialog is open.
+// Points at the dialog while it exists.
 extern TEquipmentBasicInfoForm* EquipmentBasicInfoForm;

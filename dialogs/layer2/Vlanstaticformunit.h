@@ -29,7 +29,6 @@ public:
     enum Item { kVlanId, kVlanName, kEgressPorts, kForbiddenPorts, kUntaggedPorts, kStatus };
 
     TVlanStaticForm(QWidget* owner, const VnDialogContext& context);
-    ~TVlanStaticForm() override;
 
     // Right panel
     QLabel* ST_Count2 = nullptr;
@@ -62,8 +61,8 @@ public:
     void AddBtnClick();
     void DeleteBtnClick();
     void LV_dot1qVlanStaticEntryClick();
-    void LV_dot1qVlanStaticEntryChange();
-    // Keeps the untagged ports within the egress ports while boxes change.
+    // Keeps the untagged ports within the egress ports while the user
+    // clicks the boxes.
     void UTagCheckBoxClick(int index);
     void EgressCheckBoxClick(int index);
 
@@ -75,20 +74,17 @@ public:
 private:
     void BuildLayout();
     void SetUpGrids();
-    void BindTable();
-    void BindNextFree();
     // Empties the editing panel and unchecks every port box.
     void ClearEditPanel();
     // After Set, Add and Delete: no row selected, Delete disabled.
     void EndRowCommand();
-    // Sends the table binder's set with the status entry `statusEntry`
-    // (-1: as shown).
-    void ApplyWithStatus(int statusEntry);
-    bool VlanIdListed(const QString& vlanId) const;
+    // Sends the table binder's set with the status entry `statusEntry` (-1:
+    // as shown), at the selected row or, for Add, at the typed VLAN ID.
+    void ApplyWithStatus(int statusEntry, bool atSelectedRow);
     // The untagged and the egress box of one port; both null when either
     // grid lacks it.
     std::pair<QCheckBox*, QCheckBox*> PortBoxes(int index) const;
 };
 
-// Set by the menu command while the dialog is open.
+// Points at the dialog while it exists.
 extern TVlanStaticForm* VlanStaticForm;

@@ -1,11 +1,15 @@
 #include "VnControlTransfer.h"
 
+#include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringDecoder>
+#include <QTreeWidgetItem>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -48,6 +52,58 @@ std::string StdText(const QString& text)
 QString QtText(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+bool IsAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsUtf8(const QByteArray& bytes)
+{
+    if (IsAscii(bytes))
+        return true;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString ShownTextOf(const QByteArray& bytes)
+{
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes);
+    return IsUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+// The bytes of a changed text, in the character set of the value it replaced.
+std::string EncodedText(const QString& text, const QByteArray* replaced)
+{
+    if (replaced && !IsUtf8(*replaced)
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; })) {
+        const QByteArray latin1 = text.toLatin1();
+        return std::string(latin1.constData(), static_cast<std::size_t>(latin1.size()));
+    }
+    const QByteArray utf8 = text.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+// The bytes a text stands for, given the bytes it was shown from (if any).
+std::string BytesOfShown(const QString& text, const QVariant& shownFrom)
+{
+    if (!shownFrom.isValid())
+        return EncodedText(text, nullptr);
+    const QByteArray bytes = shownFrom.toByteArray();
+    if (text == ShownTextOf(bytes))
+        return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return EncodedText(text, &bytes);
+}
+
+constexpr char kShownBytes[] = "vnShownBytes";
+constexpr int kCellBytesRole = Qt::UserRole + 0x56;
+
+QByteArray ByteArrayOf(const std::string& value)
+{
+    return QByteArray(value.data(), static_cast<qsizetype>(value.size()));
 }
 
 bool IsBooleanSyntax(unsigned syntax)
@@ -122,11 +178,35 @@ std::string Hex2(std::uint8_t byte)
     return BytesToHex({&byte, 1});
 }
 
-// The C rule for a number text: blanks, a sign, digits up to the first other
-// character; no digits give 0.
-std::int32_t IntOf(const std::string& text)
+// One edit box's number in a group: an empty box is 0; anything but a whole
+// number gives none.
+std::optional<std::int64_t> PartNumber(const std::string& text)
 {
-    return static_cast<std::int32_t>(LeadingNumber(text));
+    const std::string trimmed = TrimBlanks(text);
+    if (trimmed.empty())
+        return 0;
+    try {
+        return ReadWholeNumber(trimmed, INT64_MIN, INT64_MAX);
+    } catch (const VnValueRefused&) {
+        return std::nullopt;
+    }
+}
+
+// A part as it goes into the value text: its number, or the text as typed,
+// for the value's own reading to refuse.
+std::string PartText(const std::string& text)
+{
+    const std::optional<std::int64_t> n = PartNumber(text);
+    return n ? std::to_string(*n) : TrimBlanks(text);
+}
+
+// A part of a date-time value, which cannot be kept as typed: it is no text.
+std::int64_t DatePart(const std::string& text)
+{
+    const std::optional<std::int64_t> n = PartNumber(text);
+    if (!n)
+        VnRaise(kVnErrBadDataValue);
+    return *n;
 }
 
 std::uint32_t LittleWord(const VnBytes& bytes, std::size_t at)
@@ -182,41 +262,48 @@ std::vector<std::string> DateValueFields(double value)
 // real date or time of day are refused as a bad value.
 std::string DateValueText(const std::vector<std::string>& texts)
 {
-    const std::int32_t year = IntOf(texts[0]);
-    const std::int32_t month = IntOf(texts[1]);
-    const std::int32_t day = IntOf(texts[2]);
-    const std::int32_t hour = IntOf(texts[3]);
-    const std::int32_t minute = IntOf(texts[4]);
-    const std::int32_t second = IntOf(texts[5]);
-    const std::int32_t milli = IntOf(texts[6]);
+    const std::int64_t year = DatePart(texts[0]);
+    const std::int64_t month = DatePart(texts[1]);
+    const std::int64_t day = DatePart(texts[2]);
+    const std::int64_t hour = DatePart(texts[3]);
+    const std::int64_t minute = DatePart(texts[4]);
+    const std::int64_t second = DatePart(texts[5]);
+    const std::int64_t milli = DatePart(texts[6]);
     if (!IsValidDate(year, month, day) || hour < 0 || hour > 23 || minute < 0 || minute > 59
         || second < 0 || second > 59 || milli < 0 || milli > 999)
         VnRaise(kVnErrBadDataValue);
-    const auto days = static_cast<double>(
-        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)));
+    const auto days = static_cast<double>(DaysFromCivil(static_cast<int>(year), static_cast<unsigned>(month),
+                                                        static_cast<unsigned>(day)));
     const double time = TimeOfDay(static_cast<unsigned>(hour), static_cast<unsigned>(minute),
                                   static_cast<unsigned>(second), static_cast<unsigned>(milli));
     return DateTimeToText(DateWithTime(days, time));
 }
 
-// The direction of a DateAndTime's offset from UTC. Without "+" or "-" an
-// offset would be dropped from the value unseen; only a zero offset needs
-// no direction.
-char UtcDirection(const std::string& text, bool hasOffset)
+// The DateAndTime text of its ten edit boxes, every field as typed so that
+// the value's reading judges it. Without "+" or "-" an offset would be
+// dropped from the value unseen; only a zero offset needs no direction.
+std::string DateAndTimeText(const std::vector<std::string>& texts)
 {
-    const std::string direction = TrimBlanks(text);
-    if (direction == "+" || direction == "-")
-        return direction[0];
-    if (hasOffset)
-        VnRaise(kVnErrBadDataValue);
-    return '+';
+    std::string text = PartText(texts[0]) + '-' + PartText(texts[1]) + '-' + PartText(texts[2]) + ','
+                       + PartText(texts[3]) + ':' + PartText(texts[4]) + ':' + PartText(texts[5]) + '.'
+                       + PartText(texts[6]);
+    const std::string direction = TrimBlanks(texts[7]);
+    const std::string hours = PartText(texts[8]);
+    const std::string minutes = PartText(texts[9]);
+    const bool zero = hours == "0" && minutes == "0";
+    if (direction != "+" && direction != "-") {
+        if (!zero)
+            VnRaise(kVnErrBadDataValue);
+        return text;
+    }
+    return zero ? text : text + ',' + direction + hours + ':' + minutes;
 }
 
 std::string JoinHex(const std::vector<std::string>& texts, std::size_t count)
 {
     std::string joined;
     for (std::size_t k = 0; k < count; ++k) {
-        const std::string& text = texts[k];
+        const std::string text = TrimBlanks(texts[k]);
         if (text.empty())
             joined += "00";
         else if (text.size() == 1)
@@ -233,7 +320,7 @@ std::string JoinNumbers(const std::vector<std::string>& texts, std::size_t count
     for (std::size_t k = 0; k < count; ++k) {
         if (k > 0)
             joined += '.';
-        joined += std::to_string(IntOf(texts[k]));
+        joined += PartText(texts[k]);
     }
     return joined;
 }
@@ -251,36 +338,42 @@ std::string EditGroupText(const std::vector<std::string>& texts, unsigned syntax
     case VnSyntax::NsapAddr:
         return JoinNumbers(texts, 4);
     case VnSyntax::TimeTicks: {
-        const std::uint32_t ticks = static_cast<std::uint32_t>(IntOf(texts[0])) * 8640000u
-                                    + static_cast<std::uint32_t>(IntOf(texts[1])) * 360000u
-                                    + static_cast<std::uint32_t>(IntOf(texts[2])) * 6000u
-                                    + static_cast<std::uint32_t>(IntOf(texts[3])) * 100u
-                                    + static_cast<std::uint32_t>(IntOf(texts[4]));
-        return TimeTicksToText(ticks);
+        // Parts may carry over (90 minutes), but never wrap past 32 bits.
+        static constexpr std::int64_t kUnits[] = {8640000, 360000, 6000, 100, 1};
+        std::int64_t ticks = 0;
+        bool ok = true;
+        for (std::size_t k = 0; k < 5 && ok; ++k) {
+            const std::optional<std::int64_t> n = PartNumber(texts[k]);
+            ok = n && *n >= 0 && *n <= UINT32_MAX;
+            if (ok)
+                ticks += *n * kUnits[k];
+        }
+        if (ok && ticks <= UINT32_MAX)
+            return TimeTicksToText(static_cast<std::uint32_t>(ticks));
+        // As typed, which the TimeTicks reading refuses.
+        return PartText(texts[0]) + " days, " + PartText(texts[1]) + ':' + PartText(texts[2]) + ':'
+               + PartText(texts[3]) + '.' + PartText(texts[4]);
     }
     case VnSyntax::MacAddress:
         return JoinHex(texts, 6);
     case VnSyntax::Ipv6Address:
         return JoinHex(texts, 16);
-    case VnSyntax::DateTime: {
-        VnDateTime value;
-        value.year = static_cast<std::uint16_t>(IntOf(texts[0]));
-        value.month = static_cast<std::uint8_t>(IntOf(texts[1]));
-        value.day = static_cast<std::uint8_t>(IntOf(texts[2]));
-        value.hour = static_cast<std::uint8_t>(IntOf(texts[3]));
-        value.minutes = static_cast<std::uint8_t>(IntOf(texts[4]));
-        value.seconds = static_cast<std::uint8_t>(IntOf(texts[5]));
-        value.deciSeconds = static_cast<std::uint8_t>(IntOf(texts[6]));
-        value.utcHours = static_cast<std::uint8_t>(IntOf(texts[8]));
-        value.utcMinutes = static_cast<std::uint8_t>(IntOf(texts[9]));
-        value.direction = UtcDirection(texts[7], value.utcHours != 0 || value.utcMinutes != 0);
-        return value.Format();
-    }
+    case VnSyntax::DateTime:
+        return DateAndTimeText(texts);
     case VnSyntax::BcdDateTime:
         return DateValueText(texts);
     default:
         return texts.empty() ? std::string() : texts[0];
     }
+}
+
+// The bytes of a value to show. A received MAC or IPv6 address of another
+// length is still shown, byte by byte, rather than refused.
+VnBytes ShownBytes(const std::string& valueText, unsigned syntax)
+{
+    if (syntax == VnSyntax::MacAddress || syntax == VnSyntax::Ipv6Address)
+        syntax = VnSyntax::OctetStr;
+    return ValueToBytes(valueText, syntax);
 }
 
 // The texts a group of edit boxes shows for a value; `shown` is the value
@@ -290,14 +383,14 @@ std::vector<std::string> EditGroupTexts(const std::string& valueText, const std:
                                         std::vector<std::string> texts)
 {
     if (IsHexSyntax(syntax)) {
-        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        const VnBytes bytes = ShownBytes(valueText, itemSyntax);
         RequireControls(texts.size(), bytes.size());
         for (std::size_t k = 0; k < bytes.size(); ++k)
             texts[k] = Hex2(bytes[k]);
         return texts;
     }
     if (syntax == VnSyntax::ObjectId) {
-        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        const VnBytes bytes = ShownBytes(valueText, itemSyntax);
         const std::size_t count = (bytes.size() + 3) / 4;
         RequireControls(texts.size(), count);
         for (std::size_t k = 0; k < count; ++k)
@@ -315,7 +408,7 @@ std::vector<std::string> EditGroupTexts(const std::string& valueText, const std:
     switch (syntax) {
     case VnSyntax::IpAddress:
     case VnSyntax::NsapAddr: {
-        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        const VnBytes bytes = ShownBytes(valueText, itemSyntax);
         for (std::size_t k = 0; k < 4; ++k)
             texts[k] = std::to_string(k < bytes.size() ? bytes[k] : 0);
         return texts;
@@ -331,7 +424,7 @@ std::vector<std::string> EditGroupTexts(const std::string& valueText, const std:
     }
     case VnSyntax::MacAddress:
     case VnSyntax::Ipv6Address: {
-        const VnBytes bytes = ValueToBytes(valueText, itemSyntax);
+        const VnBytes bytes = ShownBytes(valueText, itemSyntax);
         for (std::size_t k = 0; k < need; ++k)
             texts[k] = Hex2(k < bytes.size() ? bytes[k] : 0);
         return texts;
@@ -392,10 +485,14 @@ std::vector<QCheckBox*> BoxesOf(const _ControlBinding_s& binding)
 // One check box per bit. Boxes whose bit lies past the value are cleared
 // before the error is raised, so no earlier value's bits stay ticked. A
 // value that has no bytes at all leaves every box cleared and marked.
-void ShowBits(const _ControlBinding_s& binding, const std::string& valueText, unsigned syntax)
+void ShowBits(_ControlBinding_s& binding, const std::string& valueText, unsigned syntax)
 {
     const std::vector<QCheckBox*> boxes = BoxesOf(binding);
-    const VnBytes bytes = ValueToBytes(valueText, syntax);
+    const VnBytes bytes = ShownBytes(valueText, syntax);
+    if (IsNoValueText(valueText))
+        binding.shownBytes.reset();
+    else
+        binding.shownBytes = bytes;
     bool outOfRange = false;
     for (std::size_t k = 0; k < boxes.size(); ++k) {
         QCheckBox* box = boxes[k];
@@ -433,7 +530,7 @@ bool BitsShowNoValue(const _ControlBinding_s& binding)
 // A single box is checked or unchecked by a value of its option list (or
 // "true"/"false"); for any other text it is unchecked and marked, because
 // unchecked then is no one's choice.
-void ShowCheckBox(const _ControlBinding_s& binding, const VnSNMPVarItem& item, const std::string& valueText,
+void ShowCheckBox(_ControlBinding_s& binding, const VnSNMPVarItem& item, const std::string& valueText,
                   const std::string& shown)
 {
     if (binding.hasBits) {
@@ -461,7 +558,7 @@ bool ShowsInParts(unsigned syntax)
     return IsHexSyntax(syntax) || syntax == VnSyntax::ObjectId || FixedGroupSize(syntax) > 0;
 }
 
-void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
+void UpdateBinding(_ControlBinding_s& binding, const VnSNMPVarItem& item)
 {
     QWidget* first = binding.controls.empty() ? nullptr : binding.controls[0].data();
     if (!first)
@@ -470,7 +567,7 @@ void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
     const std::string shown = LabelOf(item.options, valueText);
     switch (KindOf(first)) {
     case ControlKind::Label:
-        static_cast<QLabel*>(first)->setText(QtText(shown));
+        VnShowValue(first, shown);
         return;
     case ControlKind::CheckBox:
         ShowCheckBox(binding, item, valueText, shown);
@@ -484,7 +581,7 @@ void UpdateBinding(const _ControlBinding_s& binding, const VnSNMPVarItem& item)
         return;
     case ControlKind::Edit: {
         if (binding.controls.size() == 1) {
-            static_cast<QLineEdit*>(first)->setText(QtText(shown));
+            VnShowValue(first, shown);
             return;
         }
         const std::vector<QLineEdit*> edits = EditsOf(binding);
@@ -541,7 +638,7 @@ std::optional<std::string> ControlText(const _ControlBinding_s& binding, const V
     QWidget* first = binding.controls[0].data();
     switch (KindOf(first)) {
     case ControlKind::Label:
-        return ValueTextOf(StdText(static_cast<QLabel*>(first)->text()));
+        return ValueTextOf(VnControlValue(first));
     case ControlKind::CheckBox: {
         auto* box = static_cast<QCheckBox*>(first);
         if (BoxShowsNoValue(box))
@@ -571,7 +668,7 @@ std::optional<std::string> ControlText(const _ControlBinding_s& binding, const V
     }
     case ControlKind::Edit: {
         if (binding.controls.size() == 1)
-            return ValueTextOf(StdText(static_cast<QLineEdit*>(first)->text()));
+            return ValueTextOf(VnControlValue(first));
         const std::vector<QLineEdit*> edits = EditsOf(binding);
         if (EditsShowNoValue(edits))
             return std::nullopt;
@@ -583,12 +680,23 @@ std::optional<std::string> ControlText(const _ControlBinding_s& binding, const V
     return std::nullopt;
 }
 
-// The bytes a grid of bits is written over (none for a value without any).
-VnBytes StartBytes(const VnSNMPVarItem& item, const std::string& valueText)
+// The bytes a grid of bits is written over: the item's value, or, when the
+// item holds none at the set (a form without a list row to take it from),
+// the value the grid last showed; a bitmap longer than the grid keeps its
+// tail either way.
+VnBytes StartBytes(const VnSNMPVarItem& item, const std::string& valueText,
+                   const _ControlBinding_s& grid)
 {
     if (item.syntax == VnSyntax::DisplayStr)
         return {};
-    return ValueToBytes(ValueOf(item.options, valueText), item.syntax);
+    if (!IsNoValueText(valueText)) {
+        try {
+            return ShownBytes(ValueOf(item.options, valueText), item.syntax);
+        } catch (const VnValueRefused&) {
+            // A typed text that is no value: the grid replaces it.
+        }
+    }
+    return grid.shownBytes.value_or(VnBytes{});
 }
 
 void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& bindings)
@@ -597,8 +705,9 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
     // that cannot be read as its syntax must not stop a control that
     // replaces it anyway.
     std::optional<VnBytes> bytes;
-    // A number syntax's text that is no number stays as typed: read as a
-    // number it would be 0, which nobody chose; the set judges it.
+    // A text that is no value of the syntax stays as typed: read anyhow it
+    // would become a value nobody chose (0 for "12ab", 44.1.1.1 for
+    // "300.1.1.1"); the set refuses it by the field's name.
     std::optional<std::string> typed;
     for (const _ControlBinding_s* binding : bindings) {
         if (binding->controls.empty() || !binding->controls[0])
@@ -607,7 +716,7 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
             if (BitsShowNoValue(*binding))
                 continue;
             if (!bytes)
-                bytes = StartBytes(item, typed ? *typed : item.value);
+                bytes = StartBytes(item, typed ? *typed : item.value, *binding);
             typed.reset();
             // A grid may cover only the first bytes of a longer bitmap.
             const VnBytes bits = ReadBits(*binding);
@@ -620,15 +729,15 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
         if (!text)
             continue;
         const std::string value = ValueOf(item.options, *text);
-        if (IsNumberSyntax(binding->syntax) && !IsNumberText(value)) {
+        try {
+            // The control holds the whole value: nothing of a longer old
+            // value may survive behind a shorter new one.
+            bytes = ValueToBytes(value, binding->syntax);
+            typed.reset();
+        } catch (const VnValueRefused&) {
             typed = value;
             bytes.reset();
-            continue;
         }
-        typed.reset();
-        // The control holds the whole value: nothing of a longer old value
-        // may survive behind a shorter new one.
-        bytes = ValueToBytes(value, binding->syntax);
     }
     if (typed)
         item.value = LabelOf(item.options, *typed);
@@ -672,4 +781,58 @@ void VnReadControls(VnSNMPVarList& list, const VnControlBindings& bindings, int 
         if (!own.empty())
             ReadItem(list.Item(i), own);
     }
+}
+
+QString VnValueToQt(const std::string& value)
+{
+    return ShownTextOf(ByteArrayOf(value));
+}
+
+void VnShowValue(QWidget* control, const std::string& value)
+{
+    if (!control)
+        return;
+    // Kept before the text is set: a change handler may read the value.
+    control->setProperty(kShownBytes, ByteArrayOf(value));
+    const QString text = VnValueToQt(value);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+}
+
+std::string VnControlValue(const QWidget* control, const QString* text)
+{
+    if (!control)
+        return {};
+    QString own;
+    if (!text) {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            own = edit->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(control))
+            own = label->text();
+        text = &own;
+    }
+    return BytesOfShown(*text, control->property(kShownBytes));
+}
+
+void VnSetCellValue(QTreeWidgetItem* row, int column, const std::string& value)
+{
+    if (!row)
+        return;
+    const QByteArray bytes = ByteArrayOf(value);
+    // UTF-8 comes back from the text as it was; only other bytes are kept
+    // (a walk fills many cells).
+    if (!IsUtf8(bytes))
+        row->setData(column, kCellBytesRole, bytes);
+    else if (row->data(column, kCellBytesRole).isValid())
+        row->setData(column, kCellBytesRole, QVariant());
+    row->setText(column, ShownTextOf(bytes));
+}
+
+std::string VnCellValue(const QTreeWidgetItem* row, int column)
+{
+    if (!row)
+        return {};
+    return BytesOfShown(row->text(column), row->data(column, kCellBytesRole));
 }

@@ -8,12 +8,17 @@
 // Bit number b stands for the bit of value 2^(7 - b % 8) in byte b / 8, so
 // bit 0 is the most significant bit of the first byte (port bitmaps).
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+class QLineEdit;
+class QTreeWidgetItem;
 class VnSNMPVarList;
 
 // One binding of one item to one control or a group of controls.
@@ -25,6 +30,9 @@ struct _ControlBinding_s {
     std::vector<int> bits; // bit of each control, with hasBits
     // The form owns the controls; one it has deleted takes no more values.
     std::vector<QPointer<QWidget>> controls;
+    // A grid of bits: the bytes of the value it last showed, which it is
+    // written over when its item holds no value of its own at a set.
+    std::optional<std::vector<std::uint8_t>> shownBytes;
 };
 
 using VnControlBindings = std::vector<std::unique_ptr<_ControlBinding_s>>;
@@ -44,13 +52,32 @@ using VnControlBindings = std::vector<std::unique_ptr<_ControlBinding_s>>;
 // a group of edit boxes until one of its texts changes.
 void VnUpdateControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index);
 
+// Value texts hold the agent's bytes, which need not be UTF-8 (a Latin-1
+// name, say). Controls and list rows show them readably: as UTF-8 when they
+// are, else one character per byte (Latin-1). A shown text the user has not
+// changed stands for the very bytes it was shown from; a changed one is
+// encoded as the value it replaced was: Latin-1 when that was not UTF-8 and
+// every character fits, else UTF-8.
+QString VnValueToQt(const std::string& value);
+// Shows `value` in an edit box or label and keeps its bytes with it.
+void VnShowValue(QWidget* control, const std::string& value);
+// The bytes `text` stands for in a control that showed a value with
+// VnShowValue (the control's own text when `text` is null).
+std::string VnControlValue(const QWidget* control, const QString* text = nullptr);
+// The same for one cell of a list view row.
+void VnSetCellValue(QTreeWidgetItem* row, int column, const std::string& value);
+std::string VnCellValue(const QTreeWidgetItem* row, int column);
+
 // Controls to item values, for item `index` (-1: all) when it goes into a
 // set and has a binding. A control that shows the whole value replaces it;
-// check boxes of bits are written over the first bytes of the value and
+// check boxes of bits are written over the first bytes of the value (or,
+// when the item holds no value, of the value the grid last showed) and
 // leave the bytes after them as they were. A control that holds no value
 // leaves the item as it is: a combo box or radio group with nothing
 // selected, a control still marked as showing no value, an edit box or
-// label showing "(NOTDONE)" or "(NULL)". A numeric item's text that is no
-// number is kept as typed rather than read as 0. Raises as VnUpdateControls,
-// and -518 for a DateAndTime offset without "+" or "-".
+// label showing "(NOTDONE)" or "(NULL)". A text that is not a value of the
+// item's syntax ("12ab", "300.1.1.1", a month 13) is kept as typed rather
+// than read as something else: the set refuses it by the field's name.
+// Raises as VnUpdateControls, and -518 for a DateAndTime offset without "+"
+// or "-" and for a date-time value outside the calendar.
 void VnReadControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index);

@@ -1,5 +1,7 @@
 #include "VnEditConstraint.h"
 
+#include "VnControlTransfer.h"
+#include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnMessages.h"
@@ -230,6 +232,16 @@ QString Message(int entry, std::initializer_list<std::pair<const char*, std::str
     return QString::fromStdString(text);
 }
 
+// The length a limit counts: for a string, the bytes that will be sent
+// (an "é" is two of them in UTF-8, one in a Latin-1 value); other
+// conversions admit ASCII only, where characters are bytes.
+qsizetype LengthOf(const _EditConstraint_s& r, const QString& text)
+{
+    if (r.conversion != 's')
+        return text.size();
+    return static_cast<qsizetype>(VnControlValue(r.control, &text).size());
+}
+
 // The message of the rule a non-empty text breaks, or none.
 std::optional<QString> BrokenRule(const _EditConstraint_s& r, const QString& text)
 {
@@ -248,12 +260,13 @@ std::optional<QString> BrokenRule(const _EditConstraint_s& r, const QString& tex
             return std::nullopt;
         const bool hex = r.conversion == 'h';
         const std::string length = std::to_string(r.maxLength);
+        const qsizetype size = LengthOf(r, text);
         if (r.flags & _EditConstraint_s::kExactLength) {
-            if (text.size() != r.maxLength)
+            if (size != r.maxLength)
                 return Message(hex ? kMsgHexLength : kMsgStringLength, {{"[LEN]", length}});
             return std::nullopt;
         }
-        if (text.size() > r.maxLength)
+        if (size > r.maxLength)
             return Message(hex ? kMsgHexTooLong : kMsgStringTooLong, {{"[MAXLEN]", length}});
         return std::nullopt;
     }
@@ -361,13 +374,7 @@ void VnEditConstraint::AddConstraint(std::string_view format, QLineEdit* edit)
         return;
     Hook* hook = hook_.get();
     QObject::connect(edit, &QLineEdit::textEdited, hook, [this, edit] {
-        try {
-            OnEditChange(edit);
-        } catch (const std::exception& e) {
-            ShowException(edit, e.what());
-        } catch (...) {
-            ShowException(edit, nullptr);
-        }
+        VnGuarded(VnErrorLanding::MessageBox(MessageOwner(edit)), [&] { OnEditChange(edit); });
     });
     QObject::connect(edit, &QLineEdit::textChanged, hook, [this, edit] { ProgramChanged(edit); });
     QObject::connect(edit, &QObject::destroyed, hook, [this, edit] {
@@ -441,10 +448,23 @@ void VnEditConstraint::OnEditChange(QLineEdit* edit)
     // The limit a Windows edit kept itself: what was typed or pasted past it
     // is refused.
     bool cut = false;
-    if (record->maxLength > 0 && text.size() > record->maxLength) {
-        const qsizetype excess = text.size() - record->maxLength;
-        const qsizetype at = std::max<qsizetype>(0, edit->cursorPosition() - excess);
-        text.remove(at, excess);
+    if (record->maxLength > 0 && LengthOf(*record, text) > record->maxLength) {
+        // Characters go from just before the cursor, where they came in,
+        // until the rest fits; never half of a surrogate pair.
+        qsizetype at = std::min<qsizetype>(edit->cursorPosition(), text.size());
+        while (!text.isEmpty() && LengthOf(*record, text) > record->maxLength) {
+            qsizetype from = at > 0 ? at - 1 : 0;
+            qsizetype count = 1;
+            if (from > 0 && text[from].isLowSurrogate() && text[from - 1].isHighSurrogate()) {
+                --from;
+                count = 2;
+            } else if (from + 1 < text.size() && text[from].isHighSurrogate()
+                       && text[from + 1].isLowSurrogate()) {
+                count = 2;
+            }
+            text.remove(from, count);
+            at = from;
+        }
         SetTextQuietly(edit, text, static_cast<int>(at));
         QApplication::beep();
         cut = true;
@@ -484,7 +504,7 @@ void VnEditConstraint::OnEditChange(QLineEdit* edit)
     // The handler may have removed the constraint.
     record = Find(edit);
     if (record && !cut && (record->flags & _EditConstraint_s::kMoveOnWhenFull)
-        && record->maxLength > 0 && text.size() == record->maxLength)
+        && record->maxLength > 0 && LengthOf(*record, text) == record->maxLength)
         MoveFocusOnLater(edit);
 }
 
@@ -546,13 +566,7 @@ void VnEditConstraint::ProgramChanged(QLineEdit* edit)
 
 void VnEditConstraint::Left(QLineEdit* edit)
 {
-    try {
-        OnEditExit(edit);
-    } catch (const std::exception& e) {
-        ShowException(edit, e.what());
-    } catch (...) {
-        ShowException(edit, nullptr);
-    }
+    VnGuarded(VnErrorLanding::MessageBox(MessageOwner(edit)), [&] { OnEditExit(edit); });
 }
 
 void VnEditConstraint::SetTextQuietly(QLineEdit* edit, const QString& text, int cursor)
@@ -606,16 +620,6 @@ void VnEditConstraint::MoveFocusOnLater(QLineEdit* edit)
                 next->setFocus(Qt::TabFocusReason);
         },
         Qt::QueuedConnection);
-}
-
-void VnEditConstraint::ShowException(QLineEdit* edit, const char* what)
-{
-    const QString text = what ? QString::fromUtf8(what) : QString::fromStdString(VnErrorText(kVnErrUnknown));
-    try {
-        VnMessageBox(MessageOwner(edit), text);
-    } catch (...) {
-        // Nothing more can be done from inside a slot.
-    }
 }
 
 QWidget* VnEditConstraint::MessageOwner(QLineEdit* edit) const

@@ -9,7 +9,8 @@
 // n<number> minimum, x<number> maximum, l<digits>[a][f][n] maximum length
 // (a: move on when full, f: exact length, n: not empty), w<digits> width in
 // pixels, e<char> end character. Since "n" right after "l"'s digits is a
-// suffix, formats write "l" last.
+// suffix, formats write "l" last. A string's length counts the bytes it will
+// be sent as (VnControlValue), not its characters.
 //
 // Only what the user types is filtered; text the program sets is shown as it
 // stands and becomes the last accepted text, so a failed check never blanks
@@ -95,7 +96,6 @@ private:
     void PutBack(_EditConstraint_s& record);
     void Fail(_EditConstraint_s& record, const QString& message);
     void MoveFocusOnLater(QLineEdit* edit);
-    void ShowException(QLineEdit* edit, const char* what);
     QWidget* MessageOwner(QLineEdit* edit) const;
 
     QPointer<QWidget> owner_;

@@ -10,9 +10,23 @@ QColor VnColorFromBgr(std::uint32_t bgr)
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+namespace {
+
+bool FillsItsBox(int shape)
+{
+    return shape < VnLedShape::Square || shape > VnLedShape::Circle;
+}
+
+}  // namespace
+
 VnLedShape::VnLedShape(QWidget* parent, int shape) : QWidget(parent), shape_(shape)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A rectangle covers all of its box: when it changes colour (several
+    // times a second while it blinks) the panel picture under it need not
+    // be painted again.
+    if (FillsItsBox(shape))
+        setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void VnLedShape::SetColor(std::uint32_t bgr)
@@ -27,6 +41,10 @@ void VnLedShape::SetColor(std::uint32_t bgr)
 void VnLedShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (FillsItsBox(shape_)) {
+        painter.fillRect(rect(), color_);
+        return;
+    }
     painter.setPen(QPen(color_, 1));
     painter.setBrush(color_);
 

@@ -4,11 +4,15 @@
 #include <QObject>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
+#include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnMessages.h"
+#include "VnNumList.h"
 
 // Busy from construction until End(), or until the scope is left by an
 // exception; Keep() leaves it set for a completion to clear.
@@ -143,6 +147,12 @@ void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
 
 void VnSNMPRequest2Controls::Refresh()
 {
+    // The binder refuses re-entry itself instead of leaving it to every
+    // owner: a second request over the same items would mix its rows and
+    // values with the first, and the first to end would clear busy under
+    // the other. The request under way shows its own outcome.
+    if (busy_)
+        return;
     statusTemplate_ = kVnStatusGet;
     BeforeRefresh();
     CallDepth depth(*this);
@@ -257,22 +267,30 @@ void VnSNMPRequest2Controls::RaiseRefreshDone(const VnSNMPError& result)
         return;
     // A copy: the handler may assign another handler, or delete the binder.
     const VnRefreshDoneEvent handler = OnRefreshDone;
-    const std::shared_ptr<bool> alive = alive_;
-    try {
-        handler(*this, result);
-    } catch (const std::exception& e) {
-        if (*alive)
-            ShowError(e.what());
-    } catch (...) {
-        if (*alive)
-            ShowError(VnErrorText(kVnErrUnknown));
-    }
+    VnGuarded(VnErrorLanding::StatusLine(this), [&] { handler(*this, result); });
+}
+
+bool VnSNMPRequest2Controls::NamedBySet(int i) const
+{
+    return std::find(setItems_.begin(), setItems_.end(), i) != setItems_.end();
 }
 
 bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, const std::string& itemList,
                                    const VnSNMPValues* values)
 {
+    // Refused as a second Refresh is; the user's input stays in the
+    // controls. The request under way keeps its template for its own line.
+    if (busy_) {
+        const int running = std::exchange(statusTemplate_, kVnStatusSet);
+        ShowStatus(kVnNothingSentText);
+        statusTemplate_ = running;
+        return false;
+    }
     statusTemplate_ = kVnStatusSet;
+    VnNumList<int> named;
+    named.delimiter = ',';
+    named.Parse(itemList);
+    setItems_ = named.Values();
     refreshAfterApply_ = refreshAfterApply;
     CallDepth depth(*this);
     BeforeApply();
@@ -328,7 +346,13 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
 {
     CallDepth depth(*this);
     const std::shared_ptr<bool> alive = alive_;
-    try {
+    const VnErrorLanding landing = VnErrorLanding::Call([this, &alive](const std::string& message) {
+        if (!*alive)
+            return;
+        SetBusy(false);
+        ShowError(message);
+    });
+    VnGuarded(landing, [&] {
         if (result.code != kVnOk) {
             SetBusy(false);
             OnSetError(result);
@@ -338,19 +362,11 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
         SetBusy(false);
         statusTemplate_ = kVnStatusSet;
         ShowStatus(OkText());
+        // The read-back starts here, from the set's completion, so it sees
+        // what the set wrote.
         if (IsTableList() && refreshAfterApply_)
             Refresh();
-    } catch (const std::exception& e) {
-        if (!*alive)
-            return;
-        SetBusy(false);
-        ShowError(e.what());
-    } catch (...) {
-        if (!*alive)
-            return;
-        SetBusy(false);
-        ShowError(VnErrorText(kVnErrUnknown));
-    }
+    });
 }
 
 bool VnSNMPRequest2Controls::StopAndWait(int timeoutMs)

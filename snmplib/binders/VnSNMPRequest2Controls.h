@@ -6,6 +6,7 @@
 // Both run blocking (mode 0) or asynchronously (mode 1, the default), where
 // the replies arrive through the session's event processing. Each outcome is
 // one status line in the status output, or a message box when there is none.
+// While one of them is under way the binder refuses another (see Refresh).
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "VnControlValue.h"
 #include "VnSNMPRequest.h"
@@ -52,7 +54,8 @@ public:
     VnSNMPRequest2Controls(const VnSNMPRequest2Controls&) = delete;
     VnSNMPRequest2Controls& operator=(const VnSNMPRequest2Controls&) = delete;
 
-    // From the start of a Refresh or Apply until it has ended.
+    // From the start of a Refresh or Apply until it has ended; a Refresh
+    // after a set is a new request, started from the set's completion.
     bool Busy() const { return busy_; }
     QWidget* Owner() const { return owner_; }
     int StatusTemplate() const { return statusTemplate_; }
@@ -72,16 +75,24 @@ public:
     // Fills the current status template with `errorText`, the list's caption
     // and the time, and writes it to the status output (nothing without one).
     void ShowStatus(const std::string& errorText);
+    // A status line with the status output, else the error message box over
+    // the owner, captioned with the program's name.
+    void ShowError(const std::string& text);
+    // False once the binder is destroyed: lets work that may outlive it
+    // (a landing, a modal box) tell.
+    std::shared_ptr<const bool> AliveToken() const { return alive_; }
 
     // Exceptions of a blocking request, of sending the first request, and of
-    // the hooks are raised again to the caller with busy cleared.
+    // the hooks are raised again to the caller with busy cleared. Does
+    // nothing, not even its hooks, while the binder is busy.
     void Refresh();
     // Writes the items (of `itemList` with `values`, as VnSNMPRequest::Set);
     // with `readControls` the controls are checked (a refused input shows
     // its message and nothing is sent) and read into the items first. A set
     // the request refuses for want of a value (a row without index value,
-    // nothing to write) is shown the same way. Returns false when nothing
-    // was sent or started.
+    // nothing to write) is shown the same way. While the binder is busy
+    // nothing is read or sent, and the status line says so. Returns false
+    // when nothing was sent or started.
     bool Apply(bool refreshAfterApply = true, bool readControls = true,
                const std::string& itemList = {}, const VnSNMPValues* values = nullptr);
 
@@ -121,15 +132,15 @@ protected:
     // one was refused (the check has shown why). Default: nothing to check.
     virtual bool ValidateControls() { return true; }
 
-    // A status line with the status output, else the error message box over
-    // the owner, captioned with the program's name.
-    void ShowError(const std::string& text);
     // A set refused before sending: `reason` in a message box over the
     // owner, "nothing sent" in the status output.
     void ShowRefusal(const std::string& reason);
     // An object that lives as long as the binder: the context of its
     // signal connections and timers.
     QObject* Context() const { return context_.get(); }
+    // While Apply reads the controls: whether item i is one the caller's
+    // item list names for the set.
+    bool NamedBySet(int i) const;
 
 private:
     class BusyScope;
@@ -150,6 +161,7 @@ private:
     bool busy_ = false;
     int statusTemplate_ = 0;
     bool refreshAfterApply_ = true;
+    std::vector<int> setItems_;          // the item list of the Apply under way
     int depth_ = 0;                      // nesting of the binder's own work
     std::function<void()> wakeWaiter_;   // set while StopAndWait runs
     std::unique_ptr<QObject> context_;

@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 
+#include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnMessages.h"
@@ -51,8 +53,12 @@ std::size_t CountConversions(std::string_view format)
 VnSNMPRequest2Edits::VnSNMPRequest2Edits(QWidget* owner)
     : VnSNMPRequest2Controls(owner), constraints_(std::make_unique<VnEditConstraint>(owner, true))
 {
+    flushTimer_.setSingleShot(true);
+    QObject::connect(&flushTimer_, &QTimer::timeout, Context(),
+                     [this] { VnGuarded(VnErrorLanding::StatusLine(this), [this] { FlushRows(); }); });
 }
 
+// Rows still waiting belong to a walk that never ended; they go with it.
 VnSNMPRequest2Edits::~VnSNMPRequest2Edits() = default;
 
 void VnSNMPRequest2Edits::RequireItem(int i) const
@@ -230,6 +236,7 @@ void VnSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool enableOnSelec
 {
     if (listView_)
         QObject::disconnect(listView_, nullptr, Context(), nullptr);
+    DropPendingRows();
     listView_ = listView;
     enableOnSelect_ = enableOnSelect;
     columnItems_.clear();
@@ -242,7 +249,8 @@ void VnSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool enableOnSelec
     listView->setRootIsDecorated(false);
     listView->setItemsExpandable(false);
     listView->setHeaderHidden(false);
-    // Connected after the form's own handlers, so those run first.
+    // The form's own work around a selection goes in OnRowSelecting and
+    // OnRowSelected, not in connections whose order would matter.
     QObject::connect(listView, &QTreeWidget::itemSelectionChanged, Context(),
                      [this] { ListSelectionChanged(); });
     BuildColumns();
@@ -290,13 +298,36 @@ void VnSNMPRequest2Edits::BuildColumns()
 
 void VnSNMPRequest2Edits::AddListViewRow()
 {
-    auto* row = new QTreeWidgetItem(listView_);
+    auto row = std::make_unique<QTreeWidgetItem>();
     const VnSNMPVarList& list = request.varList;
     for (std::size_t column = 0; column < columnItems_.size(); ++column) {
         const int item = columnItems_[column];
         if (item < list.Count())
-            row->setText(static_cast<int>(column), QString::fromStdString(list.Item(item).value));
+            VnSetCellValue(row.get(), static_cast<int>(column), list.Item(item).value);
     }
+    pendingRows_.push_back(std::move(row));
+}
+
+void VnSNMPRequest2Edits::FlushRows()
+{
+    flushTimer_.stop();
+    sinceFlush_.start();
+    if (pendingRows_.empty() || !listView_)
+        return;
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(pendingRows_.size()));
+    for (std::unique_ptr<QTreeWidgetItem>& row : pendingRows_)
+        rows.append(row.release());
+    pendingRows_.clear();
+    listView_->addTopLevelItems(rows);
+}
+
+void VnSNMPRequest2Edits::DropPendingRows()
+{
+    flushTimer_.stop();
+    pendingRows_.clear();
+    sinceFlush_.invalidate();
+    sinceEvents_.invalidate();
 }
 
 void VnSNMPRequest2Edits::SelectedRowToValues()
@@ -311,12 +342,13 @@ void VnSNMPRequest2Edits::SelectedRowToValues()
     for (std::size_t column = 0; column < columnItems_.size(); ++column) {
         const int item = columnItems_[column];
         if (item < list.Count())
-            list.Item(item).value = row->text(static_cast<int>(column)).toStdString();
+            list.Item(item).value = VnCellValue(row, static_cast<int>(column));
     }
 }
 
 void VnSNMPRequest2Edits::BeforeRefresh()
 {
+    DropPendingRows();
     if (!listView_)
         return;
     BuildColumns();
@@ -330,11 +362,27 @@ void VnSNMPRequest2Edits::AddRow()
         return;
     }
     AddListViewRow();
-    // A blocking walk lets the rows paint; replies of an asynchronous one
-    // arrive through the event loop, which runs between rows anyway. User
-    // input waits: it could close the form under the walk.
-    if (mode == kModeSync)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (mode == kModeSync) {
+        // A blocking walk has every row in the list when it returns, or
+        // raises. It lets the rows paint now and then; user input waits: it
+        // could close the form under the walk.
+        FlushRows();
+        if (!sinceEvents_.isValid() || sinceEvents_.elapsed() >= kRowBatchMs) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceEvents_.start();
+        }
+        return;
+    }
+    // Replies of an asynchronous walk arrive through the event loop, which
+    // would lay out and paint the list after every row. A row outside a
+    // walk, or after a pause, goes in at once.
+    const qint64 waited = sinceFlush_.isValid() ? sinceFlush_.elapsed() : kRowBatchMs;
+    if (!Busy() || waited >= kRowBatchMs) {
+        FlushRows();
+        return;
+    }
+    if (!flushTimer_.isActive())
+        flushTimer_.start(static_cast<int>(kRowBatchMs - waited));
 }
 
 void VnSNMPRequest2Edits::ControlsToValues()
@@ -347,11 +395,29 @@ void VnSNMPRequest2Edits::ControlsToValues()
     for (int i = 0; i < list.Count(); ++i)
         list.Item(i).value = kVnNotDoneValue;
     SelectedRowToValues();
+    // Of the row, only the index addresses the set: a column no control
+    // shows and the command does not name would be written back at the
+    // value read earlier, undoing a change made meanwhile from elsewhere.
+    for (int i = static_cast<int>(list.keyCount); i < list.Count(); ++i) {
+        const bool bound = std::any_of(bindings_.begin(), bindings_.end(),
+                                       [i](const auto& binding) { return binding->itemIndex == i; });
+        if (!bound && !NamedBySet(i))
+            list.Item(i).value = kVnNotDoneValue;
+    }
     ReadControls(-1);
+    PinnedIndexToValues();
+}
+
+void VnSNMPRequest2Edits::OnGetError(const VnSNMPError& result)
+{
+    // The rows read before the failure stay shown.
+    FlushRows();
+    VnSNMPRequest2Controls::OnGetError(result);
 }
 
 void VnSNMPRequest2Edits::AfterRefresh()
 {
+    FlushRows();
     if (listView_ && enableOnSelect_ && request.varList.itemType == MVT_FMV)
         SetControlsEnabled(false);
 }
@@ -366,13 +432,18 @@ void VnSNMPRequest2Edits::ListSelectionChanged()
     if (!listView_)
         return;
     const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
-    try {
-        OnListViewSelectItem(selected.isEmpty() ? nullptr : selected.first(), !selected.isEmpty());
-    } catch (const std::exception& e) {
-        VnMessageBox(Owner(), QString::fromUtf8(e.what()));
-    } catch (...) {
-        VnMessageBox(Owner(), QString::fromStdString(VnErrorText(kVnErrUnknown)));
-    }
+    QTreeWidgetItem* row = selected.isEmpty() ? nullptr : selected.first();
+    // A hook may end the form, and the binder with it.
+    const QPointer<QObject> alive(Context());
+    VnGuarded(VnErrorLanding::MessageBox(Owner()), [&] {
+        if (OnRowSelecting)
+            OnRowSelecting(row);
+        if (!alive)
+            return;
+        OnListViewSelectItem(row, row != nullptr);
+        if (alive && OnRowSelected)
+            OnRowSelected(row);
+    });
 }
 
 void VnSNMPRequest2Edits::OnListViewSelectItem(QTreeWidgetItem*, bool selected)
@@ -383,4 +454,53 @@ void VnSNMPRequest2Edits::OnListViewSelectItem(QTreeWidgetItem*, bool selected)
         SetControlsEnabled(true);
     SelectedRowToValues();
     UpdateControls(-1);
+}
+
+std::optional<std::vector<std::string>> VnSNMPRequest2Edits::SelectedRowIndex() const
+{
+    if (!listView_)
+        return std::nullopt;
+    const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    const QTreeWidgetItem* row = selected.first();
+    const VnSNMPVarList& list = request.varList;
+    const int keys = std::min(static_cast<int>(list.keyCount), list.Count());
+    std::vector<std::string> index;
+    for (int key = 0; key < keys; ++key) {
+        const auto column = std::find(columnItems_.begin(), columnItems_.end(), key);
+        if (column == columnItems_.end())
+            return std::nullopt;
+        index.push_back(VnCellValue(row, static_cast<int>(column - columnItems_.begin())));
+    }
+    return index;
+}
+
+bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::string& itemList,
+                                             const VnSNMPValues* values)
+{
+    std::optional<std::vector<std::string>> index = SelectedRowIndex();
+    if (!index) {
+        const QPointer<QTreeWidget> listView = listView_;
+        SetStatusTemplate(kVnStatusSet);
+        ShowRefusal(kVnNoRowSelectedText);
+        if (listView && listView->isVisible() && listView->isEnabled())
+            listView->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    pinnedIndex_ = std::move(index);
+    const QPointer<QObject> alive(Context());
+    const bool sent = Apply(refreshAfterApply, true, itemList, values);
+    if (alive)
+        pinnedIndex_.reset();
+    return sent;
+}
+
+void VnSNMPRequest2Edits::PinnedIndexToValues()
+{
+    if (!pinnedIndex_)
+        return;
+    VnSNMPVarList& list = request.varList;
+    for (std::size_t key = 0; key < pinnedIndex_->size() && static_cast<int>(key) < list.Count(); ++key)
+        list.Item(static_cast<int>(key)).value = (*pinnedIndex_)[key];
 }

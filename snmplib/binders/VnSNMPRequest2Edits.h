@@ -8,11 +8,16 @@
 //
 // Assign the request's variable list before binding: bindings name items by
 // index.
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,17 +31,41 @@ class QLabel;
 class QLineEdit;
 class VnRadioGroup;
 
+// Why a set that addresses the selected row sent nothing: no row was selected.
+inline constexpr const char* kVnNoRowSelectedText = "Choose the item first.";
+
 class VnSNMPRequest2Edits : public VnSNMPRequest2Controls {
 public:
     explicit VnSNMPRequest2Edits(QWidget* owner);
     ~VnSNMPRequest2Edits() override;
 
+    // Run around the binder's own filling of the controls when the list
+    // view's selection changes: OnRowSelecting first (the controls still show
+    // the previous row), OnRowSelected once they show the new one. The row
+    // is null when the selection went away. What they raise is shown in a
+    // message box over the owner.
+    std::function<void(QTreeWidgetItem* row)> OnRowSelecting;
+    std::function<void(QTreeWidgetItem* row)> OnRowSelected;
+
     // Makes the tree a read-only, whole-row, single-selection report and
-    // builds its columns. Selecting a row fills the bound controls; handlers
-    // the form connected to the selection before binding run first. With
-    // `enableOnSelect`, a table refresh disables the controls until a row is
-    // selected.
+    // builds its columns. Selecting a row fills the bound controls, between
+    // OnRowSelecting and OnRowSelected. With `enableOnSelect`, a table
+    // refresh disables the controls until a row is selected.
     void BindListView(QTreeWidget* listView, bool enableOnSelect = true);
+
+    // The selected row's index: the texts of its key items' columns, in key
+    // order. None without a list view or a selected row.
+    std::optional<std::vector<std::string>> SelectedRowIndex() const;
+
+    // A set at the selected row, for the Set and Delete of a list: Apply
+    // with the controls read, except that the key items take the selected
+    // row's index whatever the controls bound to them hold (a typed key is
+    // for adding a row only). Without a selected row nothing is sent:
+    // kVnNoRowSelectedText in a message box, "nothing sent" in the status
+    // output, and the list view gets the focus. False when nothing was sent
+    // or started.
+    bool ApplyToSelectedRow(bool refreshAfterApply = true, const std::string& itemList = {},
+                            const VnSNMPValues* values = nullptr);
 
     // Binding errors raise VnException and add nothing: an item index
     // outside the list, a null control (-521), a combo box or radio group
@@ -76,10 +105,16 @@ public:
     // built: marks added to items for a set never move a text to another item.
     const std::vector<int>& ColumnItems() const { return columnItems_; }
 
+    // Rows of an asynchronous walk reach the list view in batches, at most
+    // this long after they were read; a walk that ends, fails or is
+    // stopped hands over its last rows at once.
+    static constexpr int kRowBatchMs = 50;
+
 protected:
     void BeforeRefresh() override;
     void AddRow() override;
     void ControlsToValues() override;
+    void OnGetError(const VnSNMPError& result) override;
     void AfterRefresh() override;
     bool ValidateControls() override;
     // A row of the list view was selected (or deselected).
@@ -91,8 +126,12 @@ private:
     void BindBits(int i, std::string_view bitList, const std::vector<QCheckBox*>& boxes);
     void BuildColumns();
     void AddListViewRow();
+    void FlushRows();
+    void DropPendingRows();
     void SelectedRowToValues();
     void ListSelectionChanged();
+    // Puts the index pinned by ApplyToSelectedRow into the key items.
+    void PinnedIndexToValues();
 
     QPointer<QTreeWidget> listView_;
     VnControlBindings bindings_;
@@ -100,4 +139,12 @@ private:
     bool enableOnSelect_ = true;
     std::vector<int> columnItems_;
     int columnItemsCount_ = -1;  // item count the column map was made for
+    // Rows read but not yet in the list: the view lays out and paints once
+    // per batch instead of once per row.
+    std::vector<std::unique_ptr<QTreeWidgetItem>> pendingRows_;
+    QTimer flushTimer_;
+    QElapsedTimer sinceFlush_;   // invalid: the next row goes in at once
+    QElapsedTimer sinceEvents_;  // a blocking walk's last painting
+    // The selected row's index while ApplyToSelectedRow reads the controls.
+    std::optional<std::vector<std::string>> pinnedIndex_;
 };

@@ -2,9 +2,11 @@
 
 #include <QFrame>
 
+#include <algorithm>
 #include <climits>
 #include <exception>
 
+#include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnNumList.h"
@@ -15,7 +17,7 @@ VnSNMPRequest2Leds::VnSNMPRequest2Leds(QWidget* owner) : VnSNMPRequest2Controls(
     // The timers die with the binder, so no tick can reach a freed one.
     QObject::connect(&pollTimer_, &QTimer::timeout, Context(), [this] { OnPollTimer(); });
     QObject::connect(&blinkTimer_, &QTimer::timeout, Context(), [this] { OnBlinkTimer(); });
-    blinkTimer_.start(kBlinkInterval);
+    blinkTimer_.setInterval(kBlinkInterval);
 }
 
 VnSNMPRequest2Leds::~VnSNMPRequest2Leds()
@@ -69,14 +71,15 @@ void VnSNMPRequest2Leds::StartPolling(int n)
         pollTimer_.stop();
     // A restart after StopPolling blinks again, or blinking LEDs would
     // freeze in whichever phase a poll leaves them.
-    if (!blinkTimer_.isActive())
-        blinkTimer_.start(kBlinkInterval);
+    blinkEnabled_ = true;
+    TimeBlinking();
     Poll();
 }
 
 void VnSNMPRequest2Leds::StopPolling()
 {
     pollTimer_.stop();
+    blinkEnabled_ = false;
     blinkTimer_.stop();
     ResetLeds();
 }
@@ -119,6 +122,30 @@ void VnSNMPRequest2Leds::UpdateLeds()
     for (_LedBinding_s& led : next)
         UpdateLed(led);
     leds_.swap(next);
+    TimeBlinking();
+}
+
+bool VnSNMPRequest2Leds::Settled() const
+{
+    const bool flashing = blinkCounter_ <= blinkLimit_ &&
+                          std::any_of(leds_.begin(), leds_.end(), [](const _LedBinding_s& led) { return led.blink; });
+    if (flashing)
+        return false;
+    return std::all_of(leds_.begin(), leds_.end(), [](const _LedBinding_s& led) {
+        return !led.shape || (led.shape->Color() == led.color && !led.shape->isHidden());
+    });
+}
+
+// The timer ticks only while a step would change what the LEDs show: a
+// panel left alone then costs no wake-ups between its polls.
+void VnSNMPRequest2Leds::TimeBlinking()
+{
+    if (!blinkEnabled_ || Settled()) {
+        blinkTimer_.stop();
+        return;
+    }
+    if (!blinkTimer_.isActive())
+        blinkTimer_.start();
 }
 
 void VnSNMPRequest2Leds::BlinkStep()
@@ -139,6 +166,7 @@ void VnSNMPRequest2Leds::BlinkStep()
     // Past the limit the count no longer matters; keep it from growing.
     if (anyBlinking && blinkCounter_ <= blinkLimit_)
         ++blinkCounter_;
+    TimeBlinking();
 }
 
 void VnSNMPRequest2Leds::AddRow()
@@ -181,33 +209,19 @@ void VnSNMPRequest2Leds::OnPollTimer()
 {
     if (Busy())
         return;
-    try {
-        Refresh();
-    } catch (const std::exception& e) {
-        ShowPollFailure(e.what());
-    } catch (...) {
-        ShowPollFailure(VnErrorText(kVnErrUnknown));
-    }
-}
-
-void VnSNMPRequest2Leds::ShowPollFailure(const std::string& message) noexcept
-{
-    try {
+    // A failed poll shows no colours; the next tick tries again.
+    const VnErrorLanding landing = VnErrorLanding::Call([this](const std::string& message) {
         ResetLeds();
         SetStatusTemplate(kVnStatusGet);
         ShowStatus(message);
-    } catch (...) {
-        // Nothing left to tell it with; the next tick tries again.
-    }
+    });
+    VnGuarded(landing, [this] { Refresh(); });
 }
 
 void VnSNMPRequest2Leds::OnBlinkTimer()
 {
-    try {
-        BlinkStep();
-    } catch (...) {
-        // Painting raises nothing of ours; a tick is not worth a message.
-    }
+    // Painting raises nothing of ours; a tick is not worth a message.
+    VnGuarded(VnErrorLanding::Silent(), [this] { BlinkStep(); });
 }
 
 void VnSNMPRequest2Leds::Paint(_LedBinding_s& led, std::uint32_t color)

@@ -29,7 +29,7 @@ public:
     static constexpr int kBlinkInterval = 60;  // milliseconds
     static constexpr int kBlinkLimit = 6;
 
-    // The blink timer runs from here on; the poll timer waits for StartPolling.
+    // Blinking is on from here on; the poll timer waits for StartPolling.
     explicit VnSNMPRequest2Leds(QWidget* owner);
     ~VnSNMPRequest2Leds() override;
 
@@ -68,7 +68,10 @@ public:
     int BlinkCounter() const { return blinkCounter_; }
     int PollInterval() const { return pollTimer_.interval(); }
     bool Polling() const { return pollTimer_.isActive(); }
-    bool Blinking() const { return blinkTimer_.isActive(); }
+    // Whether blinking is on (from construction or StartPolling until
+    // StopPolling); its timer ticks only while some LED has steps left.
+    bool Blinking() const { return blinkEnabled_; }
+    bool BlinkTimerRunning() const { return blinkTimer_.isActive(); }
 
 protected:
     void AddRow() override;
@@ -76,12 +79,14 @@ protected:
 
 private:
     void Paint(_LedBinding_s& led, std::uint32_t color);
-    // A failed poll of the timer: LEDs off and the message in the status line.
-    void ShowPollFailure(const std::string& message) noexcept;
+    // Whether a blink step would leave every LED as it is.
+    bool Settled() const;
+    void TimeBlinking();
 
     std::vector<_LedBinding_s> leds_;
     QTimer pollTimer_;
     QTimer blinkTimer_;
+    bool blinkEnabled_ = true;
     int blinkLimit_ = kBlinkLimit;
     int blinkCounter_ = 0;
 };

@@ -8,22 +8,39 @@
 
 #include "VnText.h"
 
-VnStatusBar::VnStatusBar(QWidget* parent) : QStatusBar(parent), simpleText_(new QLabel(this))
+namespace {
+
+void Sink(QLabel* label)
+{
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+}
+
+}  // namespace
+
+VnStatusBar::VnStatusBar(QWidget* parent) : QStatusBar(parent), line_(new QLabel(this))
 {
     setSizeGripEnabled(false);
-    addWidget(simpleText_, 1);
+    line_->setObjectName("StatusLine");
+    Sink(line_);
+    // A long line is cut at the bar's end (the whole of it in the tool
+    // tip) rather than widening the form.
+    line_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    line_->setMinimumWidth(line_->fontMetrics().averageCharWidth() * 16);
+    line_->hide();
+    addWidget(line_, 1);
 }
 
 VnStatusPanel* VnStatusBar::AddPanel(int width)
 {
     auto* panel = new VnStatusPanel(this);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
+    Sink(panel);
+    // The width is a minimum: a longer text or a larger font widens the
+    // panel while the bar has room, and never widens the form.
     if (width > 0)
-        panel->setFixedWidth(width);
-    addWidget(panel, width > 0 ? 0 : 1);
+        panel->setMinimumWidth(width);
+    insertWidget(PanelCount(), panel, width > 0 ? 0 : 1);
     panels_.push_back(panel);
-    ShowMode();
     return panel;
 }
 
@@ -34,18 +51,11 @@ VnStatusPanel* VnStatusBar::Panel(int i) const
     return panels_[static_cast<std::size_t>(i)];
 }
 
-void VnStatusBar::SetSimplePanel(bool simple)
+void VnStatusBar::SetStatusLine(const QString& text)
 {
-    simple_ = simple;
-    ShowMode();
-}
-
-void VnStatusBar::ShowMode()
-{
-    const bool simple = simple_ || panels_.empty();
-    simpleText_->setVisible(simple);
-    for (VnStatusPanel* panel : panels_)
-        panel->setVisible(!simple);
+    line_->setText(text);
+    line_->setToolTip(text);
+    line_->setVisible(!text.isEmpty());
 }
 
 void VnWriteStatusLine(QWidget* output, const QString& line)
@@ -57,7 +67,7 @@ void VnWriteStatusLine(QWidget* output, const QString& line)
         return;
     }
     if (auto* bar = dynamic_cast<VnStatusBar*>(output)) {
-        bar->SetSimpleText(line);
+        bar->SetStatusLine(line);
         return;
     }
     if (auto* bar = qobject_cast<QStatusBar*>(output)) {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the binders write their status lines: a memo (read-only
-// QPlainTextEdit, one line appended per status), a status bar (its simple
-// text) or one panel of a status bar. The kind is decided by the widget's
+// QPlainTextEdit, one line appended per status), a status bar (its status
+// line, beside its panels) or one panel of a status bar. The kind is decided by the widget's
 // class each time a line is written; any other widget is accepted and
 // ignored.
 #include <QLabel>
@@ -22,35 +22,32 @@ public:
     void SetText(const QString& text) { setText(text); }
 };
 
-// A status bar with panels side by side and a simple-text mode that shows
-// one text over the whole width instead of the panels. A bar without panels
-// shows its simple text whatever the mode.
+// A status bar: panels side by side, then the status line of the binders
+// that write to the bar. Panels and line show together, so a form can keep
+// its own texts in panel 0 while a binder reports in the line; the line
+// takes the width the panels leave and is hidden while it is empty.
 class VnStatusBar : public QStatusBar {
 public:
     explicit VnStatusBar(QWidget* parent = nullptr);
 
-    // Appends a panel; width 0 lets it stretch.
+    // Appends a panel before the line, at least `width` wide; width 0
+    // lets it stretch.
     VnStatusPanel* AddPanel(int width = 0);
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     // Null for an index outside the panels.
     VnStatusPanel* Panel(int i) const;
 
-    bool SimplePanel() const { return simple_; }
-    void SetSimplePanel(bool simple);
-    QString SimpleText() const { return simpleText_->text(); }
-    // Kept and shown whenever the bar is in simple-text mode.
-    void SetSimpleText(const QString& text) { simpleText_->setText(text); }
+    // The line a binder writes when the bar is its status output.
+    QString StatusLine() const { return line_->text(); }
+    void SetStatusLine(const QString& text);
 
 private:
-    void ShowMode();
-
-    bool simple_ = false;
-    QLabel* simpleText_;
+    QLabel* line_;
     std::vector<VnStatusPanel*> panels_;
 };
 
 // Writes one line to a status output by its class: a QPlainTextEdit gets it
-// appended, a VnStatusBar as its simple text (another QStatusBar as its
+// appended, a VnStatusBar as its status line (another QStatusBar as its
 // message), a VnStatusPanel as its text. A null output or a widget of any
 // other class takes nothing.
 void VnWriteStatusLine(QWidget* output, const QString& line);

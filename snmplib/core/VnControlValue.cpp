@@ -8,9 +8,8 @@
 #include "VnValueText.h"
 
 #include <bit>
-#include <cmath>
-#include <cstdlib>
-#include <locale.h>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -56,39 +55,6 @@ int BytesNeeded(unsigned syntax) noexcept
     }
 }
 
-// Sub-identifiers of a dotted object identifier ("1.3.6.1", a leading dot
-// allowed). A text that is no object identifier gives none.
-std::vector<std::uint32_t> ParseOid(std::string_view text)
-{
-    if (!text.empty() && text.front() == '.')
-        text.remove_prefix(1);
-    std::vector<std::uint32_t> subIds;
-    if (text.empty())
-        return subIds;
-    std::uint64_t value = 0;
-    bool haveDigit = false;
-    for (char c : text) {
-        if (c == '.') {
-            if (!haveDigit)
-                return {};
-            subIds.push_back(static_cast<std::uint32_t>(value));
-            value = 0;
-            haveDigit = false;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            return {};
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > 0xFFFFFFFFu)
-            return {};
-        haveDigit = true;
-    }
-    if (!haveDigit)
-        return {};
-    subIds.push_back(static_cast<std::uint32_t>(value));
-    return subIds;
-}
-
 void PutLittle(VnBytes& bytes, std::uint64_t value, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -129,31 +95,6 @@ bool IsTrueText(std::string_view text) noexcept
     return text == "true";
 }
 
-// The decimal text as an extended-precision number, made an unsigned 64-bit
-// count. The conversion of a negative or too large number would be
-// undefined, so those stop at 0 and at the largest count.
-std::uint64_t TextToCounter64(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    const std::size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.' || text[i] == 'e'
-                               || text[i] == 'E' || text[i] == '+' || text[i] == '-'))
-        ++i;
-    const std::string number(text.substr(start, i - start));
-    // Our own "C" locale: the process locale may use "," as decimal point.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    const long double value = strtold_l(number.c_str(), nullptr, cLocale);
-    if (!(value > 0.0L))
-        return 0;
-    if (value >= 18446744073709551616.0L)
-        return UINT64_MAX;
-    return static_cast<std::uint64_t>(value);
-}
-
 VnBytes DoubleBytes(double value)
 {
     VnBytes bytes;
@@ -183,45 +124,54 @@ VnBytes ValueToBytes(std::string_view text, unsigned syntax)
         PutLittle(bytes, IsTrueText(text) ? 1 : 0, 4);
         break;
     case VnSyntax::Integer:
+        PutLittle(bytes, static_cast<std::uint64_t>(ReadWholeNumber(text, INT32_MIN, INT32_MAX)), 4);
+        break;
     case VnSyntax::Counter:
     case VnSyntax::Gauge:
     case VnSyntax::UInteger:
-        PutLittle(bytes, LeadingNumber(text), 4);
+        PutLittle(bytes, static_cast<std::uint64_t>(ReadWholeNumber(text, 0, UINT32_MAX)), 4);
         break;
     case VnSyntax::BitStr:
     case VnSyntax::OctetStr:
     case VnSyntax::Opaque:
+        bytes = ReadHexText(text);
+        break;
     case VnSyntax::MacAddress:
+        bytes = ReadHexText(text, 6);
+        break;
     case VnSyntax::Ipv6Address:
-        bytes = HexToBytes(text);
+        bytes = ReadHexText(text, 16);
         break;
     case VnSyntax::ObjectId:
-        for (std::uint32_t subId : ParseOid(text))
+        for (std::uint32_t subId : ReadObjectIdText(text))
             PutLittle(bytes, subId, 4);
         break;
     case VnSyntax::IpAddress:
-    case VnSyntax::NsapAddr:
-        for (std::uint32_t part : ParseOid(text))
-            bytes.push_back(static_cast<std::uint8_t>(part));
+    case VnSyntax::NsapAddr: {
+        const auto address = ReadIpAddressText(text);
+        bytes.assign(address.begin(), address.end());
         break;
+    }
     case VnSyntax::TimeTicks:
-        PutLittle(bytes, TextToTimeTicks(text), 4);
+        PutLittle(bytes, ReadTimeTicksText(text), 4);
         break;
     case VnSyntax::Counter64:
-        PutLittle(bytes, TextToCounter64(text), 8);
+        PutLittle(bytes, ReadCounter64Text(text), 8);
         break;
     case VnSyntax::Double:
-        bytes = DoubleBytes(TextToFloat(text));
+        bytes = DoubleBytes(ReadFloatText(text));
         break;
     case VnSyntax::DateTime: {
-        VnDateTime value;
-        value.Parse(text);
-        const auto octets = value.ToOctets();
+        const auto octets = VnDateTime::ReadText(text).ToOctets();
         bytes.assign(octets.begin(), octets.end());
         break;
     }
     case VnSyntax::BcdDateTime:
-        bytes = DoubleBytes(TextToDateTime(text));
+        try {
+            bytes = DoubleBytes(TextToDateTime(text));
+        } catch (const VnException& e) {
+            throw VnValueRefused(e.what());
+        }
         break;
     case VnSyntax::DisplayStr:
         bytes.assign(text.begin(), text.end());
@@ -230,15 +180,19 @@ VnBytes ValueToBytes(std::string_view text, unsigned syntax)
         bytes.push_back(IsTrueText(text) ? 1 : 0);
         break;
     case VnSyntax::Int8:
+        bytes.push_back(static_cast<std::uint8_t>(ReadWholeNumber(text, -128, 127)));
+        break;
     case VnSyntax::UInt8:
-        bytes.push_back(static_cast<std::uint8_t>(LeadingNumber(text)));
+        bytes.push_back(static_cast<std::uint8_t>(ReadWholeNumber(text, 0, 255)));
         break;
     case VnSyntax::Bool16:
         PutBig(bytes, IsTrueText(text) ? 1 : 0, 2);
         break;
     case VnSyntax::Int16:
+        PutBig(bytes, static_cast<std::uint64_t>(ReadWholeNumber(text, -32768, 32767)) & 0xFFFFu, 2);
+        break;
     case VnSyntax::UInt16:
-        PutBig(bytes, LeadingNumber(text) & 0xFFFFu, 2);
+        PutBig(bytes, static_cast<std::uint64_t>(ReadWholeNumber(text, 0, 65535)), 2);
         break;
     }
     return bytes;

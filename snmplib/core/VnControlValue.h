@@ -6,8 +6,8 @@
 // Multi-byte numbers: 32- and 64-bit numbers least significant byte first,
 // 16-bit numbers and the year of a DateAndTime most significant byte first.
 // Hex text (bit and octet strings, opaque, MAC and IPv6 addresses) is two
-// upper-case digits per byte when written; when read, blanks are dropped, an
-// odd first digit makes a byte alone and any non-digit counts as 0.
+// upper-case digits per byte when written; when read, blanks are dropped and
+// every other character must be a hex digit, two per byte.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -17,9 +17,13 @@
 using VnBytes = std::vector<std::uint8_t>;
 
 // The bytes of a value text by its syntax code. "(NULL)", "(NOTDONE)" and
-// the null syntax give no bytes. Texts that do not parse give zeros or fewer
-// bytes; only a date-time value (0x4B) that is no date raises its conversion
-// error. An unknown syntax raises -511.
+// the null syntax give no bytes. A text that is not a value of its syntax
+// (VnValueText.h: numbers within the syntax's range, hex digits in pairs, 6
+// bytes of a MAC and 16 of an IPv6 address, four numbers 0-255 of an IP
+// address, a dotted object identifier, a DateAndTime with every field in
+// range, a real date of a date-time value) raises VnValueRefused; blanks
+// around it are ignored. Only "true" is true, any other text false. An
+// unknown syntax raises -511.
 VnBytes ValueToBytes(std::string_view valueText, unsigned syntax);
 
 // The value text of a byte form by its syntax code. No bytes give "(NULL)",

@@ -1,5 +1,8 @@
 #include "VnDateTime.h"
 
+#include "VnText.h"
+#include "VnValueText.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -40,7 +43,67 @@ int ScanNumbers(std::string_view text, std::string_view pattern, std::int32_t* o
     return read;
 }
 
+// The fields of the strict form, each a plain run of digits.
+bool ReadFields(std::string_view text, unsigned (&n)[9], char& direction, bool& zoned)
+{
+    static constexpr char kAfter[] = {'-', '-', ',', ':', ':', '.'};
+    std::size_t pos = 0;
+    const auto number = [&](unsigned& out) {
+        const std::size_t start = pos;
+        std::uint32_t v = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && pos - start < 6)
+            v = v * 10 + static_cast<std::uint32_t>(text[pos++] - '0');
+        out = v;
+        return pos > start && !(pos < text.size() && text[pos] >= '0' && text[pos] <= '9');
+    };
+    const auto separator = [&](char c) {
+        if (pos >= text.size() || text[pos] != c)
+            return false;
+        ++pos;
+        return true;
+    };
+    for (int k = 0; k < 7; ++k) {
+        if (!number(n[k]) || (k < 6 && !separator(kAfter[k])))
+            return false;
+    }
+    zoned = pos < text.size();
+    if (!zoned)
+        return true;
+    if (!separator(',') || pos >= text.size() || (text[pos] != '+' && text[pos] != '-'))
+        return false;
+    direction = text[pos++];
+    return number(n[7]) && separator(':') && number(n[8]) && pos == text.size();
+}
+
 } // namespace
+
+VnDateTime VnDateTime::ReadText(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    unsigned n[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    char direction = '+';
+    bool zoned = false;
+    const bool ok = ReadFields(trimmed, n, direction, zoned) && n[0] <= 65535 && n[1] >= 1
+                    && n[1] <= 12 && n[2] >= 1 && n[2] <= DaysInMonth(n[0], n[1]) && n[3] <= 23
+                    && n[4] <= 59 && n[5] <= 60 && n[6] <= 9 && n[7] <= 14 && n[8] <= 59;
+    if (!ok) {
+        throw VnValueRefused("'" + std::string(text)
+                             + "' is not a date and time (y-m-d,h:m:s.d or y-m-d,h:m:s.d,+h:m, every "
+                               "field in range).");
+    }
+    VnDateTime v{ZeroTag{}};
+    v.year = static_cast<std::uint16_t>(n[0]);
+    v.month = static_cast<std::uint8_t>(n[1]);
+    v.day = static_cast<std::uint8_t>(n[2]);
+    v.hour = static_cast<std::uint8_t>(n[3]);
+    v.minutes = static_cast<std::uint8_t>(n[4]);
+    v.seconds = static_cast<std::uint8_t>(n[5]);
+    v.deciSeconds = static_cast<std::uint8_t>(n[6]);
+    v.direction = direction;
+    v.utcHours = static_cast<std::uint8_t>(n[7]);
+    v.utcMinutes = static_cast<std::uint8_t>(n[8]);
+    return v;
+}
 
 VnDateTime::VnDateTime()
 {

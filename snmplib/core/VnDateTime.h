@@ -31,6 +31,12 @@ public:
     // field's width without range checks; a malformed text gives whatever
     // the scans read.
     void Parse(std::string_view text);
+    // The value of a text about to be sent: "y-m-d,h:m:s.d" or
+    // "y-m-d,h:m:s.d,+h:m" ("-" west of UTC), blanks around it ignored, every
+    // field a number in range (a real day of its month, seconds up to 60 for
+    // a leap second, deci-seconds 0-9, an offset up to 14:59). Anything else
+    // raises VnValueRefused (VnValueText.h).
+    static VnDateTime ReadText(std::string_view text);
     // The display text; the UTC offset is written only when it is not 0:0
     // and the direction is "+" or "-".
     std::string Format() const;

@@ -7,6 +7,8 @@
 #include "VnValueText.h"
 
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,6 +34,100 @@ double Checked(double v)
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Deeper texts are refused: the evaluators recurse once per level, and a
+// hostile or broken text must not exhaust the stack.
+[[noreturn]] void RaiseTooDeep()
+{
+    throw VnException("Expression nested more than " + std::to_string(kVnExpressionMaxNesting)
+                      + " levels deep");
+}
+
+void CheckNesting(int depth)
+{
+    if (depth > kVnExpressionMaxNesting)
+        RaiseTooDeep();
+}
+
+// Refuses a text whose parentheses (those outside quoted texts, when a
+// mask is given) nest too deep, before any evaluation: one pass instead
+// of a hundred levels of work on a long text.
+void CheckParenDepth(std::string_view s, const std::vector<bool>* quoted = nullptr)
+{
+    int depth = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (quoted && (*quoted)[i])
+            continue;
+        if (s[i] == '(')
+            CheckNesting(++depth);
+        else if (s[i] == ')' && depth > 0)
+            --depth;
+    }
+}
+
+std::string_view TrimView(std::string_view s)
+{
+    while (!s.empty() && IsBlankOrControl(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlankOrControl(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// A decimal number with optional fraction and exponent, blanks around it
+// allowed: what a Double item's value text holds.
+bool IsFloatText(std::string_view text)
+{
+    const std::string s = TrimBlanks(text);
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i)
+        ++digits;
+    if (i < s.size() && s[i] == '.') {
+        for (++i; i < s.size() && IsDigit(s[i]); ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        const std::size_t from = i;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i;
+        if (i == from)
+            return false;
+    }
+    return i == s.size();
+}
+
+// A number item's value goes into the text unquoted, so it must be a
+// number and nothing else: agent text such as "1 | true" would otherwise
+// become part of the expression.
+std::string NumberOperand(const std::string& value, unsigned syntax)
+{
+    const bool ok = syntax == VnSyntax::Double ? IsFloatText(value) : IsNumberText(value);
+    if (!ok)
+        VnRaise(kVnErrExprBadSyntax);
+    return TrimBlanks(value);
+}
+
+// A value quoted into a condition: its own quotes are doubled, so that it
+// stays one text whatever it holds.
+std::string QuotedOperand(std::string_view value)
+{
+    std::string quoted = "\"";
+    for (const char c : value) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    quoted += '"';
+    return quoted;
+}
 
 // ---- arithmetic -----------------------------------------------------------
 
@@ -88,11 +184,11 @@ std::vector<std::size_t> TopLevelOperators(std::string_view s, bool additive)
     return at;
 }
 
-double Sum(std::string_view s);
+double Sum(std::string_view s, int depth);
 
 // A signed operand: a parenthesised sum (text after its ")" is ignored), NOW,
 // or as much of a number as the text holds.
-double Operand(std::string_view text)
+double Operand(std::string_view text, int depth)
 {
     std::string s = TrimBlanks(text);
     bool negative = false;
@@ -105,7 +201,7 @@ double Operand(std::string_view text)
         const std::size_t close = MatchingParen(s, 0);
         const std::string_view inner = std::string_view(s).substr(
             1, close == std::string_view::npos ? std::string_view::npos : close - 1);
-        v = Sum(inner);
+        v = Sum(inner, depth + 1);
     } else if (SameText(s, "NOW")) {
         v = NowAsDateTime();
     } else {
@@ -114,14 +210,14 @@ double Operand(std::string_view text)
     return negative ? -v : v;
 }
 
-double Product(std::string_view s)
+double Product(std::string_view s, int depth)
 {
     const auto ops = TopLevelOperators(s, false);
     std::size_t from = 0;
     double acc = 0.0;
     for (std::size_t k = 0; k <= ops.size(); ++k) {
         const std::size_t end = k < ops.size() ? ops[k] : s.size();
-        const double v = Operand(s.substr(from, end - from));
+        const double v = Operand(s.substr(from, end - from), depth);
         if (k == 0) {
             acc = v;
         } else if (s[ops[k - 1]] == '*') {
@@ -136,14 +232,15 @@ double Product(std::string_view s)
     return acc;
 }
 
-double Sum(std::string_view s)
+double Sum(std::string_view s, int depth)
 {
+    CheckNesting(depth);
     const auto ops = TopLevelOperators(s, true);
     std::size_t from = 0;
     double acc = 0.0;
     for (std::size_t k = 0; k <= ops.size(); ++k) {
         const std::size_t end = k < ops.size() ? ops[k] : s.size();
-        const double v = Product(s.substr(from, end - from));
+        const double v = Product(s.substr(from, end - from), depth);
         if (k == 0)
             acc = v;
         else
@@ -155,48 +252,154 @@ double Sum(std::string_view s)
 
 // ---- conditions -------------------------------------------------------------
 
-// For each character, whether it lies strictly inside a pair of double
-// quotes; quotes pair up from the left, and a last lone quote opens nothing.
+// For each character, whether it lies strictly inside a quoted text.
+// Quotes pair up from the left; inside a quoted text a doubled quote is one
+// quote character; a last lone quote opens nothing.
 std::vector<bool> QuotedMask(std::string_view s)
 {
     std::vector<bool> quoted(s.size(), false);
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t open = s.find('"', from);
-        if (open == std::string_view::npos)
+    for (std::size_t open = s.find('"'); open != std::string_view::npos;) {
+        std::size_t close = std::string_view::npos;
+        for (std::size_t i = open + 1; i < s.size(); ++i) {
+            if (s[i] != '"')
+                continue;
+            if (i + 1 < s.size() && s[i + 1] == '"') {
+                ++i;
+                continue;
+            }
+            close = i;
             break;
-        const std::size_t close = s.find('"', open + 1);
+        }
         if (close == std::string_view::npos)
             break;
         for (std::size_t i = open + 1; i < close; ++i)
             quoted[i] = true;
-        from = close + 1;
+        open = s.find('"', close + 1);
     }
     return quoted;
 }
 
-std::size_t FirstUnquoted(std::string_view s, const std::vector<bool>& quoted, char c)
+// For each unquoted "(" the position of its ")", npos when it is not closed.
+std::vector<std::size_t> ParenPairs(std::string_view s, const std::vector<bool>& quoted)
 {
+    std::vector<std::size_t> close(s.size(), std::string_view::npos);
+    std::vector<std::size_t> open;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == c && !quoted[i])
-            return i;
-    }
-    return std::string_view::npos;
-}
-
-std::size_t MatchingUnquotedParen(std::string_view s, const std::vector<bool>& quoted,
-                                  std::size_t open)
-{
-    int depth = 0;
-    for (std::size_t i = open; i < s.size(); ++i) {
         if (quoted[i])
             continue;
-        if (s[i] == '(')
-            ++depth;
-        else if (s[i] == ')' && --depth == 0)
-            return i;
+        if (s[i] == '(') {
+            open.push_back(i);
+        } else if (s[i] == ')' && !open.empty()) {
+            close[open.back()] = i;
+            open.pop_back();
+        }
     }
-    return std::string_view::npos;
+    return close;
+}
+
+// Unquoted positions of `c` outside every closed pair of parentheses (the
+// first only, when `firstOnly`).
+std::vector<std::size_t> TopLevel(std::string_view s, const std::vector<bool>& quoted,
+                                  const std::vector<std::size_t>& close, char c,
+                                  bool firstOnly = false)
+{
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (quoted[i])
+            continue;
+        if (s[i] == '(' && close[i] != std::string_view::npos) {
+            i = close[i];
+        } else if (s[i] == c) {
+            at.push_back(i);
+            if (firstOnly)
+                break;
+        }
+    }
+    return at;
+}
+
+// The first occurrence of `op` that does not start inside a quoted text.
+std::size_t FindUnquoted(std::string_view s, const std::vector<bool>& quoted, std::string_view op)
+{
+    std::size_t at = s.find(op);
+    while (at != std::string_view::npos && quoted[at])
+        at = s.find(op, at + 1);
+    return at;
+}
+
+// One side of a comparison: a quoted text loses its quotes and its doubled
+// quotes become single; an unquoted NOW is the current date and time.
+std::string ComparisonSide(std::string_view text)
+{
+    const std::string side = TrimBlanks(text);
+    if (side.size() >= 2 && side.front() == '"' && side.back() == '"') {
+        std::string inner;
+        for (std::size_t i = 1; i + 1 < side.size(); ++i) {
+            inner += side[i];
+            if (side[i] == '"' && side[i + 1] == '"' && i + 2 < side.size())
+                ++i;
+        }
+        return inner;
+    }
+    if (SameText(side, "NOW"))
+        return FloatToText(NowAsDateTime());
+    return StripQuotes(side);
+}
+
+bool Logical(std::string_view text, int depth);
+
+// Parts between the operators; `any` is the result that decides at once.
+bool Chain(std::string_view s, const std::vector<std::size_t>& ops, bool any, int depth)
+{
+    std::size_t from = 0;
+    for (std::size_t k = 0; k <= ops.size(); ++k) {
+        const std::size_t end = k < ops.size() ? ops[k] : s.size();
+        if (Logical(s.substr(from, end - from), depth) == any)
+            return any;
+        from = end + 1;
+    }
+    return !any;
+}
+
+// "|" binds loosest, then "&", then "!" (the text before a "!" is ignored);
+// parenthesised parts become "true" or "false" inside a comparison. Chains
+// of one operator are walked, not recursed, so only parentheses and "!"
+// nest.
+bool Logical(std::string_view text, int depth)
+{
+    CheckNesting(depth);
+    const std::string s = TrimBlanks(text);
+    const std::string_view sv(s);
+    const std::vector<bool> quoted = QuotedMask(sv);
+    const std::vector<std::size_t> close = ParenPairs(sv, quoted);
+
+    if (const auto bars = TopLevel(sv, quoted, close, '|'); !bars.empty())
+        return Chain(sv, bars, true, depth);
+    if (const auto amps = TopLevel(sv, quoted, close, '&'); !amps.empty())
+        return Chain(sv, amps, false, depth);
+    if (const auto bangs = TopLevel(sv, quoted, close, '!', true); !bangs.empty()) {
+        // A run of nots is counted, not recursed.
+        bool negate = true;
+        std::string_view rest = TrimView(sv.substr(bangs.front() + 1));
+        while (!rest.empty() && rest.front() == '!') {
+            negate = !negate;
+            rest = TrimView(rest.substr(1));
+        }
+        return negate != Logical(rest, depth + 1);
+    }
+
+    bool grouped = false;
+    std::string reduced;
+    for (std::size_t i = 0; i < sv.size(); ++i) {
+        if (!quoted[i] && sv[i] == '(' && close[i] != std::string_view::npos) {
+            reduced += Logical(sv.substr(i + 1, close[i] - i - 1), depth + 1) ? "true" : "false";
+            i = close[i];
+            grouped = true;
+        } else {
+            reduced += sv[i];
+        }
+    }
+    return EvaluateComparison(grouped ? std::string_view(reduced) : sv);
 }
 
 // 32 or 64 low bits of the integer part of a finite value, as the
@@ -251,6 +454,7 @@ std::string ExpandItemReferences(std::string_view expression, bool quoteOtherVal
         case VnSyntax::UInt8:
         case VnSyntax::Int16:
         case VnSyntax::UInt16:
+            v = NumberOperand(v, item->syntax);
             break;
         case VnSyntax::TimeTicks:
             v = std::to_string(TextToTimeTicks(v));
@@ -261,7 +465,7 @@ std::string ExpandItemReferences(std::string_view expression, bool quoteOtherVal
         default:
             if (!quoteOtherValues)
                 VnRaise(kVnErrExprBadSyntax);
-            v = '"' + v + '"';
+            v = QuotedOperand(v);
             break;
         }
         text.replace(p, q - p, v);
@@ -313,38 +517,28 @@ bool EvaluateCondition(std::string_view condition, const VnItemSource& items)
 
 double EvaluateArithmetic(std::string_view text)
 {
-    return Sum(text);
+    CheckParenDepth(text);
+    return Sum(text, 0);
 }
 
 bool EvaluateLogical(std::string_view text)
 {
-    const std::string s = TrimBlanks(text);
-    const std::vector<bool> quoted = QuotedMask(s);
-    const std::string_view sv(s);
-
-    if (const auto open = FirstUnquoted(sv, quoted, '('); open != std::string_view::npos) {
-        if (const auto close = MatchingUnquotedParen(sv, quoted, open);
-            close != std::string_view::npos) {
-            const bool inner = EvaluateLogical(sv.substr(open + 1, close - open - 1));
-            return EvaluateLogical(std::string(sv.substr(0, open)) + (inner ? "true" : "false")
-                                   + std::string(sv.substr(close + 1)));
-        }
-    }
-    if (const auto bar = FirstUnquoted(sv, quoted, '|'); bar != std::string_view::npos)
-        return EvaluateLogical(sv.substr(0, bar)) || EvaluateLogical(sv.substr(bar + 1));
-    if (const auto amp = FirstUnquoted(sv, quoted, '&'); amp != std::string_view::npos)
-        return EvaluateLogical(sv.substr(0, amp)) && EvaluateLogical(sv.substr(amp + 1));
-    if (const auto bang = FirstUnquoted(sv, quoted, '!'); bang != std::string_view::npos)
-        return !EvaluateLogical(sv.substr(bang + 1));
-    return EvaluateComparison(sv);
+    const std::vector<bool> quoted = QuotedMask(text);
+    CheckParenDepth(text, &quoted);
+    return Logical(text, 0);
 }
 
 bool EvaluateComparison(std::string_view text)
 {
     static constexpr std::string_view kOperators[] = {"<>", ">=", "<=", ">", "<", "="};
-    std::string left;
-    std::string right;
-    const int op = SplitAtOperator(kOperators, text, left, right);
+    const std::vector<bool> quoted = QuotedMask(text);
+    int op = -1;
+    std::size_t at = std::string_view::npos;
+    for (std::size_t k = 0; k < std::size(kOperators) && op < 0; ++k) {
+        at = FindUnquoted(text, quoted, kOperators[k]);
+        if (at != std::string_view::npos)
+            op = static_cast<int>(k);
+    }
     if (op < 0) {
         if (SameText(text, "true"))
             return true;
@@ -352,12 +546,8 @@ bool EvaluateComparison(std::string_view text)
             return false;
         throw VnException(VnCommonText(1), -1);
     }
-    left = StripQuotes(TrimBlanks(left));
-    right = StripQuotes(TrimBlanks(right));
-    if (SameText(left, "NOW"))
-        left = FloatToText(NowAsDateTime());
-    if (SameText(right, "NOW"))
-        right = FloatToText(NowAsDateTime());
+    const std::string left = ComparisonSide(text.substr(0, at));
+    const std::string right = ComparisonSide(text.substr(at + kOperators[op].size()));
 
     // Texts, byte by byte as unsigned characters: numbers compare as texts.
     const int c = left.compare(right);

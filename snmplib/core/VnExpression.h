@@ -12,7 +12,11 @@
 // Conditions: "|" (loosest), "&", "!", parentheses, and comparisons
 // "<>", ">=", "<=", ">", "<", "=" that compare the two sides as texts (so
 // 10 < 9), with double-quoted texts; an operator or parenthesis inside
-// double quotes is text. Blanks around operators are allowed.
+// double quotes is text, and a doubled quote inside them is one quote
+// character. Blanks around operators are allowed.
+//
+// Parentheses and "!" nest at most kVnExpressionMaxNesting deep; a deeper
+// text raises VnException.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,6 +27,8 @@
 #include "VnText.h"
 
 class VnSNMPVarList;
+
+inline constexpr int kVnExpressionMaxNesting = 100;
 
 // What an expression reads of one referenced item.
 struct VnExprOperand {
@@ -36,8 +42,9 @@ using VnItemSource = std::function<std::optional<VnExprOperand>(std::uint32_t in
 // Replaces each reference (marker followed by decimal digits, no digits
 // meaning item 0) by the item's value: booleans as 1/0, numbers as they are,
 // timeticks as hundredths, date-times as day counts; any other syntax in
-// double quotes when `quoteOtherValues`, else raising -513. A "(NULL)" value
-// raises -512, an index beyond the list -513. Inserted values are not
+// double quotes (its own quotes doubled) when `quoteOtherValues`, else
+// raising -513. A "(NULL)" value raises -512, an index beyond the list and a
+// number item whose text is not a number -513. Inserted values are not
 // searched again.
 std::string ExpandItemReferences(std::string_view expression, bool quoteOtherValues,
                                  std::string_view marker, const VnItemSource& items);

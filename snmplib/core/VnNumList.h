@@ -51,13 +51,18 @@ public:
     // Replaces the contents by the numbers of the text. No character is
     // rejected: anything but the delimiter and "." counts as a digit worth its
     // code minus 48, and digits after a "." only nudge the value, truncated.
-    // Values wrap in 32 bits like the arithmetic they came from.
+    // Values wrap in 32 bits like the arithmetic they came from; a number
+    // that passed 4294967295 on its way is marked out of range all the same
+    // (OutOfRange), so that no range check takes its wrapped value.
     void Parse(std::string_view text)
     {
         values_.assign(static_cast<std::size_t>(CountItems(text)), T{});
+        outOfRange_ = false;
         if (values_.empty())
             return;
         std::vector<std::uint32_t> acc(values_.size(), 0);
+        // The same number without the wrap, held while it is within 2^32.
+        std::vector<std::int64_t> exact(values_.size(), 0);
         std::size_t k = 0;
         double scale = 0.0;
         for (char c : text) {
@@ -73,6 +78,7 @@ public:
             const int digit = static_cast<unsigned char>(c) - 48;
             if (scale == 0.0) {
                 acc[k] = acc[k] * 10u + static_cast<std::uint32_t>(digit);
+                Track(exact[k], exact[k] * 10 + digit);
                 continue;
             }
             scale *= 0.1;
@@ -80,6 +86,8 @@ public:
             // sum always fits in 64 bits.
             const double sum = static_cast<double>(static_cast<T>(acc[k])) + digit * scale;
             acc[k] = static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(sum)));
+            Track(exact[k], static_cast<std::int64_t>(
+                                std::trunc(static_cast<double>(exact[k]) + digit * scale)));
         }
         for (std::size_t i = 0; i < values_.size(); ++i)
             values_[i] = static_cast<T>(acc[i]);
@@ -96,10 +104,17 @@ public:
         return -1;
     }
 
+    // True when a number of the last Parse passed 4294967295 before it
+    // wrapped.
+    bool OutOfRange() const noexcept { return outOfRange_; }
+
     // True when minimum <= v <= maximum for every value; true when empty.
+    // A number that wrapped past 4294967295 is out of every range.
     bool AllInRange(T minimum, T maximum) const
         requires std::is_same_v<T, unsigned int>
     {
+        if (outOfRange_)
+            return false;
         for (T v : values_) {
             if (v < minimum || v > maximum)
                 return false;
@@ -108,5 +123,20 @@ public:
     }
 
 private:
+    // Follows one number without wrapping; once it passes 2^32 - 1 it is
+    // out of range for good and is no longer followed.
+    void Track(std::int64_t& exact, std::int64_t next)
+    {
+        if (exact > kMaxExact)
+            return;
+        exact = next;
+        if (exact > kMaxExact)
+            outOfRange_ = true;
+        else if (exact < -kMaxExact)
+            exact = -kMaxExact;  // only below-"0" characters get here; keep it bounded
+    }
+
+    static constexpr std::int64_t kMaxExact = 0xFFFFFFFF;
     std::vector<T> values_;
+    bool outOfRange_ = false;
 };

@@ -79,23 +79,28 @@ static int HexDigitValue(char c) noexcept
         return c - 'A' + 10;
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
-    return 0;
+    return -1;
 }
 
-std::vector<std::uint8_t> HexToBytes(std::string_view text)
+std::optional<std::vector<std::uint8_t>> HexToBytes(std::string_view text)
 {
-    std::string digits;
-    digits.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ')
-            digits += c;
-    }
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(digits.size() / 2 + 1);
-    std::size_t i = 0;
-    if (digits.size() % 2 != 0)
-        bytes.push_back(static_cast<std::uint8_t>(HexDigitValue(digits[i++])));
-    for (; i < digits.size(); i += 2)
-        bytes.push_back(static_cast<std::uint8_t>(HexDigitValue(digits[i]) * 16 + HexDigitValue(digits[i + 1])));
+    bytes.reserve(text.size() / 2);
+    int high = -1;
+    for (char c : text) {
+        if (c == ' ')
+            continue;
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        if (high < 0) {
+            high = digit;
+            continue;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(high * 16 + digit));
+        high = -1;
+    }
+    if (high >= 0)
+        return std::nullopt;
     return bytes;
 }

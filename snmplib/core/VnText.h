@@ -4,6 +4,7 @@
 // noted.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ std::size_t SpanOfChars(std::string_view text, std::size_t start, std::string_vi
 
 // Two upper-case hex digits per byte, no separators.
 std::string BytesToHex(std::span<const std::uint8_t> bytes);
-// Hex text as bytes, read leniently: blanks are dropped, with an odd count
-// the first digit alone is the first byte, lower case is accepted and any
-// other character counts as 0.
-std::vector<std::uint8_t> HexToBytes(std::string_view text);
+// Hex text as bytes: blanks (spaces) are dropped, every other character
+// must be a hex digit of either case, two per byte. None for anything else:
+// a stray character or an odd digit would shift or change every byte after it.
+std::optional<std::vector<std::uint8_t>> HexToBytes(std::string_view text);

@@ -1,7 +1,10 @@
 #include "VnValueText.h"
 
 #include "VnException.h"
+#include "VnMessages.h"
+#include "VnText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <clocale>
@@ -108,6 +111,242 @@ bool IsNumberText(std::string_view text) noexcept
     while (i < text.size() && IsCSpace(text[i]))
         ++i;
     return i == text.size();
+}
+
+VnValueRefused::VnValueRefused(const std::string& message)
+    : VnException(message, kVnErrBadDataValue)
+{
+}
+
+namespace {
+
+[[noreturn]] void Refuse(std::string_view text, std::string_view what)
+{
+    throw VnValueRefused("'" + std::string(text) + "' is not " + std::string(what) + ".");
+}
+
+struct Decimal {
+    bool negative = false;
+    std::uint64_t magnitude = 0;
+};
+
+// One optionally signed run of decimal digits making the whole trimmed
+// text; none when anything else is there or the magnitude passes 2^64 - 1.
+std::optional<Decimal> WholeDecimal(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    std::string_view t = trimmed;
+    Decimal d;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        d.negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty())
+        return std::nullopt;
+    for (char c : t) {
+        if (!IsDigit(c))
+            return std::nullopt;
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (d.magnitude > (UINT64_MAX - digit) / 10)
+            return std::nullopt;
+        d.magnitude = d.magnitude * 10 + digit;
+    }
+    return d;
+}
+
+// A reader over a trimmed text for the TimeTicks form.
+struct TicksScanner {
+    std::string_view s;
+    std::size_t pos = 0;
+
+    bool AtEnd() const { return pos >= s.size(); }
+    void Blanks()
+    {
+        while (pos < s.size() && s[pos] == ' ')
+            ++pos;
+    }
+    bool Char(char c)
+    {
+        if (pos < s.size() && s[pos] == c) {
+            ++pos;
+            return true;
+        }
+        return false;
+    }
+    bool Word(std::string_view w)
+    {
+        if (s.substr(pos, w.size()) != w)
+            return false;
+        pos += w.size();
+        return true;
+    }
+    // Up to 12 digits: more could only be out of range.
+    bool Number(std::uint64_t& n, std::size_t* digits = nullptr)
+    {
+        const std::size_t start = pos;
+        n = 0;
+        while (pos < s.size() && IsDigit(s[pos]) && pos - start < 12)
+            n = n * 10 + static_cast<std::uint64_t>(s[pos++] - '0');
+        if (digits)
+            *digits = pos - start;
+        return pos > start && !(pos < s.size() && IsDigit(s[pos]));
+    }
+};
+
+} // namespace
+
+std::int64_t ReadWholeNumber(std::string_view text, std::int64_t minimum, std::int64_t maximum)
+{
+    const std::optional<Decimal> d = WholeDecimal(text);
+    bool fits = false;
+    std::int64_t value = 0;
+    if (d && !d->negative && d->magnitude <= static_cast<std::uint64_t>(INT64_MAX)) {
+        value = static_cast<std::int64_t>(d->magnitude);
+        fits = true;
+    } else if (d && d->negative && d->magnitude <= static_cast<std::uint64_t>(INT64_MAX) + 1) {
+        value = static_cast<std::int64_t>(0 - d->magnitude);
+        fits = true;
+    }
+    if (!fits || value < minimum || value > maximum)
+        Refuse(text, "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum));
+    return value;
+}
+
+std::uint64_t ReadCounter64Text(std::string_view text)
+{
+    const std::optional<Decimal> d = WholeDecimal(text);
+    if (!d || (d->negative && d->magnitude != 0))
+        Refuse(text, "a whole number from 0 to 18446744073709551615");
+    return d->magnitude;
+}
+
+std::optional<std::vector<std::uint32_t>> DottedNumbers(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    std::string_view t = trimmed;
+    std::vector<std::uint32_t> numbers;
+    if (t.empty())
+        return numbers;
+    if (t.front() == '.')
+        t.remove_prefix(1);
+    std::uint64_t value = 0;
+    std::size_t digits = 0;
+    for (std::size_t i = 0; i <= t.size(); ++i) {
+        if (i == t.size() || t[i] == '.') {
+            if (digits == 0)
+                return std::nullopt;
+            numbers.push_back(static_cast<std::uint32_t>(value));
+            value = 0;
+            digits = 0;
+            continue;
+        }
+        if (!IsDigit(t[i]))
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(t[i] - '0');
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
+        ++digits;
+    }
+    return numbers;
+}
+
+std::array<std::uint8_t, 4> ReadIpAddressText(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    const auto parts = DottedNumbers(trimmed);
+    const bool ok = parts && parts->size() == 4 && trimmed.front() != '.'
+                    && std::all_of(parts->begin(), parts->end(), [](std::uint32_t p) { return p <= 255; });
+    if (!ok)
+        Refuse(text, "an IP address (four numbers from 0 to 255)");
+    return {static_cast<std::uint8_t>((*parts)[0]), static_cast<std::uint8_t>((*parts)[1]),
+            static_cast<std::uint8_t>((*parts)[2]), static_cast<std::uint8_t>((*parts)[3])};
+}
+
+std::vector<std::uint32_t> ReadObjectIdText(std::string_view text)
+{
+    auto parts = DottedNumbers(text);
+    if (!parts || parts->size() < 2 || parts->size() > 128)
+        Refuse(text, "an object identifier (two to 128 dotted numbers)");
+    return std::move(*parts);
+}
+
+std::vector<std::uint8_t> ReadHexText(std::string_view text, int octets)
+{
+    auto bytes = HexToBytes(TrimBlanks(text));
+    if (bytes && (octets < 0 || bytes->size() == static_cast<std::size_t>(octets)))
+        return std::move(*bytes);
+    if (octets == 6)
+        Refuse(text, "a MAC address (6 bytes, 12 hex digits)");
+    if (octets == 16)
+        Refuse(text, "an IPv6 address (16 bytes, 32 hex digits)");
+    if (octets >= 0)
+        Refuse(text, "hex text of " + std::to_string(octets) + " bytes");
+    Refuse(text, "hex text (two hex digits per byte)");
+}
+
+std::uint32_t ReadTimeTicksText(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    TicksScanner in{trimmed};
+    std::uint64_t days = 0;
+    std::uint64_t hours = 0;
+    std::uint64_t minutes = 0;
+    std::uint64_t seconds = 0;
+    std::uint64_t hundredths = 0;
+    std::size_t hundredthDigits = 0;
+    bool haveDays = false;
+    bool ok = in.Number(hours);
+    if (ok) {
+        const std::size_t afterNumber = in.pos;
+        in.Blanks();
+        if (in.Word("days") || in.Word("day")) {
+            haveDays = true;
+            days = hours;
+            in.Blanks();
+            in.Char(',');
+            in.Blanks();
+            ok = in.Number(hours);
+        } else {
+            in.pos = afterNumber;
+        }
+    }
+    ok = ok && in.Char(':') && in.Number(minutes) && in.Char(':') && in.Number(seconds);
+    if (ok && in.Char('.'))
+        ok = in.Number(hundredths, &hundredthDigits) && hundredthDigits <= 2;
+    ok = ok && in.AtEnd() && minutes < 60 && seconds < 60 && (!haveDays || hours < 24);
+    const std::uint64_t total = ((days * 24 + hours) * 60 + minutes) * 6000 + seconds * 100 + hundredths;
+    if (!ok || total > 0xFFFFFFFFu)
+        Refuse(text, "a time of at most 497 days (h:mm:ss.cc, 1 day h:mm:ss.cc or d days, h:mm:ss.cc)");
+    return static_cast<std::uint32_t>(total);
+}
+
+double ReadFloatText(std::string_view text)
+{
+    const std::string trimmed = TrimBlanks(text);
+    std::size_t i = 0;
+    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    for (; i < trimmed.size() && IsDigit(trimmed[i]); ++i)
+        ++digits;
+    if (i < trimmed.size() && trimmed[i] == '.') {
+        for (++i; i < trimmed.size() && IsDigit(trimmed[i]); ++i)
+            ++digits;
+    }
+    bool ok = digits > 0;
+    if (ok && i < trimmed.size() && (trimmed[i] == 'e' || trimmed[i] == 'E')) {
+        ++i;
+        if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-'))
+            ++i;
+        const std::size_t start = i;
+        while (i < trimmed.size() && IsDigit(trimmed[i]))
+            ++i;
+        ok = i > start;
+    }
+    const double value = ok && i == trimmed.size() ? TextToFloat(trimmed) : 0.0;
+    if (!ok || i != trimmed.size() || !std::isfinite(value))
+        Refuse(text, "a number");
+    return value;
 }
 
 std::string TimeTicksToText(std::uint32_t t)
@@ -290,12 +529,19 @@ VnDateTimeParts SplitDateTime(double value) noexcept
     return parts;
 }
 
+unsigned DaysInMonth(std::int64_t year, unsigned month) noexcept
+{
+    static constexpr unsigned kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
 bool IsValidDate(std::int64_t year, std::int64_t month, std::int64_t day) noexcept
 {
-    static constexpr std::int64_t kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
         return false;
-    return day <= kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+    return day <= DaysInMonth(year, static_cast<unsigned>(month));
 }
 
 double TimeOfDay(unsigned hour, unsigned minute, unsigned second, unsigned millisecond) noexcept

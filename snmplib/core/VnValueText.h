@@ -7,9 +7,14 @@
 // 12-hour clock; this platform has no locale separators for it, so "/", ":"
 // and "." are fixed, as are "am"/"pm". Reading follows the same fixed format
 // (see TextToDateTime). Floating-point text always uses "." as decimal point.
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "VnException.h"
 
 // Leading-number rule: skip leading white space, take an optional sign and
 // the decimal digits up to the first other character, accumulated in 32 bits
@@ -19,6 +24,39 @@ std::uint32_t LeadingNumber(std::string_view text) noexcept;
 // True when the whole text is one such number: white space, an optional
 // sign, at least one digit, white space. The empty text is no number.
 bool IsNumberText(std::string_view text) noexcept;
+
+// Strict readings of the texts that are sent to the agent or address a row.
+// Blanks and control characters around the whole text are ignored; anything
+// else that is not part of the value, or a value outside its range, raises
+// VnValueRefused, whose message quotes the text and says what it should be.
+// Nothing is wrapped, cut or read as 0.
+
+// A value text that is not a value of its syntax.
+class VnValueRefused : public VnException {
+public:
+    explicit VnValueRefused(const std::string& message);
+};
+
+// An optionally signed decimal number from `minimum` to `maximum`.
+std::int64_t ReadWholeNumber(std::string_view text, std::int64_t minimum, std::int64_t maximum);
+// A decimal number from 0 to 2^64 - 1, no sign.
+std::uint64_t ReadCounter64Text(std::string_view text);
+// The one reader of dotted decimal numbers ("1.3.6", a leading dot allowed):
+// every part one or more digits, at most 4294967295. No parts for a text
+// that is empty or blank; none at all (nullopt) for anything malformed.
+std::optional<std::vector<std::uint32_t>> DottedNumbers(std::string_view text);
+// Four numbers from 0 to 255.
+std::array<std::uint8_t, 4> ReadIpAddressText(std::string_view text);
+// Dotted numbers, two to 128 of them.
+std::vector<std::uint32_t> ReadObjectIdText(std::string_view text);
+// Hex text of `octets` bytes, any count when `octets` is negative.
+std::vector<std::uint8_t> ReadHexText(std::string_view text, int octets = -1);
+// "h:mm:ss[.cc]", "1 day h:mm:ss[.cc]" or "d days, h:mm:ss[.cc]" with the
+// minutes and seconds below 60 (the hours below 24 after a day count), up
+// to 4294967295 hundredths.
+std::uint32_t ReadTimeTicksText(std::string_view text);
+// A finite decimal number with optional fraction and exponent.
+double ReadFloatText(std::string_view text);
 
 // "h:mm:ss.cc", "1 day h:mm:ss.cc" or "d days, h:mm:ss.cc" from hundredths.
 std::string TimeTicksToText(std::uint32_t hundredths);
@@ -65,6 +103,9 @@ struct VnDateTimeParts {
 VnDateTimeParts SplitDateTime(double value) noexcept;
 // True for a day of the years 1 to 9999 (proleptic Gregorian).
 bool IsValidDate(std::int64_t year, std::int64_t month, std::int64_t day) noexcept;
+// The days of a month of the proleptic Gregorian calendar, any year; 0 for
+// a month outside 1 to 12.
+unsigned DaysInMonth(std::int64_t year, unsigned month) noexcept;
 // The fraction of a day a time of day is (no range checks).
 double TimeOfDay(unsigned hour, unsigned minute, unsigned second, unsigned millisecond) noexcept;
 // A day count and a time of day as one date-time value: before 1899-12-30

@@ -134,6 +134,16 @@ void SnmpDeliverCompletions()
     }
 }
 
+bool SnmpHasPendingWork()
+{
+    return SnmpEngine::Instance().HasWork();
+}
+
+void SnmpOnActivityChanged(std::function<void()> hook)
+{
+    SnmpEngine::Instance().SetActivityHook(std::move(hook));
+}
+
 int mpInit(Snmp*, const OctetStr& engineId, int boots)
 {
     EnsureNetSnmpLibrary();

@@ -72,6 +72,13 @@ void SNMPProcessPendingEvents();
 void SnmpReadPendingEvents();
 // ...and the callbacks of the requests that have finished.
 void SnmpDeliverCompletions();
+// Whether a request is under way or something else is left for the event
+// processing; when not, nothing needs it until the next request.
+bool SnmpHasPendingWork();
+// `hook` runs whenever a request is started (blocking ones too) and after
+// the callbacks due have run, so that a timer can run exactly while
+// something is pending. It must not raise.
+void SnmpOnActivityChanged(std::function<void()> hook);
 
 // Registers (or replaces) an SNMPv3 user's protocols (authentication 1
 // none, 2 HMAC-MD5, 3 HMAC-SHA; privacy 1 none, 2 DES) and passwords.

@@ -204,6 +204,8 @@ SnmpEngine::Call& SnmpEngine::AddCall(SnmpChannel& channel, Snmp* owner, int com
     ++channel.liveCalls;
     Call& added = *call;
     calls_[added.id] = std::move(call);
+    if (activityHook_)
+        activityHook_();
     return added;
 }
 
@@ -504,6 +506,8 @@ void SnmpEngine::DeliverReady()
             qWarning("SNMP callback failed");
         }
     }
+    if (activityHook_)
+        activityHook_();
 }
 
 void SnmpEngine::KickDelivery()

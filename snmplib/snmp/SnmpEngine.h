@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,6 +34,13 @@ public:
 
     // Net-SNMP's callback, through the request's token.
     void OnLibraryEvent(CallToken& token, int operation, snmp_pdu* pdu);
+
+    // Whether anything is left for the event processing: requests under
+    // way, callbacks due, or channels waiting to be closed.
+    bool HasWork() const { return !calls_.empty() || !ready_.empty() || !retired_.empty(); }
+    // Called whenever a request is added, and after the callbacks due
+    // have run.
+    void SetActivityHook(std::function<void()> hook) { activityHook_ = std::move(hook); }
 
     std::size_t ChannelCount() const { return channels_.size() + retired_.size(); }
     std::size_t CallCount() const { return calls_.size(); }
@@ -95,4 +103,5 @@ private:
     bool inEngine_ = false;
     bool kickPosted_ = false;
     std::uint64_t useCounter_ = 0;
+    std::function<void()> activityHook_;
 };

@@ -9,6 +9,7 @@
 #include "Vb.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,16 @@ VnSubIds OctetSubIds(const std::vector<std::uint8_t>& octets)
     return VnSubIds(octets.begin(), octets.end());
 }
 
+// A date-time value's text, refused like every other text that is no value.
+double ReadDateTimeValue(std::string_view text)
+{
+    try {
+        return TextToDateTime(text);
+    } catch (const VnException& e) {
+        throw VnValueRefused(e.what());
+    }
+}
+
 } // namespace
 
 std::string OctetsToHex(std::span<const std::uint8_t> octets)
@@ -93,34 +104,9 @@ std::string OctetsToHex(std::span<const std::uint8_t> octets)
     return BytesToHex(octets);
 }
 
-std::vector<std::uint8_t> HexToOctets(std::string_view text)
-{
-    return HexToBytes(text);
-}
-
 std::string Counter64ToText(std::uint64_t value)
 {
     return std::to_string(value);
-}
-
-std::uint64_t TextToCounter64(std::string_view text)
-{
-    // Read in the C locale whatever the process's LC_NUMERIC is; long double
-    // has a 64-bit mantissa here, so every 64-bit integer reads exactly.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const std::string copy(text);
-    const long double v = strtold_l(copy.c_str(), nullptr, cLocale);
-    if (std::isnan(v))
-        return 0;
-    constexpr long double two64 = 18446744073709551616.0L;
-    const long double whole = std::trunc(v);
-    if (whole >= two64)
-        return std::numeric_limits<std::uint64_t>::max();
-    if (whole >= 0)
-        return static_cast<std::uint64_t>(whole);
-    if (-whole >= two64)
-        return 0;
-    return 0u - static_cast<std::uint64_t>(-whole);
 }
 
 std::uint64_t DoubleToBits(double value) noexcept
@@ -150,22 +136,7 @@ std::string JoinSubIds(std::span<const std::uint32_t> subIds)
 
 VnSubIds ParseSubIds(std::string_view text)
 {
-    VnSubIds subIds;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t dot = text.find('.', i);
-        const std::string_view part = text.substr(i, dot == std::string_view::npos ? dot : dot - i);
-        if (!part.empty()) {
-            std::uint32_t v = 0;
-            for (std::size_t k = 0; k < part.size() && part[k] >= '0' && part[k] <= '9'; ++k)
-                v = v * 10u + static_cast<std::uint32_t>(part[k] - '0');
-            subIds.push_back(v);
-        }
-        if (dot == std::string_view::npos)
-            break;
-        i = dot + 1;
-    }
-    return subIds;
+    return DottedNumbers(text).value_or(VnSubIds{});
 }
 
 VnIndexValue DecodeIndexValue(unsigned syntax, bool implied, std::span<const std::uint32_t> subIds)
@@ -233,63 +204,72 @@ VnIndexValue DecodeIndexValue(unsigned syntax, bool implied, std::span<const std
     }
 }
 
+bool KeyMayBeEmpty(unsigned syntax, bool implied) noexcept
+{
+    namespace S = VnSyntax;
+    return !implied
+           && (syntax == S::OctetStr || syntax == S::BitStr || syntax == S::Opaque || syntax == S::DisplayStr);
+}
+
 VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text)
 {
     namespace S = VnSyntax;
+    if (text.empty() && syntax != S::Null && !KeyMayBeEmpty(syntax, implied))
+        throw VnValueRefused("An empty text is no index value of this kind.");
     VnSubIds out;
     switch (syntax) {
     case S::Boolean:
         out.push_back(text == "true" ? 1u : 0u);
         break;
     case S::Integer:
+        out.push_back(static_cast<std::uint32_t>(ReadWholeNumber(text, INT32_MIN, INT32_MAX)));
+        break;
     case S::Counter:
     case S::Gauge:
     case S::UInteger:
-        out.push_back(LeadingNumber(text));
+        out.push_back(static_cast<std::uint32_t>(ReadWholeNumber(text, 0, UINT32_MAX)));
         break;
     case S::BitStr:
     case S::OctetStr:
     case S::Opaque:
-        AppendCounted(out, implied, OctetSubIds(HexToOctets(text)));
+        AppendCounted(out, implied, OctetSubIds(ReadHexText(text)));
         break;
     case S::Null:
         break;
     case S::ObjectId:
-        AppendCounted(out, implied, ParseSubIds(text));
+        AppendCounted(out, implied, ReadObjectIdText(text));
         break;
     case S::IpAddress:
-    case S::NsapAddr:
-        out = ParseSubIds(text);
+    case S::NsapAddr: {
+        const auto address = ReadIpAddressText(text);
+        out.assign(address.begin(), address.end());
         break;
+    }
     case S::TimeTicks:
-        out.push_back(TextToTimeTicks(text));
+        out.push_back(ReadTimeTicksText(text));
         break;
     case S::Counter64: {
-        const std::uint64_t v = TextToCounter64(text);
+        const std::uint64_t v = ReadCounter64Text(text);
         out.push_back(static_cast<std::uint32_t>(v >> 32));
         out.push_back(static_cast<std::uint32_t>(v));
         break;
     }
     case S::Double:
-        AppendDoubleBits(out, TextToFloat(text));
+        AppendDoubleBits(out, ReadFloatText(text));
         break;
     case S::MacAddress:
-    case S::Ipv6Address: {
-        const std::size_t width = syntax == S::MacAddress ? 6 : 16;
-        const auto octets = HexToOctets(text);
-        if (octets.size() >= width)
-            out.assign(octets.begin(), octets.begin() + static_cast<std::ptrdiff_t>(width));
+        out = OctetSubIds(ReadHexText(text, 6));
         break;
-    }
+    case S::Ipv6Address:
+        out = OctetSubIds(ReadHexText(text, 16));
+        break;
     case S::DateTime: {
-        VnDateTime dt;
-        dt.Parse(text);
-        const auto octets = dt.ToOctets();
+        const auto octets = VnDateTime::ReadText(text).ToOctets();
         out.assign(octets.begin(), octets.end());
         break;
     }
     case S::BcdDateTime:
-        AppendDoubleBits(out, TextToDateTime(text));
+        AppendDoubleBits(out, ReadDateTimeValue(text));
         break;
     case S::DisplayStr: {
         VnSubIds chars;
@@ -346,9 +326,8 @@ OctetStr OctetsOfDouble(double value)
     return OctetStr(bytes, sizeof bytes);
 }
 
-OctetStr OctetStrOfHex(std::string_view text)
+OctetStr OctetStrOf(const std::vector<std::uint8_t>& octets)
 {
-    const auto octets = HexToOctets(text);
     return OctetStr(octets.data(), octets.size());
 }
 
@@ -439,57 +418,57 @@ void ValueTextToVb(unsigned syntax, std::string_view text, Vb& vb)
         vb.set_value(std::int32_t{text == "true" ? 1 : 0});
         return;
     case S::Integer:
-        vb.set_value(static_cast<std::int32_t>(LeadingNumber(text)));
+        vb.set_value(static_cast<std::int32_t>(ReadWholeNumber(text, INT32_MIN, INT32_MAX)));
         return;
     case S::BitStr:
     case S::OctetStr:
     case S::Opaque:
+        vb.set_value(OctetStrOf(ReadHexText(text)));
+        return;
     case S::MacAddress:
+        vb.set_value(OctetStrOf(ReadHexText(text, 6)));
+        return;
     case S::Ipv6Address:
-        vb.set_value(OctetStrOfHex(text));
+        vb.set_value(OctetStrOf(ReadHexText(text, 16)));
         return;
     case S::Null:
         vb.set_null();
         return;
     case S::ObjectId: {
-        // Lenient like every other text: a malformed OID sends what its
-        // numbers give, and no numbers at all the null OID 0.0.
-        VnSubIds ids = ParseSubIds(text);
-        if (ids.size() < 2)
-            ids = {0, 0};
-        vb.set_value(Oid(ids.data(), std::min(ids.size(), Oid::kMaxLength)));
+        const VnSubIds ids = ReadObjectIdText(text);
+        vb.set_value(Oid(ids.data(), ids.size()));
         return;
     }
     case S::IpAddress:
-    case S::NsapAddr:
-        vb.set_value(IpAddress(std::string(text)));
+    case S::NsapAddr: {
+        const auto address = ReadIpAddressText(text);
+        vb.set_value(IpAddress(address));
         return;
+    }
     case S::Counter:
     case S::Gauge:
     case S::UInteger:
-        vb.set_value(Gauge32(LeadingNumber(text)));
+        vb.set_value(Gauge32(static_cast<std::uint32_t>(ReadWholeNumber(text, 0, UINT32_MAX))));
         return;
     case S::TimeTicks:
-        vb.set_value(TimeTicks(TextToTimeTicks(text)));
+        vb.set_value(TimeTicks(ReadTimeTicksText(text)));
         return;
     case S::Counter64:
-        vb.set_value(Counter64(TextToCounter64(text)));
+        vb.set_value(Counter64(ReadCounter64Text(text)));
         return;
     case S::Double:
-        vb.set_value(OctetsOfDouble(TextToFloat(text)));
+        vb.set_value(OctetsOfDouble(ReadFloatText(text)));
         return;
     case S::DateTime: {
-        VnDateTime dt;
-        dt.Parse(text);
-        const auto octets = dt.ToOctets();
+        const auto octets = VnDateTime::ReadText(text).ToOctets();
         vb.set_value(OctetStr(octets.data(), octets.size()));
         return;
     }
     case S::BcdDateTime:
-        vb.set_value(OctetsOfDouble(TextToDateTime(text)));
+        vb.set_value(OctetsOfDouble(ReadDateTimeValue(text)));
         return;
     case S::DisplayStr:
-        vb.set_value(OctetStr(std::string(text)));
+        vb.set_value(OctetStr(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
         return;
     default:
         VnRaise(kVnErrBadSyntax);

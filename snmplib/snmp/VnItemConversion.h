@@ -17,14 +17,8 @@ using VnSubIds = std::vector<std::uint32_t>;
 
 // Two upper-case hex digits per octet, no separators.
 std::string OctetsToHex(std::span<const std::uint8_t> octets);
-// Blanks are dropped; with an odd count the first digit alone is the first
-// octet; lower case is accepted and any other character counts as 0.
-std::vector<std::uint8_t> HexToOctets(std::string_view text);
 
 std::string Counter64ToText(std::uint64_t value);
-// Decimal with optional sign, fraction and exponent, integer part kept;
-// negative values wrap, values past 2^64 - 1 stay at it.
-std::uint64_t TextToCounter64(std::string_view text);
 
 // The 8 bytes of an IEEE double, least significant first.
 std::uint64_t DoubleToBits(double value) noexcept;
@@ -32,8 +26,8 @@ double BitsToDouble(std::uint64_t bits) noexcept;
 
 // "1.3.6" from sub-identifiers, "" for none.
 std::string JoinSubIds(std::span<const std::uint32_t> subIds);
-// Reads dotted decimal sub-identifiers; a leading dot and empty parts are
-// skipped, a part stops at its first non-digit, values wrap in 32 bits.
+// The sub-identifiers of an instance or OID text the agent sent (dotted
+// numbers, DottedNumbers in VnValueText.h); none for a malformed text.
 VnSubIds ParseSubIds(std::string_view text);
 
 struct VnIndexValue {
@@ -46,7 +40,14 @@ struct VnIndexValue {
 // sub-identifiers as 0; a counted value takes what is there. Nothing beyond
 // the instance is read. Unknown syntaxes raise -511.
 VnIndexValue DecodeIndexValue(unsigned syntax, bool implied, std::span<const std::uint32_t> subIds);
-// The instance sub-identifiers of a value text. Unknown syntaxes raise -511.
+// True for the keys that stay a key when empty: strings that carry their
+// length (VACM rows have an empty context prefix, for one). Any other empty
+// key would encode to nothing and take the next key's place.
+bool KeyMayBeEmpty(unsigned syntax, bool implied) noexcept;
+// The instance sub-identifiers of a value text. A text that is not a value
+// of its syntax (the readings of VnValueText.h; a MAC key of 6 and an IPv6
+// key of 16 bytes) raises VnValueRefused, and so does an empty key of any
+// kind but a string that carries its length. Unknown syntaxes raise -511.
 VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text);
 
 // True when `returned` is no longer in the column `column`, or does not
@@ -57,5 +58,10 @@ bool IsEndOfColumnText(unsigned char itemType, std::string_view column,
 // A received binding as the display text of `syntax` (before option lists).
 std::string VbToValueText(unsigned syntax, const Vb& vb);
 // Sets the binding's value from a display text of `syntax`; "(NULL)" is
-// the caller's business. Unknown syntaxes raise -511.
+// the caller's business. A text that is not a value of its syntax raises
+// VnValueRefused and leaves the binding as it was: numbers within the
+// syntax's range, hex digits in pairs, 6 bytes of a MAC and 16 of an IPv6
+// address, four numbers 0-255 of an IP address, a dotted object
+// identifier, a DateAndTime with every field in range (VnValueText.h).
+// Display strings go as their bytes. Unknown syntaxes raise -511.
 void ValueTextToVb(unsigned syntax, std::string_view text, Vb& vb);

@@ -22,9 +22,6 @@ namespace {
 
 constexpr int kDestructorWaitMs = 6000;
 
-// A reply without a binding for every readable item.
-constexpr int kShortReply = -400 + SnmpResult::InvalidPdu;
-
 [[noreturn]] void RaiseMapped(int code, const std::string& text)
 {
     throw VnException(text, code);
@@ -73,7 +70,8 @@ struct VnSNMPRequest::PendingCall {
     unsigned long id = 0;
     bool readValues = false;
     bool walkStep = false;       // a get-next of a table walk
-    std::string firstSentOid;    // the first binding's OID as sent
+    bool readBack = false;       // a set whose reply is read back
+    AskedList asked;             // what each binding of the reply reads
     VnSNMPCompletion completion;
 };
 
@@ -201,12 +199,28 @@ SnmpTarget& VnSNMPRequest::BuildTarget(UTarget& user, CTarget& community)
     return community;
 }
 
-void VnSNMPRequest::BuildPdu(PduMode mode, Pdu& pdu)
+void VnSNMPRequest::StartPdu(Pdu& pdu) const
 {
     pdu.set_security_level(security.securityLevel);
     pdu.set_context_name(OctetStr(scope.contextName));
     pdu.set_context_engine_id(OctetStr(scope.contextEngineId));
+}
+
+void VnSNMPRequest::BuildPdu(PduMode mode, Pdu& pdu, AskedList* asked)
+{
+    StartPdu(pdu);
     const unsigned char type = varList.itemType;
+    if (mode == PduMode::FirstRow) {
+        columnEnded_.assign(static_cast<std::size_t>(varList.Count()), false);
+        badReply_.clear();
+    }
+    // A walk step asks only the columns still in their table; once all
+    // have left, a further step asks them all and ends the walk again.
+    bool anyActive = false;
+    if (mode == PduMode::NextRow) {
+        for (int i = 0; i < varList.Count() && !anyActive; ++i)
+            anyActive = varList.IsReadable(i) && !ColumnEnded(i);
+    }
     for (int i = 0; i < varList.Count(); ++i) {
         VnSNMPVarItem& item = varList.Item(i);
         if (mode == PduMode::Set) {
@@ -233,64 +247,33 @@ void VnSNMPRequest::BuildPdu(PduMode mode, Pdu& pdu)
         }
         if (!varList.IsReadable(i))
             continue;
-        Vb vb;
+        std::string oid;
         if (mode == PduMode::FirstRow) {
             item.lastOid.clear();
-            vb.set_oid(Oid(type == SVT_SV ? ColumnOid(i) + ".0" : ColumnOid(i)));
+            oid = type == SVT_SV ? ColumnOid(i) + ".0" : ColumnOid(i);
         } else {
             if (type == SVT_SV || type == MVT_SV)
                 VnRaise(kVnErrNextOnSingle);
-            vb.set_oid(Oid(item.lastOid));
+            if (anyActive && ColumnEnded(i))
+                continue;
+            oid = item.lastOid;
         }
-        pdu += vb;
+        pdu += Vb(Oid(oid));
+        if (asked)
+            asked->push_back({i, std::move(oid)});
     }
 }
 
-VnSNMPRequest::ReadOutcome VnSNMPRequest::ReadResponse(const Pdu& pdu, bool noSuchName,
-                                                       const std::string& firstSentOid)
+void VnSNMPRequest::BuildRetryPdu(const AskedList& before, Pdu& pdu, AskedList& asked)
 {
-    const int bindings = pdu.get_vb_count();
-    int next = 0;
-    int readable = 0;
-    int outOfColumn = 0;
-    std::string instance;
-    for (int i = 0; i < varList.Count(); ++i) {
-        if (!varList.IsReadable(i))
+    StartPdu(pdu);
+    asked.clear();
+    for (const Asked& a : before) {
+        if (ColumnEnded(a.item))
             continue;
-        ++readable;
-        if (next >= bindings)
-            VnRaise(kShortReply);
-        Vb vb;
-        pdu.get_vb(vb, next++);
-        const std::string column = ColumnOid(i);
-        const std::string returned = vb.get_printable_oid();
-        VnSNMPVarItem& item = varList.Item(i);
-        if (noSuchName) {
-            // An agent past the end of its MIB answers with the OID it was
-            // asked for; the first row of a walk asks for the column itself.
-            return returned == firstSentOid ? ReadOutcome::MibEnded : ReadOutcome::NoSuchName;
-        }
-        if (IsEndOfColumn(column, item.lastOid, returned)) {
-            ++outOfColumn;
-            item.value = kVnNotDoneValue;
-            item.lastOid = column + "." + KeyIndex();
-        } else {
-            VbToItemValue(i, vb);
-            item.lastOid = returned;
-            // Only an item still in its column tells where the row is.
-            if (instance.empty() && returned.size() > column.size())
-                instance = returned.substr(column.size() + 1);
-        }
+        pdu += Vb(Oid(a.oid));
+        asked.push_back(a);
     }
-    if (noSuchName)
-        return ReadOutcome::NoSuchName;
-    if (IsTable() && outOfColumn == readable)
-        return ReadOutcome::WalkEnded;
-    if (IsTable())
-        SetKeysFromIndex(instance);
-    for (int i = 0; i < varList.Count(); ++i)
-        ApplyItemExpression(i, true);
-    return ReadOutcome::Row;
 }
 
 bool VnSNMPRequest::Get(bool firstRow)
@@ -301,36 +284,53 @@ bool VnSNMPRequest::Get(bool firstRow)
     CTarget community;
     SnmpTarget& target = BuildTarget(user, community);
     Pdu pdu;
-    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu);
+    AskedList asked;
+    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu, &asked);
     const int command = ReadCommand();
-    const std::string firstSentOid = pdu.get_vb_count() > 0 ? pdu.vbs()[0].get_printable_oid() : "";
     Snmp& session = Session();
-    const int result = command == kPduGetNext ? session.get_next(pdu, target) : session.get(pdu, target);
-    int code = 0;
-    std::string text;
-    MapSnmpError(result, code, text);
-    const bool walkNoSuchName = code == kVnErrNoSuchName && IsTable();
-    if (code != kVnOk && !walkNoSuchName)
-        RaiseMapped(code, text);
-    switch (ReadResponse(pdu, walkNoSuchName, firstSentOid)) {
-    case ReadOutcome::NoSuchName:
-        RaiseMapped(code, text);
-    case ReadOutcome::MibEnded:
-    case ReadOutcome::WalkEnded:
-        return false;
-    case ReadOutcome::Row:
-        break;
+    for (;;) {
+        const int result = command == kPduGetNext ? session.get_next(pdu, target) : session.get(pdu, target);
+        int code = 0;
+        std::string text;
+        MapSnmpError(result, code, text);
+        const bool walkNoSuchName = code == kVnErrNoSuchName && IsTable();
+        if (code != kVnOk && !walkNoSuchName)
+            RaiseMapped(code, text);
+        switch (ReadResponse(pdu, asked, walkNoSuchName)) {
+        case ReadOutcome::Retry: {
+            if (!keepGoing)
+                return false;
+            Pdu retry;
+            AskedList retryAsked;
+            BuildRetryPdu(asked, retry, retryAsked);
+            pdu = std::move(retry);
+            asked = std::move(retryAsked);
+            continue;
+        }
+        case ReadOutcome::NoSuchName:
+            RaiseMapped(code, text);
+        case ReadOutcome::BadReply:
+            RaiseMapped(kVnErrBadSyntax, TakeBadReply());
+        case ReadOutcome::MibEnded:
+        case ReadOutcome::WalkEnded:
+            if (std::string bad = TakeBadReply(); !bad.empty())
+                RaiseMapped(kVnErrBadSyntax, bad);
+            return false;
+        case ReadOutcome::Row:
+            break;
+        }
+        return IsTable();
     }
-    return IsTable();
 }
 
 void VnSNMPRequest::Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPCompletion completion,
-                         bool readValues)
+                         bool readValues, AskedList asked)
 {
     auto call = std::make_shared<PendingCall>();
     call->readValues = readValues;
     call->walkStep = command == kPduGetNext;
-    call->firstSentOid = pdu.get_vb_count() > 0 ? pdu.vbs()[0].get_printable_oid() : "";
+    call->readBack = command == kPduSet;
+    call->asked = std::move(asked);
     call->completion = std::move(completion);
     // The engine never calls back inside the send, so the id is known
     // before any reply can be handled.
@@ -368,8 +368,9 @@ void VnSNMPRequest::GetAsync(VnSNMPCompletion completion, bool firstRow)
     CTarget community;
     SnmpTarget& target = BuildTarget(user, community);
     Pdu pdu;
-    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu);
-    Send(ReadCommand(), pdu, target, std::move(completion), true);
+    AskedList asked;
+    BuildPdu(firstRow ? PduMode::FirstRow : PduMode::NextRow, pdu, &asked);
+    Send(ReadCommand(), pdu, target, std::move(completion), true, std::move(asked));
 }
 
 void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call,
@@ -401,13 +402,39 @@ void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call
     const bool walkNoSuchName = result.code == kVnErrNoSuchName && IsTable() && call.walkStep;
     if ((result.code == kVnOk && call.readValues) || walkNoSuchName) {
         try {
-            switch (ReadResponse(pdu, walkNoSuchName, call.firstSentOid)) {
-            case ReadOutcome::MibEnded:
+            switch (ReadResponse(pdu, call.asked, walkNoSuchName, call.readBack)) {
+            case ReadOutcome::Retry:
+                // The same step again, not the next row: the completion
+                // runs once, for the step's last reply.
+                if (keepGoing && !destroying_) {
+                    UTarget user;
+                    CTarget community;
+                    SnmpTarget& again = BuildTarget(user, community);
+                    Pdu retry;
+                    AskedList asked;
+                    BuildRetryPdu(call.asked, retry, asked);
+                    Send(kPduGetNext, retry, again, call.completion, call.readValues, std::move(asked));
+                    return;
+                }
                 MapSnmpError(0, result.code, result.text);
                 result.endOfWalk = true;
                 break;
-            case ReadOutcome::NoSuchName:
+            case ReadOutcome::BadReply:
+                result.code = kVnErrBadSyntax;
+                result.text = TakeBadReply();
+                result.endOfWalk = true;
+                break;
+            case ReadOutcome::MibEnded:
+                MapSnmpError(0, result.code, result.text);
+                [[fallthrough]];
             case ReadOutcome::WalkEnded:
+                if (std::string bad = TakeBadReply(); !bad.empty()) {
+                    result.code = kVnErrBadSyntax;
+                    result.text = std::move(bad);
+                }
+                result.endOfWalk = true;
+                break;
+            case ReadOutcome::NoSuchName:
                 result.endOfWalk = true;
                 break;
             case ReadOutcome::Row:
@@ -493,9 +520,11 @@ bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMP
     RaiseResult(result);
     if (!readBack)
         return false;
-    switch (ReadResponse(pdu, false, {})) {
+    switch (ReadResponse(pdu, ReadableItems(), false, true)) {
     case ReadOutcome::Row:
         return IsTable();
+    case ReadOutcome::BadReply:
+        RaiseMapped(kVnErrBadSyntax, TakeBadReply());
     default:
         return false;
     }
@@ -520,5 +549,5 @@ void VnSNMPRequest::SetAsync(VnSNMPCompletion completion, bool readBack, const s
         BuildPdu(PduMode::Set, pdu);
         RequireBindings(pdu);
     }
-    Send(kPduSet, pdu, *target, std::move(completion), readBack);
+    Send(kPduSet, pdu, *target, std::move(completion), readBack, ReadableItems());
 }

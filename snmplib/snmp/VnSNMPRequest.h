@@ -76,7 +76,14 @@ public:
     int Outstanding() const { return outstanding_; }
 
     // One blocking get or get-next step; true when a table row was read
-    // and the walk may go on.
+    // and the walk may go on. A table row is built at the lowest instance
+    // the columns returned; a column whose cell that row lacks holds
+    // "(NOTDONE)" for it, and a column that left its table holds it until
+    // the walk ends, when every column has left.
+    // A binding that is not what was asked (another OID; a type the item's
+    // syntax cannot read) leaves its item "(NOTDONE)" and fails the read
+    // with a text naming what the agent sent: a get at once, a table walk
+    // when it ends, after its rows.
     bool Get(bool firstRow);
     // One asynchronous get or get-next; `completion` runs once when the
     // reply, a time-out or an error arrives.
@@ -84,8 +91,9 @@ public:
     // One set of the writable items (of `itemList`, "0,2", when not empty,
     // with their values from `values` when given). Items holding "(NOTDONE)"
     // or "(NULL)" are left out. Raises VnSetRefused, sending nothing, when a
-    // table's index item has no usable value or no item is left to send. The
-    // list's flags and values are what they were before, whatever happens.
+    // table's index item has no usable value, a value or key is no value of
+    // its syntax (the message names the field), or no item is left to send.
+    // The list's flags and values are what they were before, whatever happens.
     bool Set(bool readBack, const std::string& itemList, const VnSNMPValues* values);
     void SetAsync(VnSNMPCompletion completion, bool readBack, const std::string& itemList,
                   const VnSNMPValues* values);
@@ -95,8 +103,10 @@ public:
 
     // The current row's instance suffix from the key items' values.
     std::string KeyIndex();
-    // The first key item whose value cannot address a row (empty, a no-value
-    // text, or no number for a numeric syntax); -1 when all can.
+    // The first key item whose value cannot address a row (a no-value text,
+    // empty unless a string key that carries its length, or no number for a
+    // numeric syntax); -1 when all can. Other malformed keys are refused,
+    // by name, when KeyIndex encodes them.
     int KeyWithoutValue() const;
     // Fills the key items from a row's instance suffix.
     void SetKeysFromIndex(const std::string& instance);
@@ -118,28 +128,61 @@ public:
 
 protected:
     enum class PduMode { FirstRow = 0, NextRow = 1, Set = 2 };
+    // One binding of a read: the item it reads and the OID asked for
+    // ("" when the reply is not matched against what was asked).
+    struct Asked {
+        int item = 0;
+        std::string oid;
+    };
+    using AskedList = std::vector<Asked>;
 
     SnmpTarget& BuildTarget(UTarget& user, CTarget& community);
-    void BuildPdu(PduMode mode, Pdu& pdu);
+    // With `asked`, a read notes there which item each binding reads. A
+    // walk step asks only the columns that have not yet left their table.
+    void BuildPdu(PduMode mode, Pdu& pdu, AskedList* asked = nullptr);
     struct PendingCall;
     // Hands one reply, time-out or failure to the call's completion.
     void OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call, const SnmpTarget& target);
 
 private:
-    enum class ReadOutcome { Row, WalkEnded, MibEnded, NoSuchName };
+    // Retry: an SNMPv1 agent refused a walk step because one column ran
+    // past the end of its MIB; the step goes again without that column.
+    // BadReply: a get's binding was not what was asked (badReply_ says what).
+    enum class ReadOutcome { Row, WalkEnded, MibEnded, NoSuchName, Retry, BadReply };
     class SetMarks;
 
-    // Stores a response's bindings into the readable items. With
-    // `noSuchName` only tells whether the walk met the end of the MIB.
-    ReadOutcome ReadResponse(const Pdu& pdu, bool noSuchName, const std::string& firstSentOid);
+    // Stores a response's bindings into the items they were asked for.
+    // With `noSuchName` only tells how the walk ends. A set's read back
+    // leaves the state of a walk alone.
+    ReadOutcome ReadResponse(const Pdu& pdu, const AskedList& asked, bool noSuchName, bool readBack = false);
+    // One row of a table walk, at the lowest instance the columns returned.
+    ReadOutcome ReadTableStep(const Pdu& pdu, const AskedList& asked, bool readBack);
+    ReadOutcome ReadSingleValues(const Pdu& pdu, const AskedList& asked);
+    ReadOutcome ReadNoSuchName(const Pdu& pdu, const AskedList& asked);
+    // The walk step again for the columns of `before` that have not ended.
+    void BuildRetryPdu(const AskedList& before, Pdu& pdu, AskedList& asked);
+    void StartPdu(Pdu& pdu) const;
+    bool ColumnEnded(int i) const;
+    void EndColumn(int i);
+    void NoteBadReply(std::string text);
+    // Every readable item, in list order, matched by position only: the
+    // bindings a set's read back is read into.
+    AskedList ReadableItems() const;
+    // The bad reply of a walk that has ended, once; empty when there was none.
+    std::string TakeBadReply();
     bool IsTable() const;
-    void Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPCompletion completion, bool readValues);
+    void Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPCompletion completion, bool readValues,
+              AskedList asked);
     int ReadCommand() const;
     void MarkSetItems(const std::string& itemList, const VnSNMPValues* values);
     // Refusals of a set, before anything is sent.
     void RequireRowIndex() const;
     static void RequireBindings(const Pdu& pdu);
 
+    // The walk under way: columns that have left their table, and the
+    // first binding that was not what was asked (told when the walk ends).
+    std::vector<bool> columnEnded_;
+    std::string badReply_;
     int outstanding_ = 0;
     std::vector<unsigned long> pending_;  // ids of the asynchronous requests under way
     bool destroying_ = false;

@@ -33,6 +33,13 @@ std::string ShownText(const VnSNMPVarItem& item, std::string text)
     return item.options ? item.options->LabelOfValue(text) : text;
 }
 
+// A value the set cannot send, refused with the field's name.
+[[noreturn]] void RefuseItem(const VnSNMPVarItem& item, const std::string& why, int code)
+{
+    const std::string& name = item.label.empty() ? item.oid : item.label;
+    throw VnSetRefused(name + ": " + why, code);
+}
+
 } // namespace
 
 std::string VnSNMPRequest::ColumnOid(int i) const
@@ -59,7 +66,11 @@ std::string VnSNMPRequest::IndexToItemValue(int i, const std::string& instance)
 std::string VnSNMPRequest::ItemValueToIndex(int i)
 {
     const VnSNMPVarItem& item = varList.Item(i);
-    return JoinSubIds(EncodeIndexValue(item.syntax, IndexIsImplied(varList, i), WireText(item)));
+    try {
+        return JoinSubIds(EncodeIndexValue(item.syntax, IndexIsImplied(varList, i), WireText(item)));
+    } catch (const VnValueRefused& e) {
+        RefuseItem(item, e.what(), kVnErrBadKeyCount);
+    }
 }
 
 void VnSNMPRequest::VbToItemValue(int i, const Vb& vb)
@@ -79,7 +90,11 @@ void VnSNMPRequest::ItemValueToVb(int i, Vb& vb)
         vb.set_null();
         return;
     }
-    ValueTextToVb(item.syntax, text, vb);
+    try {
+        ValueTextToVb(item.syntax, text, vb);
+    } catch (const VnValueRefused& e) {
+        RefuseItem(item, e.what(), kVnErrBadDataValue);
+    }
 }
 
 bool VnSNMPRequest::IsEndOfColumn(const std::string& column, const std::string& previous,
@@ -105,7 +120,9 @@ int VnSNMPRequest::KeyWithoutValue() const
     const int keys = std::min<int>(static_cast<int>(varList.keyCount), varList.Count());
     for (int k = 0; k < keys; ++k) {
         const VnSNMPVarItem& item = varList.Item(k);
-        if (item.value.empty() || IsNoValueText(item.value))
+        if (IsNoValueText(item.value))
+            return k;
+        if (item.value.empty() && !KeyMayBeEmpty(item.syntax, IndexIsImplied(varList, k)))
             return k;
         if (IsNumberSyntax(item.syntax) && !IsNumberText(WireText(item)))
             return k;

@@ -44,6 +44,7 @@ void StartSession(const std::string& folder)
 _SnmpEventProcessor::~_SnmpEventProcessor()
 {
     Stop();
+    SnmpOnActivityChanged(nullptr);
     delete timer_.data();
 }
 
@@ -55,22 +56,36 @@ void _SnmpEventProcessor::Start()
         timer_ = new QTimer(QCoreApplication::instance());
         timer_->setInterval(kVnEventInterval);
         QObject::connect(timer_, &QTimer::timeout, timer_, [this] { OnTimer(); });
+        SnmpOnActivityChanged([this] { Sync(); });
     }
-    timer_->start();
+    enabled_ = true;
+    Sync();
 }
 
 void _SnmpEventProcessor::Stop()
 {
+    enabled_ = false;
     if (timer_)
         timer_->stop();
 }
 
+void _SnmpEventProcessor::Sync()
+{
+    if (!timer_)
+        return;
+    if (!enabled_ || !SnmpHasPendingWork())
+        timer_->stop();
+    else if (!timer_->isActive())
+        timer_->start();
+}
+
 void _SnmpEventProcessor::OnTimer()
 {
-    Stop();
+    if (timer_)
+        timer_->stop();
     if (VnGlobalSession)
         SnmpReadPendingEvents();
-    Start();
+    Sync();
     if (VnGlobalSession)
         SnmpDeliverCompletions();
 }

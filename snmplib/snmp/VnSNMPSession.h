@@ -24,7 +24,10 @@ inline constexpr int kVnEventInterval = 20;  // milliseconds
 // one do not run.
 void StartSession(const std::string& folder);
 
-// Owns the 20 ms event timer (created disabled).
+// Owns the 20 ms event timer (created disabled). Once started, the timer
+// ticks while a request is under way and rests while none is, so an idle
+// program does not wake 50 times a second; replies also arrive through the
+// channels' socket notifiers.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor() = default;
@@ -34,13 +37,20 @@ public:
 
     void Start();
     void Stop();
-    bool IsActive() const { return timer_ && timer_->isActive(); }
+    // Started and not stopped since.
+    bool IsActive() const { return enabled_; }
+    // The timer itself runs now.
+    bool IsTicking() const { return timer_ && timer_->isActive(); }
     // Reads arrived replies and handles time-outs with the timer off, then
     // re-arms the timer before the finished requests' callbacks run.
     void OnTimer();
 
 private:
+    // Runs the timer while started and something is pending.
+    void Sync();
+
     QPointer<QTimer> timer_;
+    bool enabled_ = false;
 };
 
 extern _SnmpEventProcessor VnEventProcessor;

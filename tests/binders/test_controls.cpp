@@ -70,17 +70,6 @@ protected:
     void AfterApply() override { log.push_back("AfterApply"); }
 };
 
-std::vector<std::string> Lines(const QPlainTextEdit& memo)
-{
-    std::vector<std::string> lines;
-    const QString text = memo.toPlainText();
-    if (text.isEmpty())
-        return lines;
-    for (const QString& line : text.split('\n'))
-        lines.push_back(WithoutTime(line));
-    return lines;
-}
-
 std::string Ok()
 {
     return VnErrorText(kVnOk);
@@ -133,8 +122,8 @@ TEST(StatusLine, WrittenByTheOutputsClass)
     binder.SetStatusOutput(&memo);
     binder.ShowStatus("first");
     binder.ShowStatus("second");
-    ASSERT_EQ(Lines(memo).size(), 2u) << "a memo gets one new line per status";
-    EXPECT_EQ(Lines(memo)[1], "Get: second Request: Led Status. Receive at T.");
+    ASSERT_EQ(MemoLines(memo).size(), 2u) << "a memo gets one new line per status";
+    EXPECT_EQ(MemoLines(memo)[1], "Get: second Request: Led Status. Receive at T.");
 
     VnStatusBar bar;
     VnStatusPanel* left = bar.AddPanel(100);
@@ -145,11 +134,11 @@ TEST(StatusLine, WrittenByTheOutputsClass)
     binder.ShowStatus("panel");
     EXPECT_EQ(WithoutTime(right->Text()), "Set: panel Request: Led Status. Receive at T.");
     EXPECT_EQ(left->Text(), "left") << "only the named panel changes";
-    EXPECT_TRUE(bar.SimpleText().isEmpty());
+    EXPECT_TRUE(bar.StatusLine().isEmpty());
 
     binder.SetStatusOutput(&bar);
     binder.ShowStatus("bar");
-    EXPECT_EQ(WithoutTime(bar.SimpleText()), "Set: bar Request: Led Status. Receive at T.");
+    EXPECT_EQ(WithoutTime(bar.StatusLine()), "Set: bar Request: Led Status. Receive at T.");
 
     QStatusBar plainBar;
     binder.SetStatusOutput(&plainBar);
@@ -228,7 +217,7 @@ TEST_F(ControlsTest, AsyncWalkOfFiveRows)
                                             "AddRow", "AddRow", "AfterRefresh"};
     EXPECT_EQ(binder->log, expected);
     EXPECT_FALSE(binder->Busy());
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
     ASSERT_EQ(binder->rows.size(), 5u);
     EXPECT_EQ(binder->rows[2], (std::vector<std::string>{"3", "charlie", "enabled", "0001"}));
     EXPECT_EQ(done[0].code, 0);
@@ -245,7 +234,7 @@ TEST_F(ControlsTest, CaptionAppearsInTheStatusLine)
     binder->Refresh();
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(binder->Count("AddRow"), 1) << "a scalar group is one row";
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: " + Ok() + " Request: Led Status. Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: " + Ok() + " Request: Led Status. Receive at T."});
 }
 
 TEST_F(ControlsTest, RefreshDoneFiresWithoutStatusOutput)
@@ -272,7 +261,7 @@ TEST_F(ControlsTest, StoppedWhileARowIsOnItsWay)
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(binder->rows.size(), 3u) << "the row in flight is still added";
     EXPECT_EQ(binder->log.back(), "AfterRefresh");
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
     RunEvents(300);
     EXPECT_EQ(binder->rows.size(), 3u) << "no fourth request";
     EXPECT_EQ(done.size(), 1u);
@@ -346,7 +335,7 @@ TEST_F(ControlsTest, AgentErrorGoesToTheStatusLine)
     binder->Refresh();
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(binder->rows.size(), 1u);
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: " + VnErrorText(-105) + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: " + VnErrorText(-105) + ". Receive at T."});
     EXPECT_EQ(done[0].code, -105);
 }
 
@@ -381,7 +370,7 @@ TEST_F(ControlsTest, ExceptionsInHooksEndTheWalkAndAreShown)
         RunEvents(100);
         EXPECT_EQ(binder->rows.size(), c.rows) << c.why;
         EXPECT_FALSE(binder->Busy()) << c.why;
-        EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: bad row. Receive at T."}) << c.why;
+        EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: bad row. Receive at T."}) << c.why;
         ASSERT_EQ(done.size(), 1u) << c.why;
         EXPECT_EQ(done[0].code, kVnErrBadDataValue) << c.why;
         EXPECT_EQ(binder->Count("AfterRefresh"), c.inAddRow ? 0 : 1) << c.why;
@@ -399,7 +388,7 @@ TEST_F(ControlsTest, SyncScalarRefresh)
     ASSERT_EQ(binder->rows.size(), 1u);
     EXPECT_EQ(binder->rows[0][kName], "core-switch");
     EXPECT_EQ(binder->rows[0][kState], "enabled");
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Get: " + Ok() + ". Receive at T."});
     EXPECT_TRUE(done.empty()) << "the event belongs to asynchronous refreshes";
 }
 
@@ -418,7 +407,7 @@ TEST_F(ControlsTest, StoppedRequestSendsNothingAndSaysSo)
     binder->Refresh();
     EXPECT_FALSE(binder->Apply());
     EXPECT_FALSE(binder->Busy());
-    EXPECT_EQ(Lines(memo), (std::vector<std::string>{"Get: " + nothing + ". Receive at T.",
+    EXPECT_EQ(MemoLines(memo), (std::vector<std::string>{"Get: " + nothing + ". Receive at T.",
                                                      "Set: " + nothing + ". Receive at T.",
                                                      "Set: " + nothing + ". Receive at T."}));
     RunEvents(100);
@@ -438,7 +427,7 @@ TEST_F(ControlsTest, ApplyOnScalarsWritesAndNeverRefreshes)
     ASSERT_TRUE(WaitIdle());
     RunEvents(100);
     EXPECT_EQ(binder->log, (std::vector<std::string>{"BeforeApply", "ControlsToValues", "AfterApply"}));
-    EXPECT_EQ(Lines(memo).back(), "Set: " + Ok() + ". Receive at T.");
+    EXPECT_EQ(MemoLines(memo).back(), "Set: " + Ok() + ". Receive at T.");
     const auto sets = SetRecord();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0], (std::vector<std::string>{BINDERTEST_S(1) ".0=656467652D37", BINDERTEST_S(2) ".0=3"}));
@@ -455,7 +444,7 @@ TEST_F(ControlsTest, ApplyOnATableRefreshesOnlyWhenAsked)
     binder->request.varList.Item(kRowIndex).value = "5";
     binder->request.varList.Item(kRowName).value = "renamed";
     binder->Apply(true, false, std::to_string(kRowName));
-    EXPECT_EQ(Lines(memo), (std::vector<std::string>{"Set: " + Ok() + ". Receive at T.",
+    EXPECT_EQ(MemoLines(memo), (std::vector<std::string>{"Set: " + Ok() + ". Receive at T.",
                                                      "Get: " + Ok() + ". Receive at T."}));
     EXPECT_EQ(binder->Count("BeforeRefresh"), 1);
     EXPECT_EQ(binder->Count("ControlsToValues"), 0) << "read controls 0";
@@ -464,7 +453,7 @@ TEST_F(ControlsTest, ApplyOnATableRefreshesOnlyWhenAsked)
     binder->request.varList.Item(kRowIndex).value = "5";
     binder->request.varList.Item(kRowName).value = "renamed";
     binder->Apply(false, true, std::to_string(kRowName));
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Set: " + Ok() + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Set: " + Ok() + ". Receive at T."});
     EXPECT_EQ(SetRecord().size(), 2u);
 }
 
@@ -490,7 +479,7 @@ TEST_F(ControlsTest, SetErrorGoesToTheStatusLine)
     sim().error(BINDERTEST_S(1) ".0", "notWritable", "set");
     ASSERT_TRUE(binder->Apply(true, false, std::to_string(kName)));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Lines(memo), std::vector<std::string>{"Set: " + VnErrorText(-117) + ". Receive at T."});
+    EXPECT_EQ(MemoLines(memo), std::vector<std::string>{"Set: " + VnErrorText(-117) + ". Receive at T."});
     EXPECT_EQ(binder->Count("AfterApply"), 0);
 }
 

@@ -2,6 +2,7 @@
 // Helpers of the binder tests: the process-wide session, requests aimed at
 // the simulated switch, the objects of tools/simswitch/data/binders-edits.sim
 // as descriptor tables, and waiting in an event loop.
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,18 @@ inline std::string WithoutTime(const QString& line)
     QString copy = line;
     copy.replace(time, "T.");
     return copy.toStdString();
+}
+
+// A memo's status lines, each without its time.
+inline std::vector<std::string> MemoLines(const QPlainTextEdit& memo)
+{
+    std::vector<std::string> lines;
+    const QString text = memo.toPlainText();
+    if (text.isEmpty())
+        return lines;
+    for (const QString& line : text.split('\n'))
+        lines.push_back(WithoutTime(line));
+    return lines;
 }
 
 #define BINDERTEST_S(n) "1.3.6.1.4.1.88406.997.1." #n

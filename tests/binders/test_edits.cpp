@@ -221,6 +221,11 @@ TEST_F(EditsTest, MarksForASetDoNotShiftColumns)
     binder.BindListView(&list);
     binder.BeforeRefresh();
     AddRow({"1", "one", "s1", "enabled", "X.1"});
+    // Shown, so the set carries them.
+    auto* state = new QLabel(&form);
+    binder.BindLabel(kState, state);
+    auto* prefixed = new QLabel(&form);
+    binder.BindLabel(kPrefixed, prefixed);
     list.topLevelItem(0)->setSelected(true);
     // The form leaves Name and Secret out of the set.
     binder.request.varList.Item(kName).access |= A::Invalid;

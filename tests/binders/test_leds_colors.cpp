@@ -231,7 +231,6 @@ TEST_F(LedBinder, GetErrorTurnsLedsOffAndWritesTheStatusLine)
 {
     VnStatusBar bar;
     VnStatusPanel* status = bar.AddPanel();
-    bar.SetSimplePanel(false);
     leds_->SetStatusOutput(status);
     leds_->request.varList.caption = " Led Status";
     leds_->BindLeds(0, "0,1", LedColorMapB, panel_, 1, 10, 0, 7, 7);

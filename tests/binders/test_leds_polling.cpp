@@ -51,7 +51,6 @@ protected:
         panel_ = new QFrame(form_.get());
         bar_ = new VnStatusBar(form_.get());
         status_ = bar_->AddPanel();
-        bar_->SetSimplePanel(false);
         leds_ = MakeBinder("4");
     }
 

@@ -368,8 +368,8 @@ TEST_F(TableEditorTest, LongTextsWidenTheColumnsAndTheForm)
     const QString name = "uplink to the core switch of building four";
     sim().set(FORMTEST_T(3) ".1.1", "STRING", name.toStdString());
     Build();
+    const int shownWidth = form->width();  // before any row is in
     ShowAndWalk(3);
-    const int shownWidth = form->width();
     ASSERT_TRUE(RunUntil([&] { return list->horizontalScrollBar()->maximum() == 0 && form->width() > shownWidth; }, 2000))
         << "a column is still cut: " << list->horizontalScrollBar()->maximum();
     EXPECT_LE(form->width(), 800);

@@ -3,6 +3,7 @@
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnSNMPVarList.h"
+#include "VnValueText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ int CodeOf(auto&& call)
 struct ToBytesCase {
     const char* text;
     unsigned syntax;
-    const char* bytes; // spaced hex, "" for none
+    const char* bytes; // spaced hex, "" for none, nullptr: refused as no value of the syntax
     const char* why;
 };
 
@@ -61,33 +62,33 @@ const ToBytesCase kToBytes[] = {
     {"True", VnSyntax::Boolean, "00 00 00 00", "only the exact text true is true"},
     {"1", VnSyntax::Integer, "01 00 00 00", "least significant byte first"},
     {"-2", VnSyntax::Integer, "FE FF FF FF", "negative integers in two's complement"},
-    {"12abc", VnSyntax::Integer, "0C 00 00 00", "number read up to the first non-digit"},
-    {"abc", VnSyntax::Integer, "00 00 00 00", "no digits read as 0"},
+    {"12abc", VnSyntax::Integer, nullptr, "a number with a tail is no number"},
+    {"abc", VnSyntax::Integer, nullptr, "no digits are no 0"},
     {"4294967295", VnSyntax::Counter, "FF FF FF FF", "32-bit number"},
-    {"-1", VnSyntax::Gauge, "FF FF FF FF", "a negative unsigned wraps"},
-    {"4294967296", VnSyntax::UInteger, "00 00 00 00", "numbers wrap in 32 bits"},
-    {"0a1b2", VnSyntax::OctetStr, "00 A1 B2", "odd digit count: the first digit alone"},
+    {"-1", VnSyntax::Gauge, nullptr, "a negative unsigned does not wrap"},
+    {"4294967296", VnSyntax::UInteger, nullptr, "numbers do not wrap in 32 bits"},
+    {"0a1b2", VnSyntax::OctetStr, nullptr, "an odd digit count would shift every byte"},
     {"0a ff", VnSyntax::BitStr, "0A FF", "blanks are dropped"},
-    {"G1", VnSyntax::Opaque, "01", "a non-digit counts as 0"},
+    {"G1", VnSyntax::Opaque, nullptr, "a non-digit is no 0"},
     {"", VnSyntax::OctetStr, "", "empty hex text, no bytes"},
     {"001122334455", VnSyntax::MacAddress, "00 11 22 33 44 55", "MAC address is hex text"},
-    {"0011", VnSyntax::Ipv6Address, "00 11", "IPv6 hex text is not padded"},
+    {"0011", VnSyntax::Ipv6Address, nullptr, "an IPv6 address has 16 bytes"},
     {"1.3.6", VnSyntax::ObjectId, "01 00 00 00 03 00 00 00 06 00 00 00",
      "four bytes per sub-identifier"},
     {".1.300", VnSyntax::ObjectId, "01 00 00 00 2C 01 00 00", "a leading dot is allowed"},
-    {"1.x.6", VnSyntax::ObjectId, "", "an object identifier with other characters gives none"},
-    {"1..6", VnSyntax::ObjectId, "", "an empty sub-identifier is no object identifier"},
-    {"1.4294967296", VnSyntax::ObjectId, "", "a sub-identifier beyond 32 bits is refused"},
+    {"1.x.6", VnSyntax::ObjectId, nullptr, "an object identifier with other characters"},
+    {"1..6", VnSyntax::ObjectId, nullptr, "an empty sub-identifier is no object identifier"},
+    {"1.4294967296", VnSyntax::ObjectId, nullptr, "a sub-identifier beyond 32 bits is refused"},
     {"10.1.2.3", VnSyntax::IpAddress, "0A 01 02 03", "one byte per part"},
-    {"10.1.2.300", VnSyntax::NsapAddr, "0A 01 02 2C", "each part keeps its low 8 bits"},
-    {"10.1.2", VnSyntax::IpAddress, "0A 01 02", "a short address gives fewer bytes"},
+    {"10.1.2.300", VnSyntax::NsapAddr, nullptr, "a part past 255 is no byte"},
+    {"10.1.2", VnSyntax::IpAddress, nullptr, "three numbers are no address"},
     {"1 day 0:00:01.00", VnSyntax::TimeTicks, "64 D6 83 00", "time-ticks text in hundredths"},
     {"18446744073709551615", VnSyntax::Counter64, "FF FF FF FF FF FF FF FF", "largest counter64"},
     {"4294967298", VnSyntax::Counter64, "02 00 00 00 01 00 00 00", "low 32 bits first"},
-    {"-5", VnSyntax::Counter64, "00 00 00 00 00 00 00 00", "a negative counter64 stops at 0"},
-    {"1e30", VnSyntax::Counter64, "FF FF FF FF FF FF FF FF", "a too large counter64 stops at the top"},
+    {"-5", VnSyntax::Counter64, nullptr, "a negative counter64"},
+    {"1e30", VnSyntax::Counter64, nullptr, "a too large counter64"},
     {"1.5", VnSyntax::Double, "00 00 00 00 00 00 F8 3F", "IEEE double, least significant byte first"},
-    {"x", VnSyntax::Double, "00 00 00 00 00 00 00 00", "no number reads as 0"},
+    {"x", VnSyntax::Double, nullptr, "no number is no 0"},
     {"2007-3-7,14:5:9.1,-5:30", VnSyntax::DateTime, "07 D7 03 07 0E 05 09 01 2D 05 1E",
      "DateAndTime octets, year most significant byte first"},
     {"1899/12/31 12:00:00 pm", VnSyntax::BcdDateTime, "00 00 00 00 00 00 F8 3F",
@@ -95,18 +96,25 @@ const ToBytesCase kToBytes[] = {
     {"ab\x01", VnSyntax::DisplayStr, "61 62 01", "display string: the characters"},
     {"true", VnSyntax::Bool8, "01", "bool8 is one byte"},
     {"-1", VnSyntax::Int8, "FF", "int8: the low byte"},
-    {"300", VnSyntax::UInt8, "2C", "uint8: the low byte"},
+    {"255", VnSyntax::UInt8, "FF", "uint8"},
+    {"300", VnSyntax::UInt8, nullptr, "past a uint8"},
     {"true", VnSyntax::Bool16, "00 01", "16-bit values most significant byte first"},
     {"-2", VnSyntax::Int16, "FF FE", "int16: the low 16 bits"},
     {"65534", VnSyntax::UInt16, "FF FE", "uint16"},
-    {"65537", VnSyntax::UInt16, "00 01", "uint16 keeps the low 16 bits"},
+    {"65537", VnSyntax::UInt16, nullptr, "past a uint16"},
 };
 
 TEST(ControlValue, ValueToBytesTable)
 {
-    for (const auto& c : kToBytes)
+    for (const auto& c : kToBytes) {
+        if (!c.bytes) {
+            EXPECT_THROW(ValueToBytes(c.text, c.syntax), VnValueRefused)
+                << c.text << " syntax " << c.syntax << ": " << c.why;
+            continue;
+        }
         EXPECT_EQ(Hex(ValueToBytes(c.text, c.syntax)), c.bytes)
             << c.text << " syntax " << c.syntax << ": " << c.why;
+    }
 }
 
 struct ToValueCase {

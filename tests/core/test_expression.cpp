@@ -1,5 +1,6 @@
 #include "VnException.h"
 #include "VnExpression.h"
+#include "VnMessages.h"
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
 #include "VnValueText.h"
@@ -317,6 +318,148 @@ TEST(Expression, OverAVariableList)
     EXPECT_TRUE(EvaluateCondition(list, "$0=1"));
     EXPECT_FALSE(EvaluateCondition(list, "$0=up"));
     EXPECT_EQ(HelpContextOf([&] { EvaluateCondition(list, "$9=1"); }), -513);
+}
+
+// ---- what a spoiled agent or a broken descriptor can feed in: values
+// that look like operators, number items holding text, and nesting deep
+// enough to exhaust the stack.
+
+VnItemSource OneText(const std::string& value)
+{
+    return SourceOf({{0, {value, VnSyntax::DisplayStr}}});
+}
+
+TEST(HostileExpression, AQuotedValueStaysOneText)
+{
+    struct Case {
+        const char* agentValue;
+        const char* condition;
+        bool expected;
+        const char* why;
+    } const cases[] = {
+        {"a\" = \"a\" | \"b", "$0 = \"up\"", false, "quotes and | in the value do not make an or"},
+        {"up\" | \"x", "$0 = \"up\"", false, "a value that closes its quote early"},
+        {"x) | (true", "$0 = \"up\"", false, "parentheses in the value"},
+        {"a\" <> \"b", "$0 = \"up\"", false, "an operator that comes earlier in the operator list"},
+        {"up", "$0 = \"up\"", true, "the plain value still compares"},
+        {"a\" = \"a\" | \"b", "$0 = $0", true, "a hostile value equals itself"},
+        {"say \"hi\"", "$0 = \"say \"\"hi\"\"\"", true, "a doubled quote in a written text is one quote"},
+        {"\"", "$0 = \"\"\"\"", true, "a value that is one quote"},
+        {"", "$0 = \"\"", true, "the empty value"},
+        {"NOW", "$0 = NOW", false, "agent text NOW is text, not the clock"},
+        {"!", "$0 = \"!\"", true, "a lone ! in the value"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EvaluateCondition(c.condition, OneText(c.agentValue)), c.expected)
+            << c.why << ": value [" << c.agentValue << "] in " << c.condition;
+
+    EXPECT_EQ(ExpandItemReferences("$0", true, "$", OneText("say \"hi\"")), "\"say \"\"hi\"\"\"")
+        << "the value's quotes are doubled";
+}
+
+TEST(HostileExpression, NumberItemsHoldNumbersOnly)
+{
+    struct Case {
+        const char* value;
+        unsigned syntax;
+        const char* expanded;  // nullptr: refused with -513
+    } const cases[] = {
+        {"12", VnSyntax::Integer, "12"},
+        {" -7 ", VnSyntax::Integer, "-7"},
+        {"4294967295", VnSyntax::Counter, "4294967295"},
+        {"1.5E-6", VnSyntax::Double, "1.5E-6"},
+        {"-0.25", VnSyntax::Double, "-0.25"},
+        {"1 | true", VnSyntax::Integer, nullptr},
+        {"0)*0+(5", VnSyntax::Gauge, nullptr},
+        {"12abc", VnSyntax::Counter64, nullptr},
+        {"up", VnSyntax::Integer, nullptr},
+        {"", VnSyntax::UInteger, nullptr},
+        {"1e", VnSyntax::Double, nullptr},
+        {"1.5", VnSyntax::Integer, nullptr},
+    };
+    for (const auto& c : cases) {
+        const VnItemSource items = SourceOf({{0, {c.value, c.syntax}}});
+        for (const bool quote : {false, true}) {
+            if (c.expanded) {
+                EXPECT_EQ(ExpandItemReferences("$0", quote, "$", items), c.expanded) << c.value;
+                continue;
+            }
+            try {
+                ExpandItemReferences("$0", quote, "$", items);
+                ADD_FAILURE() << "[" << c.value << "] went into the expression";
+            } catch (const VnException& e) {
+                EXPECT_EQ(e.HelpContext(), kVnErrExprBadSyntax) << c.value;
+            }
+        }
+    }
+
+    // Before the check, this value made the filter pass every row.
+    EXPECT_THROW(EvaluateCondition("$0 = 5", SourceOf({{0, {"1=1 | x", VnSyntax::Integer}}})),
+                 VnException);
+}
+
+std::string Nested(int depth, const std::string& open, const std::string& core, const std::string& close)
+{
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += open;
+    text += core;
+    for (int i = 0; i < depth; ++i)
+        text += close;
+    return text;
+}
+
+TEST(HostileExpression, NestingHasALimit)
+{
+    const std::string tooDeep = "Expression nested more than 100 levels deep";
+    const int limit = kVnExpressionMaxNesting;
+
+    EXPECT_DOUBLE_EQ(EvaluateArithmetic(Nested(limit, "(", "1", ")")), 1);
+    EXPECT_TRUE(EvaluateLogical(Nested(limit, "(", "true", ")")));
+    EXPECT_TRUE(EvaluateLogical(Nested(limit, "!", "true", "")));
+
+    struct Case {
+        std::string text;
+        bool logical;
+        const char* why;
+    } const cases[] = {
+        {Nested(limit + 1, "(", "1", ")"), false, "one level too deep"},
+        {Nested(100000, "(", "1", ")"), false, "parentheses a hundred thousand deep"},
+        {Nested(10000, "-(", "1", ")"), false, "signs and parentheses"},
+        {Nested(100000, "(", "true", ")"), true, "a condition a hundred thousand deep"},
+        {Nested(10000, "(a=a&", "true", ")"), true, "ands inside parentheses"},
+        {Nested(10000, "(", "1", ""), false, "unclosed parentheses run to the end"},
+    };
+    for (const auto& c : cases) {
+        const std::string message = MessageOf([&] {
+            if (c.logical)
+                EvaluateLogical(c.text);
+            else
+                EvaluateArithmetic(c.text);
+        });
+        EXPECT_EQ(message, tooDeep) << c.why;
+    }
+    EXPECT_EQ(MessageOf([&] { EvaluateLogical(Nested(10000, "(", "true", "")); }), tooDeep)
+        << "unclosed parentheses count as they open";
+    EXPECT_EQ(MessageOf([&] { EvaluateLogical(Nested(1000, "a!", "true", "")); }), tooDeep)
+        << "a not after text nests";
+
+    // Long chains are not nesting: they are walked, not recursed.
+    std::string ors = "false";
+    std::string sums = "0";
+    for (int i = 0; i < 10000; ++i) {
+        ors += "|false";
+        sums += "+1";
+    }
+    EXPECT_FALSE(EvaluateLogical(ors));
+    EXPECT_TRUE(EvaluateLogical(Nested(10000, "!", "true", "")));
+    EXPECT_FALSE(EvaluateLogical(Nested(10001, " !", "true", "")));
+    EXPECT_TRUE(EvaluateLogical(ors + "|a=a"));
+    EXPECT_DOUBLE_EQ(EvaluateArithmetic(sums), 10000);
+
+    const VnItemSource items = SourceOf({{0, {"5", VnSyntax::Integer}}});
+    EXPECT_EQ(MessageOf([&] { EvaluateCondition(Nested(10000, "(", "$0=5", ")"), items); }), tooDeep)
+        << "a row filter says why it failed";
 }
 
 } // namespace

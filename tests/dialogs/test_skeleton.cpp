@@ -1,5 +1,5 @@
-// The pieces every dialog shares: large-fonts scaling, column exclusion,
-// error landing, field messages, the constraint check before a set, and
+// The pieces every dialog shares: large-fonts scaling, the access scope
+// around a set, field messages, the constraint check before a set, and
 // the binder shut-down on every way a dialog ends.
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -15,8 +16,7 @@
 
 #include "BridgeMib.h"
 #include "Equipmentbasicinfoformunit.h"
-#include "VnColumnExclusion.h"
-#include "VnErrorLanding.h"
+#include "VnAccessScope.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
@@ -51,7 +51,9 @@ TEST(DialogScaling, LargeFontsMultiplyByOneAndAQuarterDroppingTheFraction)
 
 class Skeleton : public DialogSwitchTest {};
 
-TEST_F(Skeleton, DialogsOpenAtTheirScaledSize)
+// The laid-out size is a minimum: a dialog opens at it, or larger where
+// its controls need more room (twelve port columns, a long fixed text).
+TEST_F(Skeleton, DialogsOpenAtLeastAtTheirScaledSize)
 {
     struct Case {
         bool largeFonts;
@@ -62,12 +64,19 @@ TEST_F(Skeleton, DialogsOpenAtTheirScaledSize)
         {false, {420, 189}, {587, 566}},
         {true, {525, 236}, {733, 707}},
     };
+    auto check = [](TDialogBase& form, QSize laidOut) {
+        form.show();
+        RunEvents(20);
+        EXPECT_EQ(form.size(), laidOut.expandedTo(form.minimumSizeHint()));
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.largeFonts ? "large fonts" : "normal fonts");
         const VnDialogContext context = Context({{"1", "RQ-4024S"}}, c.largeFonts);
         TEquipmentBasicInfoForm equipment(nullptr, context);
-        EXPECT_EQ(equipment.size(), c.equipment);
+        check(equipment, c.equipment);
         TVlanStaticForm vlans(nullptr, context);
-        EXPECT_EQ(vlans.size(), c.vlanStatic);
+        check(vlans, c.vlanStatic);
+        EXPECT_EQ(vlans.size().height(), c.vlanStatic.height()) << "the rows and grids fit the laid-out height";
     }
 }
 
@@ -99,9 +108,9 @@ protected:
     // Sends the list with the port lists left out.
     void ApplyWithoutPorts(const std::function<void()>& inScope = {})
     {
-        VnColumnExclusion exclusion(binder->request.varList, {TVlanStaticForm::kEgressPorts,
-                                                               TVlanStaticForm::kForbiddenPorts,
-                                                               TVlanStaticForm::kUntaggedPorts});
+        VnAccessScope exclusion(binder->request.varList, {TVlanStaticForm::kEgressPorts,
+                                                          TVlanStaticForm::kForbiddenPorts,
+                                                          TVlanStaticForm::kUntaggedPorts});
         binder->Apply(false, false);
         if (inScope)
             inScope();
@@ -141,60 +150,6 @@ TEST_F(ColumnExclusion, AnExceptionLeavesTheFlagsAsTheyWere)
     EXPECT_THROW(ApplyWithoutPorts([] { throw std::runtime_error("in the middle"); }), std::runtime_error);
     EXPECT_EQ(Words(), original);
     ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
-}
-
-TEST(ColumnExclusionWords, MarksWhatIsLeftOutAndPutsBackSavedOrFixedWords)
-{
-    VnSNMPVarList list(VlanStaticTable, MVT_UMV, 1);
-    {
-        VnColumnExclusion exclusion(list);
-        exclusion.ExcludeAllBut({TVlanStaticForm::kVlanId, TVlanStaticForm::kStatus});
-        exclusion.Exclude(99);  // outside the list: ignored
-        exclusion.RestoreAs(TVlanStaticForm::kVlanName, VnAccess::ReadOnly);
-        EXPECT_EQ(list.Item(TVlanStaticForm::kVlanId).access, VnAccess::NotAccess);
-        EXPECT_EQ(list.Item(TVlanStaticForm::kVlanName).access, VnAccess::Invalid);
-        EXPECT_EQ(list.Item(TVlanStaticForm::kUntaggedPorts).access, VnAccess::Invalid);
-        EXPECT_EQ(list.Item(TVlanStaticForm::kStatus).access, VnAccess::ReadWrite);
-        EXPECT_FALSE(list.IsWritable(TVlanStaticForm::kVlanName));
-    }
-    EXPECT_EQ(list.Item(TVlanStaticForm::kVlanName).access, VnAccess::ReadOnly) << "the fixed word";
-    EXPECT_EQ(list.Item(TVlanStaticForm::kUntaggedPorts).access, VnAccess::ReadWrite) << "the saved word";
-}
-
-// ---------------------------------------------------------------- step E
-
-TEST(ErrorLanding, EachVariantWritesWhereItSays)
-{
-    QPlainTextEdit memo;
-    VnStatusBar bar;
-    bar.AddPanel(100);
-    bar.AddPanel();
-    VnSNMPRequest2Edits binder(nullptr);
-    binder.SetStatusOutput(&memo);
-
-    struct Case {
-        VnErrorLanding landing;
-        QString memoLine;
-        QString panelText;
-        const char* why;
-    };
-    const Case cases[] = {
-        {VnErrorLanding::StatusLine(&binder), "Get: boom. Receive at T.", "", "the binder's template"},
-        {VnErrorLanding::FirstPanel(&bar), "", "boom", "bare text in panel 0"},
-        {VnErrorLanding::MemoLine(&memo), "boom", "", "bare text as a memo line"},
-        {VnErrorLanding::Silent(), "", "", "nowhere"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        memo.clear();
-        bar.Panel(0)->SetText("");
-        const bool finished = VnGuarded(c.landing, [] { throw VnException("boom", -528); });
-        EXPECT_FALSE(finished);
-        EXPECT_EQ(WithoutTime(memo.toPlainText()), c.memoLine.toStdString());
-        EXPECT_EQ(bar.Panel(0)->Text(), c.panelText);
-        EXPECT_TRUE(bar.Panel(1)->Text().isEmpty());
-    }
-    EXPECT_TRUE(VnGuarded(VnErrorLanding::Silent(), [] {}));
 }
 
 // ---------------------------------------------------------------- step M
@@ -242,7 +197,6 @@ public:
         Request->request.varList = VnSNMPVarList(VlanStaticTable, MVT_UMV, 1);
         Request->BindEdits(TVlanStaticForm::kVlanId, "%i{n1x4094}", {Id});
     }
-    ~ConstraintForm() override { BeforeDestroy(); }
     QLineEdit* Id = nullptr;
     VnSNMPRequest2Edits* Request = nullptr;
 };
@@ -283,14 +237,103 @@ TEST_F(Skeleton, EveryWayOfEndingShutsTheBindersDown)
         SCOPED_TRACE(c.why);
         TEquipmentBasicInfoForm form(nullptr, Context());
         form.show();
-        ASSERT_NE(form.Request, nullptr);
-        c.end(form);
-        EXPECT_TRUE(form.IsShutDown());
-        EXPECT_EQ(form.Request, nullptr);
-        EXPECT_FALSE(form.isVisible());
-        // Commands after the end do nothing.
+        ASSERT_TRUE(WaitIdle(form));
+        sim().delay("1.3.6.1.4.1.88406.12.11.1", 200);
         form.BitBtn1Click();
+        ASSERT_TRUE(form.AnyBinderBusy());
+        c.end(form);
+        EXPECT_TRUE(form.IsClosed());
+        EXPECT_FALSE(form.AnyBinderBusy());
+        EXPECT_FALSE(form.isVisible());
+        // Until it is shown again, the closed form reads nothing.
+        const QString memo = form.Memo1->toPlainText();
+        form.BitBtn1Click();
+        RunEvents(300);
+        EXPECT_EQ(form.Memo1->toPlainText(), memo);
+        sim().delay("1.3.6.1.4.1.88406.12.11.1", 0);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// An edit form is shown again and again: closing it stops its walks but
+// leaves it whole, so the next showing reads and writes as the first.
+TEST_F(Skeleton, AFormClosedAndShownAgainWorksAsBefore)
+{
+    TEquipmentBasicInfoForm form(nullptr, Context());
+    for (const char* units : {"2", "5", "7"}) {
+        SCOPED_TRACE(units);
+        sim().set("1.3.6.1.4.1.88406.12.11.1.9.3.0", "INTEGER", units);
+        form.show();
+        form.BitBtn1Click();
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_EQ(form.Edit3->text(), units);
+        form.close();
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A dialog whose handler follows the rows of its list view, as the row
+// count does. Its destructor is the default one.
+class RowsForm : public TDialogBase {
+public:
+    explicit RowsForm(int& calls) : TDialogBase(nullptr, dialogtest::Context(), 200, 100), calls_(calls)
+    {
+        Rows = new QTreeWidget(this);
+        for (const char* text : {"1", "10", "20"})
+            new QTreeWidgetItem(Rows, QStringList{text});
+        On(Rows->model(), &QAbstractItemModel::modelReset, [this] { Count(); });
+        On(Rows->model(), &QAbstractItemModel::rowsRemoved, [this] { Count(); });
+    }
+    void Count() { ++calls_; }
+    QTreeWidget* Rows = nullptr;
+
+private:
+    int& calls_;
+};
+
+// Deleting the list view sends its model's signals while the dialog is
+// half destroyed: no handler may run then.
+TEST(DialogLife, NoHandlerRunsWhileTheDialogIsDestroyed)
+{
+    int calls = 0;
+    auto form = std::make_unique<RowsForm>(calls);
+    form->Rows->clear();
+    EXPECT_GT(calls, 0) << "the handlers run while the dialog lives";
+    new QTreeWidgetItem(form->Rows, QStringList{"30"});
+    calls = 0;
+    form.reset();
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(Skeleton, TheGlobalFormPointerFollowsTheFormsLife)
+{
+    auto form = std::make_unique<TVlanStaticForm>(nullptr, Context());
+    EXPECT_EQ(VlanStaticForm, form.get());
+    form.reset();
+    EXPECT_EQ(VlanStaticForm, nullptr);
+}
+
+// With the option, a close leaves the walk to read its last row; the form
+// is hidden at once.
+TEST_F(Skeleton, AWalkMayRunToItsEndAfterAClose)
+{
+    sim().delay("1.3.6.1.2.1.17.7.1.4.3.1", 100);
+    TVlanStaticForm form(nullptr, Context());
+    form.SetWalkOnClose(VnWalkOnClose::RunToEnd);
+    form.show();
+    ASSERT_TRUE(form.AnyBinderBusy());
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.AnyBinderBusy());
+    ASSERT_TRUE(WaitIdle(form));
+    EXPECT_EQ(form.LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The static VLAN dialog over the simulated switch: listing, selection,
-// Add, Set and Delete as the switch records them, its own Add checks, the
-// port-grid coupling and clearing, and the busy rule.
+// Add, Set and Delete as the switch records them (Set and Delete at the
+// selected row whatever the VLAN ID field holds), its own Add checks, the
+// port-grid coupling by clicks and the clearing, and the busy rule.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ using namespace dialogtest;
 
 namespace {
 
+constexpr const char* kEntry = "1.3.6.1.2.1.17.7.1.4.3.1.";
 constexpr const char* kName = "1.3.6.1.2.1.17.7.1.4.3.1.1.";
 constexpr const char* kEgress = "1.3.6.1.2.1.17.7.1.4.3.1.2.";
 constexpr const char* kForbidden = "1.3.6.1.2.1.17.7.1.4.3.1.3.";
@@ -102,6 +104,23 @@ protected:
         return form.ED_VLANID->text().isEmpty() && form.ED_VLANName->text().isEmpty() &&
                form.Status->currentText().isEmpty();
     }
+
+    // The instance every varbind of the only set PDU carries.
+    std::string OnlySetInstance()
+    {
+        const auto sets = sim().sets();
+        EXPECT_EQ(sets.size(), 1u);
+        if (sets.size() != 1)
+            return {};
+        std::string instance;
+        for (const SimSwitch::Varbind& vb : sets[0].varbinds) {
+            EXPECT_EQ(vb.oid.rfind(kEntry, 0), 0u) << vb.oid;
+            const std::string own = vb.oid.substr(vb.oid.rfind('.') + 1);
+            EXPECT_TRUE(instance.empty() || instance == own) << vb.oid;
+            instance = own;
+        }
+        return instance;
+    }
 };
 
 TEST_F(VlanStatic, OpensWithTheVlansTheirCountAndTheNextFreeIndex)
@@ -140,8 +159,8 @@ TEST_F(VlanStatic, AddCreatesTheVlanWithExactlyItsColumnsAndFullBitmaps)
     form->ED_VLANName->setText("lab");
     form->EgressPorts->Box(1, 2)->setChecked(true);
     form->ForbiddenPorts->Box(1, 3)->setChecked(true);
-    // Untagged port 5 of unit 3 makes it an egress port as well.
-    form->UntaggedPorts->Box(3, 5)->setChecked(true);
+    // Clicking untagged port 5 of unit 3 makes it an egress port as well.
+    form->UntaggedPorts->Box(3, 5)->click();
     form->AddBtnClick();
     ASSERT_TRUE(WaitIdle(*form));
 
@@ -235,9 +254,11 @@ TEST_F(VlanStatic, DeleteIsEnabledOnlyWhileARowIsSelected)
     ASSERT_TRUE(WaitIdle(*form));
     sim().clearSets();
 
+    VnMessageBoxCapture boxes;
     form->DeleteBtnClick();
     RunEvents(100);
     EXPECT_TRUE(sim().sets().empty());
+    EXPECT_EQ(boxes.Texts(), QStringList({kVnNoRowSelectedText}));
     EXPECT_TRUE(sim().get(std::string(kRowStatus) + "10"));
 }
 
@@ -283,19 +304,22 @@ TEST_F(VlanStatic, ATypedNameIsCutToThirtyTwoCharacters)
     EXPECT_EQ(sim().get(std::string(kName) + "40")->value, Hex(std::string(32, 'x')));
 }
 
-TEST_F(VlanStatic, UntaggedPortsStayWithinTheEgressPorts)
+TEST_F(VlanStatic, ClickedUntaggedPortsStayWithinTheEgressPorts)
 {
     auto form = Open();
     QCheckBox* egress = form->EgressPorts->Box(2, 7);
     QCheckBox* untagged = form->UntaggedPorts->Box(2, 7);
-    untagged->setChecked(true);
+    untagged->click();
     EXPECT_TRUE(egress->isChecked()) << "untagged checked checks egress";
-    egress->setChecked(false);
+    egress->click();
     EXPECT_FALSE(untagged->isChecked()) << "egress unchecked unchecks untagged";
-    untagged->setChecked(true);
-    untagged->setChecked(false);
+    untagged->click();
+    untagged->click();
     EXPECT_TRUE(egress->isChecked()) << "untagged unchecked leaves egress";
     EXPECT_FALSE(form->ForbiddenPorts->Box(2, 7)->isChecked()) << "forbidden is independent";
+    // The program's own changes are no clicks.
+    form->UntaggedPorts->Box(2, 8)->setChecked(true);
+    EXPECT_FALSE(form->EgressPorts->Box(2, 8)->isChecked());
 }
 
 // A row whose egress bitmap is one byte long: the library stops at the
@@ -363,9 +387,8 @@ TEST_F(VlanStatic, ClosingDuringTheFirstWalkEndsItAfterTheReplyInFlight)
     form->show();
     ASSERT_TRUE(form->AnyBinderBusy());
     form->reject();
-    EXPECT_EQ(form->StaticRequest, nullptr);
-    EXPECT_EQ(form->NextFreeRequest, nullptr);
-    EXPECT_EQ(form->EgressPorts, nullptr);
+    EXPECT_TRUE(form->IsClosed());
+    EXPECT_FALSE(form->AnyBinderBusy());
     EXPECT_LE(form->LV_dot1qVlanStaticEntry->topLevelItemCount(), 1);
     RunEvents(500);
     EXPECT_LE(form->LV_dot1qVlanStaticEntry->topLevelItemCount(), 1);
@@ -379,9 +402,97 @@ TEST_F(VlanStatic, EscapeShutsTheBindersDown)
     form->activateWindow();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(form.get(), &press);
-    EXPECT_TRUE(form->IsShutDown());
-    EXPECT_EQ(form->StaticRequest, nullptr);
+    EXPECT_TRUE(form->IsClosed());
+    EXPECT_FALSE(form->AnyBinderBusy());
     EXPECT_FALSE(form->isVisible());
+}
+
+// ------------------------------------------------- which row a set addresses
+
+// The field showed VLAN 20 when the row was clicked; a user who then
+// types another number in it must not reach that other VLAN.
+TEST_F(VlanStatic, DeleteDestroysTheSelectedVlanNotTheTypedOne)
+{
+    auto form = Open();
+    Select(*form, "20");
+    form->ED_VLANID->setText("10");
+    VnMessageBoxCapture boxes;
+    form->DeleteBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(OnlySetInstance(), "20");
+    EXPECT_TRUE(sim().get(std::string(kRowStatus) + "10")) << "VLAN 10 must survive";
+    EXPECT_FALSE(sim().get(std::string(kRowStatus) + "20"));
+}
+
+TEST_F(VlanStatic, SetWritesTheSelectedVlanNotTheTypedOne)
+{
+    auto form = Open();
+    Select(*form, "20");
+    form->ED_VLANID->setText("10");
+    form->ED_VLANName->setText("voice2");
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(OnlySetInstance(), "20");
+    EXPECT_EQ(sim().get(std::string(kName) + "20")->value, "766F69636532");
+    EXPECT_EQ(sim().get(std::string(kName) + "10")->value, "6D676D74") << "VLAN 10 keeps its name";
+}
+
+TEST_F(VlanStatic, SetAndDeleteWithoutASelectedRowSendNothing)
+{
+    const struct {
+        const char* vlanId;
+        bool destroy;
+        const char* why;
+    } cases[] = {
+        {"", false, "Set with no VLAN ID at all"},
+        {"abc", false, "Set with a VLAN ID that is no number"},
+        {"10", false, "Set with a typed VLAN that exists: its name and ports would be overwritten"},
+        {"10", true, "Delete with a typed VLAN"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().clearSets();
+        auto form = Open();
+        ASSERT_TRUE(form->LV_dot1qVlanStaticEntry->selectedItems().isEmpty());
+        form->ED_VLANID->setText(c.vlanId);
+        form->ED_VLANName->setText("typed");
+        VnMessageBoxCapture boxes;
+        if (c.destroy)
+            form->DeleteBtnClick();
+        else
+            form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        RunEvents(50);
+        EXPECT_TRUE(sim().sets().empty());
+        EXPECT_EQ(boxes.Texts(), QStringList({kVnNoRowSelectedText}));
+        const QStringList lines = MemoLines(form->Memo1);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(WithoutTime(lines.last()), "Set: " + std::string(kVnNothingSentText) + ". Receive at T.");
+        EXPECT_EQ(form->ED_VLANID->text(), c.vlanId) << "the fields stay for correcting";
+        EXPECT_EQ(form->ED_VLANName->text(), "typed");
+    }
+}
+
+// An agent may list untagged ports that are not egress ports. Showing the
+// row is no user click: the egress boxes stay as the agent sent them, and
+// an untouched Set writes the row's bitmaps back unchanged.
+TEST_F(VlanStatic, ShowingARowDoesNotCoupleTheGrids)
+{
+    const std::string egress = "0000030000000000FF" + std::string(192 - 18, '0');
+    // Untagged: port 1 of unit 1 (no egress port) and ports 1-4 of unit 2.
+    const std::string untagged = "8000000000000000F0" + std::string(192 - 18, '0');
+    sim().set(std::string(kUntagged) + "20", "OCTETSTR", untagged);
+    auto form = Open();
+    Select(*form, "20");
+    EXPECT_FALSE(form->EgressPorts->Box(1, 1)->isChecked());
+    EXPECT_TRUE(form->UntaggedPorts->Box(1, 1)->isChecked());
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    const auto record = SetRecord();
+    ASSERT_EQ(record.size(), 1u);
+    ASSERT_EQ(record[0].size(), 5u);
+    EXPECT_EQ(record[0][1], std::string(kEgress) + "20=" + egress);
+    EXPECT_EQ(record[0][3], std::string(kUntagged) + "20=" + untagged);
 }
 
 }  // namespace

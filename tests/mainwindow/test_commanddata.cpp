@@ -13,12 +13,23 @@
 #include <string_view>
 #include <vector>
 
+#include "AclMib.h"
+#include "AuthMib.h"
+#include "BridgeMib.h"
 #include "EquipmentMib.h"
+#include "LacpMib.h"
+#include "PaeMib.h"
+#include "ProbeConfigMib.h"
+#include "RadiusAccClientMib.h"
+#include "RadiusAuthClientMib.h"
+#include "SshSslMib.h"
 #include "SwitchMib.h"
 #include "TimeMib.h"
 #include "VnCommandTable.h"
+#include "VnDeviceViewTables.h"
 #include "VnEditConstraint.h"
 #include "VnException.h"
+#include "VnMenuTree.h"
 #include "VnMessageBox.h"
 #include "VnOptionList.h"
 #include "VnOwnCommands.h"
@@ -43,10 +54,47 @@ const std::vector<MibUnit> kUnits = {
      {kEnt + ".11.59.5", kEnt + ".12.15", kEnt + ".12.1", "1.3.6.1.2.1.17.2", "1.3.6.1.2.1.2.2", "1.3.6.1.2.1.31.1.1"},
      {DeviceInformationTable, DeviceModuleTable, Layer2ControlTable, Layer3ControlTable, AlarmControlTable,
       AgentBasicInformationTable, MibCapabilitiesTable, AgentBasicConfigurationTable, AgentUpdateFilesTable,
-      IpProtocolConfigureTable, SystemSeverityTable}},
+      IpProtocolConfigureTable, SystemSeverityTable, SpanningTreeAlgorithmTable, StpControlTable, StpPortTable,
+      PortInformationTable, PortControlTable, JumboFrameTable, CableDiagnosisTable, BandwidthControlTable,
+      SchedulingTable, UserPriorityClassTable, DefaultPriorityTable, QosBasicConfigurationTable,
+      PortSecurityTable, PortSecurityDeleteTable, TrunkInformationTable, IgmpSnoopingBasicTable,
+      IgmpSnoopingControlTable, IgmpSnoopingQueryTable, IgmpSnoopingGroupTable, TrafficControlTable}},
     {"EquipmentMib", {kEnt + ".12.11"}, {UnitTable, PowerTable, FanTable}},
     {"TimeMib", {kEnt + ".12.10"}, {SystemTimeTable, NetworkTimeTable}},
+    {"ProbeConfigMib", {"1.3.6.1.2.1.16.19"}, {ProbeBasicInformationTable}},
+    {"BridgeMib",
+     {"1.3.6.1.2.1.17.1", "1.3.6.1.2.1.17.4", "1.3.6.1.2.1.17.6", "1.3.6.1.2.1.17.7"},
+     {Bridge8021dInformationTable, DefaultUserPriorityTable, RegeneratedUserPriorityTable, TrafficClassTable,
+      OutboundAccessPriorityTable, UnicastForwardingTable}},
+    {"LacpMib", {kEnt + ".12.4"}, {AggregatorTable}},
+    {"AclMib", {kEnt + ".12.9"}, {CpuInterfaceFilterStateTable}},
+    {"PaeMib", {"1.0.8802.1.1.1"},
+     {Dot1xConfigurationTable, PaePortConfigurationTable, PaePortStatisticsTable, PaePortDiagnosticsTable,
+      PaePortSessionStatisticsTable}},
+    {"RadiusAuthClientMib", {"1.3.6.1.2.1.67.1"}, {RadiusAuthInformationTable, RadiusAuthServerTable}},
+    {"RadiusAccClientMib", {"1.3.6.1.2.1.67.2"}, {RadiusAccInformationTable, RadiusAccServerTable}},
+    {"AuthMib", {kEnt + ".12.3", kEnt + ".12.5"},
+     {AuthenticationModeTable, MacAuthStateTable, MacAuthSessionTable, RadiusServerTable, TacacsControlTable,
+      TacacsInformationTable, LoginInformationTable, AacServerGroupTable}},
+    {"SshSslMib", {kEnt + ".12.6", kEnt + ".12.7"},
+     {SshManagementTable, SshDiffieHellmanTable, SshEncryptionAlgorithmTable, SshAuthenticationMethodTable,
+      SshHmacAlgorithmTable, SshPublicKeyAlgorithmTable, SslManagementTable, SslCertificateFileTable}},
+    // The main window's own RMON state scalar, which "RMON Control" edits.
+    {"VnDeviceViewTables", {kEnt + ".11.59.5.2.1.2.3"}, {RmonStateTable}},
 };
+
+// Tables whose entries AUGMENT another: their columns share its rows, so
+// an editor may show both entries' columns in one list.
+const std::map<std::string, std::string> kAugments = {
+    {"1.3.6.1.2.1.17.2.19.1", "1.3.6.1.2.1.17.2.15.1"},  // dot1dStpExtPortEntry -> dot1dStpPortEntry
+};
+
+// The entry a column's rows belong to.
+std::string RowsOf(const std::string& entry)
+{
+    auto it = kAugments.find(entry);
+    return it == kAugments.end() ? entry : it->second;
+}
 
 // Whether `oid` is `area` or lies below it (whole sub-identifiers only).
 bool InArea(const std::string& oid, const std::string& area)
@@ -261,19 +309,24 @@ void CheckTableEditor(const VnEditorCommand& command)
             EXPECT_TRUE(IsIndexSyntax(r.syntax)) << "syntax " << r.syntax << " cannot be an index";
         }
         if (!key) {
-            EXPECT_EQ(r.access & A::NotAccess, 0u) << "a not-accessible column that is not an index";
+            // A not-accessible column outside the key (a secret) is never
+            // read nor sent; it still names an object of the table's rows.
             EXPECT_STRNE(r.oid, " ") << "only an index may lack an object";
+            EXPECT_FALSE((r.access & A::NotAccess) && r.options) << "options for a value never shown";
         }
         if (r.access & A::Implied) {
             EXPECT_EQ(i, keys - 1) << "IMPLIED only on the last key";
         }
         if (!(r.access & A::NotAccess))
             readable = true;
-        if (std::string_view(r.oid) != " ")
-            entries.insert(Parent(r.oid));
+        // An index may be a column of another entry (the P-BRIDGE tables
+        // are indexed by dot1dBasePort): only the other columns must share
+        // their rows.
+        if (!key)
+            entries.insert(RowsOf(Parent(r.oid)));
     }
     EXPECT_TRUE(readable) << "nothing to walk";
-    EXPECT_EQ(entries.size(), 1u) << "columns of more than one table entry";
+    EXPECT_EQ(entries.size(), 1u) << "columns of more than one table's rows";
     CheckStatusColumn(table, count, command.addColumn, command.addValue);
     CheckStatusColumn(table, count, command.deleteColumn, command.deleteValue);
     CheckSteps(table, count, command.steps);
@@ -343,6 +396,28 @@ TEST(CommandData, DialogAndModuleRecordsAreSound)
     }
 }
 
+// A registration alone makes an item a dialog item, so each must name an
+// item that can carry a command: one of the menu, not a submenu nor a
+// separator. (The menu test's count of dialog items catches a lost one.)
+TEST(CommandData, EveryDialogRegistrationNamesALeafItem)
+{
+    std::map<std::string, bool> leaves;  // item name -> has no children
+    for (auto items : {VnMainMenuItems(), VnPortPopupItems()}) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            leaves[items[i].name] = i + 1 == items.size() || items[i + 1].depth <= items[i].depth;
+    }
+    for (const VnDialogCommand& command : VnDialogCommands()) {
+        SCOPED_TRACE(command.name);
+        const std::string handler = command.name;
+        ASSERT_TRUE(handler.ends_with("Click"));
+        const VnMenuItem* item = VnFindMenuItem(handler.substr(0, handler.size() - 5));
+        ASSERT_NE(item, nullptr) << "no menu item has this handler";
+        EXPECT_TRUE(leaves[item->name]) << "a submenu opens no dialog";
+        EXPECT_FALSE(VnIsSeparator(*item));
+        EXPECT_EQ(item->kind, VnCommandKind::Dialog);
+    }
+}
+
 TEST(CommandData, CommandNamesAreUniqueOverAllKinds)
 {
     std::map<std::string, int> names;
@@ -373,6 +448,8 @@ TEST(CommandData, TheChecksCatchBrokenRecords)
     EXPECT_TRUE(SuitsSyntax('i', S::Integer));
     EXPECT_FALSE(SuitsSyntax('i', S::DisplayStr));
     EXPECT_FALSE(SuitsSyntax('s', S::Integer));
+    EXPECT_EQ(RowsOf("1.3.6.1.2.1.17.2.19.1"), "1.3.6.1.2.1.17.2.15.1") << "RSTP columns share the STP rows";
+    EXPECT_NE(RowsOf("1.3.6.1.2.1.17.6.1.2.2.1"), RowsOf("1.3.6.1.2.1.17.6.1.2.4.1")) << "no other table does";
 }
 
 } // namespace

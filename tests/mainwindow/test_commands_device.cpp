@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cxxabi.h>
+#include <string>
+#include <typeinfo>
+
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
@@ -78,6 +83,9 @@ TEST_F(DeviceCommands, AlarmControlReadsItsScalarsAndSetsTheTickedOne)
         ASSERT_TRUE(form);
         EXPECT_EQ(form->windowTitle(), "Alarm Control: 127.0.0.1");
         EXPECT_EQ(Main().DialogTitle, "Alarm Control");
+        // A window of its own that opens over the main window.
+        EXPECT_EQ(form->parentWidget(), &Main());
+        EXPECT_TRUE(form->isWindow());
         ASSERT_TRUE(WaitForRefresh(*form));
         auto* panel = PanelOf<TSNMPEditorPanel>(form);
         ASSERT_TRUE(panel);
@@ -172,6 +180,7 @@ TEST_F(DeviceCommands, HiddenDeviceControlIsAPageFormThatStillWorks)
         ASSERT_TRUE(form);
         EXPECT_EQ(form->windowTitle(), "Device Control: 127.0.0.1");
         EXPECT_EQ(Main().DialogTitle, "earlier") << "the page form leaves the title alone";
+        EXPECT_EQ(form->parentWidget(), &Main());
         ASSERT_NE(form->PageControl(), nullptr);
         ASSERT_EQ(form->PageControl()->count(), 2);
         EXPECT_EQ(form->PageControl()->tabText(0), "Layer2 Control");
@@ -299,7 +308,6 @@ namespace {
 
 struct DialogCase {
     const char* command;
-    const char* registeredAs;
     const char* caption;  // what the dialog shows; "own" when the command sets none
     bool mainWindowOwns;
     int mode;
@@ -307,57 +315,112 @@ struct DialogCase {
 };
 
 const DialogCase kDialogCases[] = {
-    {"BasicInformation1Click", "BasicInformation1Click", "Equipment Basic Information: 127.0.0.1", false, 0,
-     "caption set by the command"},
-    {"DaylightSavingTime1Click", "TSummerTimeConfigForm", "Summer Time Configuration: 127.0.0.1", false, 0,
-     "registered by class name"},
-    {"CopyFile1Click", "TFileCopyForm", "own", false, 15, "hidden, mode 15, caption left alone"},
-    {"MemberSwitch1Click", "TMSInformationForm", "Member Switch Information Table", true, 0,
-     "caption without the address"},
+    {"BasicInformation1Click", "Equipment Basic Information: 127.0.0.1", false, 0, "caption set by the command"},
+    {"DaylightSavingTime1Click", "Summer Time Configuration: 127.0.0.1", false, 0, "a dialog not built yet"},
+    {"CopyFile1Click", "own", false, 15, "hidden, mode 15, caption left alone"},
+    {"MemberSwitch1Click", "Member Switch Information Table", true, 0, "caption without the address"},
 };
+
+// What the stand-in factory was handed and made: a factory is a plain
+// function, so it reports here.
+struct StandInLog {
+    VnDialogArgs args;
+    QPointer<QDialog> made;
+};
+StandInLog standIn;
+
+std::unique_ptr<QDialog> MakeStandIn(const VnDialogArgs& args)
+{
+    standIn.args = args;
+    auto dialog = std::make_unique<QDialog>(args.owner);
+    dialog->setWindowTitle("own");
+    standIn.made = dialog.get();
+    return dialog;
+}
+
+// A dialog command's record with a stand-in for its dialog.
+VnDialogCommand WithStandIn(const char* command, VnDialogFactory factory = MakeStandIn)
+{
+    const VnDialogCommand* record = VnFindDialogCommand(command);
+    EXPECT_NE(record, nullptr);
+    VnDialogCommand copy = record ? *record : VnDialogCommand{command, "TNone"};
+    copy.factory = factory;
+    return copy;
+}
 
 class DialogCommands : public MainFormTest {};
 
-TEST_F(DialogCommands, ARegisteredDialogIsMadeCaptionedShownAndDeleted)
+TEST_F(DialogCommands, TheDialogIsMadeCaptionedShownAndDeleted)
 {
     for (const DialogCase& c : kDialogCases) {
         SCOPED_TRACE(c.command);
         SCOPED_TRACE(c.why);
-        VnDialogArgs seen;
-        QPointer<QDialog> made;
-        VnRegisterDialog(c.registeredAs, [&](const VnDialogArgs& args) {
-            seen = args;
-            auto dialog = std::make_unique<QDialog>(args.owner);
-            dialog->setWindowTitle("own");
-            made = dialog.get();
-            return dialog;
-        });
+        standIn = {};
+        const VnDialogCommand command = WithStandIn(c.command);
         QString shownCaption;
-        const bool shown = WithModal([&] { EXPECT_TRUE(VnRunCommand(Main(), c.command)); },
+        const bool shown = WithModal([&] { VnRunDialogCommand(Main(), command); },
                                      [&](QWidget* window) { shownCaption = window->windowTitle(); });
-        VnRegisterDialog(c.registeredAs, {});
         EXPECT_TRUE(shown);
         EXPECT_EQ(shownCaption, c.caption);
-        EXPECT_EQ(seen.owner, c.mainWindowOwns ? static_cast<QWidget*>(&Main()) : nullptr);
-        EXPECT_EQ(seen.mode, c.mode);
-        EXPECT_EQ(seen.mainForm, &Main());
-        EXPECT_TRUE(made.isNull()) << "the dialog is deleted when it returns";
+        EXPECT_EQ(standIn.args.owner, c.mainWindowOwns ? static_cast<QWidget*>(&Main()) : nullptr);
+        EXPECT_EQ(standIn.args.mode, c.mode);
+        EXPECT_EQ(standIn.args.mainForm, &Main());
+        EXPECT_TRUE(standIn.made.isNull()) << "the dialog is deleted when it returns";
     }
+}
+
+// The class a window is, as its source names it.
+std::string ClassName(const QWidget& window)
+{
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(window).name(), nullptr, nullptr, &status);
+    std::string text = status == 0 && name ? name : typeid(window).name();
+    std::free(name);
+    return text;
+}
+
+// Every built dialog opens from its registration: the factory makes the
+// class the row names, owned as the row says, and the command captions it.
+TEST_F(DialogCommands, EveryBuiltDialogOpensFromItsRegistration)
+{
+    int built = 0;
+    for (const VnDialogCommand& command : VnDialogCommands()) {
+        if (!command.factory)
+            continue;
+        SCOPED_TRACE(command.name);
+        ++built;
+        ASSERT_TRUE(VnCommandAvailable(command.name));
+        const bool shown = WithModal([&] { EXPECT_TRUE(VnRunCommand(Main(), command.name)); }, [&](QWidget* window) {
+            EXPECT_EQ(ClassName(*window), command.dialogClass);
+            const QWidget* owner = command.owner == VnDialogOwner::MainWindow ? &Main() : nullptr;
+            EXPECT_EQ(window->parentWidget(), owner);
+            if (command.caption) {
+                const std::string address = command.withAddress ? Main().AgentAddress : "";
+                EXPECT_EQ(window->windowTitle().toStdString(), command.caption + address);
+            }
+        });
+        EXPECT_TRUE(shown);
+    }
+    EXPECT_GE(built, 2) << "the equipment and static VLAN dialogs at least";
 }
 
 TEST_F(DialogCommands, AFailingCommandIsReportedInAMessageBox)
 {
-    VnRegisterDialog("TEquipmentBasicInfoForm", [](const VnDialogArgs&) -> std::unique_ptr<QDialog> {
-        throw VnException("Dialog could not be made");
-    });
-    VnExecuteCommand(Main(), "BasicInformation1Click");
-    VnRegisterDialog("TEquipmentBasicInfoForm", {});
-    EXPECT_EQ(Boxes().Texts(), QStringList{"Dialog could not be made"});
+    const VnDialogCommand failing =
+        WithStandIn("BasicInformation1Click", [](const VnDialogArgs&) -> std::unique_ptr<QDialog> {
+            throw VnException("Dialog could not be made");
+        });
+    try {
+        VnRunDialogCommand(Main(), failing);
+        ADD_FAILURE() << "the factory's exception was lost";
+    } catch (const VnException& e) {
+        EXPECT_STREQ(e.what(), "Dialog could not be made");
+    }
 
-    // Not registered: said the same way, nothing leaves the menu's slot.
-    Boxes().Clear();
-    VnExecuteCommand(Main(), "BasicInformation1Click");
-    EXPECT_EQ(Boxes().Texts(), QStringList{"TEquipmentBasicInfoForm is not available."});
+    // Not built yet: the menu entry says so in a box, nothing leaves it.
+    ASSERT_FALSE(VnCommandAvailable("DaylightSavingTime1Click"));
+    VnExecuteCommand(Main(), "DaylightSavingTime1Click");
+    EXPECT_EQ(Boxes().Texts(), QStringList{"TSummerTimeConfigForm is not available."});
 }
 
 // A command whose editor cannot be built releases it: no window is shown,

@@ -151,21 +151,22 @@ TEST(ItemValueToVb, ConvertsEachSyntax)
     } cases[] = {
         {S::Integer, "(NULL)", kSmiNull, 0, "", "(NULL) sends NULL whatever the syntax"},
         {S::OctetStr, "(NULL)", kSmiNull, 0, "", "(NULL) sends NULL whatever the syntax"},
-        {S::Integer, "12abc", kSmiInteger, 12, "", "leading-number rule"},
+        {S::Integer, " 12 ", kSmiInteger, 12, "", "blanks around a number"},
         {S::Integer, "-1", kSmiInteger, 0xFFFFFFFFFFFFFFFFu, "", "negative"},
         {S::Boolean, "true", kSmiInteger, 1, "", "true"},
         {S::Boolean, "TRUE", kSmiInteger, 0, "", "only the exact text is true"},
-        {S::Counter, "-1", kSmiGauge32, 4294967295u, "", "counters go as Unsigned32"},
+        {S::Counter, "4294967295", kSmiGauge32, 4294967295u, "", "counters go as Unsigned32"},
         {S::Gauge, "42", kSmiGauge32, 42, "", "gauge"},
         {S::UInteger, "7", kSmiGauge32, 7, "", "uinteger"},
         {S::TimeTicks, "1 day 0:00:00.05", kSmiTimeTicks, 8640005, "", "TimeTicks text"},
-        {S::TimeTicks, "500", kSmiTimeTicks, 0, "", "a bare number reads as 0"},
+        {S::TimeTicks, "0:00:05.00", kSmiTimeTicks, 500, "", "under a day"},
         {S::Counter64, "4294967298", kSmiCounter64, 4294967298u, "", "64 bits"},
-        {S::OctetStr, "a ff", kSmiOctets, 0, Octets({0x0A, 0xFF}), "hex reading rule"},
+        {S::OctetStr, "0a ff", kSmiOctets, 0, Octets({0x0A, 0xFF}), "blanks dropped, lower case"},
         {S::Opaque, "9F78", kSmiOctets, 0, Octets({0x9F, 0x78}), "opaque goes as octets"},
         {S::BitStr, "C0", kSmiOctets, 0, Octets({0xC0}), "bits go as octets"},
-        {S::MacAddress, "0A0B", kSmiOctets, 0, Octets({0x0A, 0x0B}), "no length check"},
-        {S::Ipv6Address, "FE80", kSmiOctets, 0, Octets({0xFE, 0x80}), "no length check"},
+        {S::MacAddress, "0A0B0C0D0E0F", kSmiOctets, 0, Octets({0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}), "six octets"},
+        {S::Ipv6Address, "FE800000000000000000000000000001", kSmiOctets, 0,
+         Octets({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}), "sixteen octets"},
         {S::DisplayStr, "abc", kSmiOctets, 0, "abc", "characters"},
         {S::Double, "1.5", kSmiOctets, 0, Octets({0, 0, 0, 0, 0, 0, 0xF8, 0x3F}), "8 bytes"},
         {S::BcdDateTime, "2007/03/07 12:00:00 pm", kSmiOctets, 0, DoubleOctets(kNoonDay), "8 bytes"},
@@ -201,8 +202,7 @@ TEST(ItemValueToVb, AddressesAndOids)
     EXPECT_EQ(vb.get_printable_value(), "1.3.6.1.4");
 
     oid.value() = "";
-    oid.request.ItemValueToVb(0, vb);
-    EXPECT_EQ(vb.get_printable_value(), "0.0") << "no numbers: the null OID";
+    EXPECT_THROW(oid.request.ItemValueToVb(0, vb), VnSetRefused) << "no numbers are no OID";
 }
 
 TEST(ItemValueToVb, OptionLabelGoesAsItsValue)
@@ -276,6 +276,7 @@ TEST(IndexToItemValue, OptionListsAndKeys)
 TEST(IndexToItemValue, KeyCountBeyondTheListIsRefused)
 {
     KeyedTable t({}, 3);
+    t.request.varList.Item(0).value = "0";
     EXPECT_EQ(t.request.KeyIndex(), "0") << "only items that exist are encoded";
     EXPECT_THROW(t.request.SetKeysFromIndex("1.2.3"), VnException);
 }

@@ -4,10 +4,12 @@
 #include "VnItemConversion.h"
 #include "VnMessages.h"
 #include "VnSNMPVarList.h"
+#include "VnValueText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,23 +28,27 @@ TEST(HexText, WritesTwoUpperCaseDigitsPerOctet)
     EXPECT_EQ(OctetsToHex({}), "");
 }
 
-TEST(HexText, ReadsWhateverItIsGiven)
+TEST(HexText, ReadsHexDigitsInPairsOnly)
 {
     struct Case {
         const char* text;
-        std::vector<std::uint8_t> octets;
+        std::optional<std::vector<std::uint8_t>> octets;  // none: refused
         const char* why;
     };
     const Case cases[] = {
         {"0AFF", Bytes({0x0A, 0xFF}), "plain"},
-        {"a ff", Bytes({0x0A, 0xFF}), "blank dropped, lower case, odd count"},
-        {"ABC", Bytes({0x0A, 0xBC}), "odd count: the first digit alone"},
-        {"G1", Bytes({0x01}), "a non-digit counts 0"},
-        {"", {}, "empty"},
-        {"   ", {}, "only blanks"},
+        {"0a ff", Bytes({0x0A, 0xFF}), "blank dropped, lower case"},
+        {"ABC", std::nullopt, "an odd count would shift every byte"},
+        {"G1", std::nullopt, "a non-digit is no 0"},
+        {"", Bytes({}), "empty"},
+        {"   ", Bytes({}), "only blanks"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(HexToOctets(c.text), c.octets) << c.why;
+    for (const Case& c : cases) {
+        if (c.octets)
+            EXPECT_EQ(ReadHexText(c.text), *c.octets) << c.why;
+        else
+            EXPECT_THROW(ReadHexText(c.text), VnValueRefused) << c.why;
+    }
 }
 
 struct DecodeCase {
@@ -101,7 +107,7 @@ struct EncodeCase {
     unsigned syntax;
     bool implied;
     const char* value;
-    const char* instance;
+    const char* instance;  // nullptr: refused, no value of the syntax
     const char* why;
 };
 
@@ -112,7 +118,7 @@ TEST(IndexCodec, EncodesEachSyntax)
         {OctetStr, true, "414243", "65.66.67", "IMPLIED: no count"},
         {OctetStr, false, "", "0", "empty string is a zero count"},
         {Integer, false, "-1", "4294967295", "negative wraps"},
-        {Integer, false, "12abc", "12", "leading-number rule"},
+        {Integer, false, "12abc", nullptr, "no number with a tail"},
         {Boolean, false, "true", "1", "true"},
         {Boolean, false, "TRUE", "0", "only the exact text is true"},
         {IpAddress, false, "10.1.2.3", "10.1.2.3", "dotted numbers as they stand"},
@@ -122,16 +128,22 @@ TEST(IndexCodec, EncodesEachSyntax)
         {ObjectId, true, "1.3.6", "1.3.6", "IMPLIED"},
         {DisplayStr, false, "ab", "2.97.98", "character codes"},
         {DisplayStr, true, "ab", "97.98", "IMPLIED"},
-        {MacAddress, false, "0A0B0C0D0E", "", "five octets give nothing"},
-        {MacAddress, false, "0A0B0C0D0E0F10", "10.11.12.13.14.15", "first six octets"},
-        {Ipv6Address, false, "FE80", "", "too short gives nothing"},
+        {MacAddress, false, "0A0B0C0D0E", nullptr, "five octets are no MAC address"},
+        {MacAddress, false, "0A0B0C0D0E0F", "10.11.12.13.14.15", "six octets"},
+        {MacAddress, false, "0A0B0C0D0E0F10", nullptr, "nor are seven"},
+        {Ipv6Address, false, "FE80", nullptr, "too short an IPv6 address"},
         {Ipv6Address, true, "FE800000000000000000000000000001",
          "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1", "never a count"},
         {DateTime, false, "2007-3-7,14:5:9.0", "7.215.3.7.14.5.9.0.43.0.0", "year 2007 is 7.215"},
         {Null, false, "(NULL)", "", "nothing"},
     };
-    for (const EncodeCase& c : cases)
+    for (const EncodeCase& c : cases) {
+        if (!c.instance) {
+            EXPECT_THROW(EncodeIndexValue(c.syntax, c.implied, c.value), VnValueRefused) << c.why;
+            continue;
+        }
         EXPECT_EQ(JoinSubIds(EncodeIndexValue(c.syntax, c.implied, c.value)), c.instance) << c.why;
+    }
 }
 
 TEST(IndexCodec, NumbersSurviveTheRoundTrip)
@@ -174,14 +186,12 @@ TEST(IndexCodec, UnknownSyntaxRaisesBadSyntax)
     }
 }
 
-TEST(Counter64Text, ReadsTheIntegerPart)
+TEST(Counter64Text, ReadsWholeNumbersInRangeOnly)
 {
-    EXPECT_EQ(TextToCounter64("4294967298"), 4294967298u);
-    EXPECT_EQ(TextToCounter64(" 12.9"), 12u);
-    EXPECT_EQ(TextToCounter64("1e3"), 1000u);
-    EXPECT_EQ(TextToCounter64("abc"), 0u);
-    EXPECT_EQ(TextToCounter64("-1"), 18446744073709551615u);
-    EXPECT_EQ(TextToCounter64("1e30"), 18446744073709551615u);
+    EXPECT_EQ(ReadCounter64Text("4294967298"), 4294967298u);
+    EXPECT_EQ(ReadCounter64Text(" 18446744073709551615 "), 18446744073709551615u);
+    for (const char* refused : {" 12.9", "1e3", "abc", "-1", "1e30", "18446744073709551616", ""})
+        EXPECT_THROW(ReadCounter64Text(refused), VnValueRefused) << refused;
     EXPECT_EQ(Counter64ToText(18446744073709551615u), "18446744073709551615");
 }
 

@@ -140,13 +140,13 @@ TEST_F(RequestTest, ItemListSendsOnlyItsItemsAndPutsTheFlagsBack)
     VnSNMPRequest request;
     Use(request, kScalars, SVT_SV, 0);
     for (int i = 0; i < 4; ++i)
-        request.varList.Item(i).value = "1";
+        request.varList.Item(i).value = i == 2 ? "01" : "1";
     request.varList.Item(1).access |= VnAccess::Invalid;  // marked out by the form already
     const ListState before(request.varList);
 
     EXPECT_FALSE(request.Set(false, "0,2", nullptr));
     EXPECT_EQ(ListState(request.varList), before);
-    const VnSNMPValues values = {"17", "0A0B"};
+    const VnSNMPValues values = {"17", "0"};
     AsyncOutcome outcome;
     request.SetAsync(outcome.Completion(), false, "2,0", &values);
     EXPECT_EQ(ListState(request.varList), before) << "put back before the reply";

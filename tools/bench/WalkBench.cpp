@@ -3,17 +3,14 @@
 // from the completion, as a binder drives it) and by snmpwalk (get-next
 // only, one column after the other), in rows per second, and their ratio.
 // Exits 1 when the module is slower than 0.8 of snmpwalk.
-#include "Snmp.h"
+#include "BenchSupport.h"
 #include "VnException.h"
-#include "VnSNMPRequest.h"
 #include "VnSNMPSession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,66 +30,6 @@ const VnSNMPVarDesc kBenchTable[] = {
     {"1.3.6.1.4.1.88406.999.10.1.4", "Status", VnSyntax::Integer, VnAccess::ReadOnly},
     {},
 };
-
-// Starts the switch on a free loopback port; 0 when it does not come up.
-int StartSwitch(QProcess& sim)
-{
-    const QString data = QStringLiteral(VN_SIMSWITCH_DATA_DIR);
-    sim.start(QStringLiteral(VN_SIMSWITCH_PROGRAM),
-              {data + "/default.sim", data + "/bench1000.sim"});
-    if (!sim.waitForStarted(5000))
-        return 0;
-    QByteArray out;
-    QElapsedTimer clock;
-    clock.start();
-    while (!out.contains('\n') && clock.elapsed() < 10000) {
-        sim.waitForReadyRead(200);
-        out += sim.readAllStandardOutput();
-    }
-    const QByteArray line = out.left(out.indexOf('\n')).trimmed();
-    if (!line.startsWith("port "))
-        return 0;
-    return line.mid(5).toInt();
-}
-
-// One walk of the table; the number of rows read, -1 on failure.
-int ModuleWalk(int port, qint64& elapsedMs)
-{
-    VnSNMPRequest request;
-    request.varList = VnSNMPVarList(kBenchTable, MVT_FMV, 1);
-    request.device.address = "127.0.0.1";
-    request.device.port = static_cast<std::uint16_t>(port);
-    request.security.version = 1;
-    request.security.readCommunity = "qorvel";
-
-    int rows = 0;
-    bool failed = false;
-    QEventLoop loop;
-    VnSNMPCompletion step = [&](const VnSNMPError& result, VnSNMPVarList&) {
-        if (result.code != 0 || result.endOfWalk) {
-            failed = result.code != 0;
-            if (failed)
-                std::fprintf(stderr, "walk failed: %s\n", result.text.c_str());
-            loop.quit();
-            return;
-        }
-        ++rows;
-        try {
-            request.GetAsync(step, false);
-        } catch (const VnException& e) {
-            std::fprintf(stderr, "walk failed: %s\n", e.what());
-            failed = true;
-            loop.quit();
-        }
-    };
-    QElapsedTimer clock;
-    clock.start();
-    request.GetAsync(step, true);
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-    loop.exec();
-    elapsedMs = clock.elapsed();
-    return failed ? -1 : rows;
-}
 
 // One snmpwalk of the table; the number of rows (varbinds / 4), -1 on failure.
 int ToolWalk(int port, const QString& stateDir, qint64& elapsedMs)
@@ -116,11 +53,6 @@ int ToolWalk(int port, const QString& stateDir, qint64& elapsedMs)
     return varbinds / 4;
 }
 
-double Rate(int rows, qint64 ms)
-{
-    return rows * 1000.0 / static_cast<double>(std::max<qint64>(ms, 1));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -136,7 +68,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QProcess sim;
-    const int port = StartSwitch(sim);
+    const int port = bench::StartSwitch(sim, {"bench1000.sim"});
     if (port == 0) {
         std::fprintf(stderr, "the simulated switch did not start\n");
         return 2;
@@ -147,23 +79,22 @@ int main(int argc, char** argv)
     double tool = 0;
     for (int run = 0; run <= kRuns; ++run) {
         qint64 ms = 0;
-        const int rows = ModuleWalk(port, ms);
+        const int rows = bench::ModuleWalk(VnSNMPVarList(kBenchTable, MVT_FMV, 1), port, ms);
         if (rows != kRows) {
             std::fprintf(stderr, "module walk read %d rows\n", rows);
             return 2;
         }
         if (run > 0)
-            module = std::max(module, Rate(rows, ms));
+            module = std::max(module, bench::Rate(rows, ms));
         const int toolRows = ToolWalk(port, state.path(), ms);
         if (toolRows != kRows) {
             std::fprintf(stderr, "snmpwalk read %d rows\n", toolRows);
             return 2;
         }
         if (run > 0)
-            tool = std::max(tool, Rate(toolRows, ms));
+            tool = std::max(tool, bench::Rate(toolRows, ms));
     }
-    sim.terminate();
-    sim.waitForFinished(5000);
+    bench::StopSwitch(sim);
 
     const double ratio = module / tool;
     std::printf("module walk:   %8.0f rows/s (1 get-next of 4 bindings per row)\n", module);

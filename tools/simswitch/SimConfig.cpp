@@ -1,13 +1,17 @@
 #include "SimConfig.h"
 
 #include <charconv>
+#include <cstdint>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace {
 
 constexpr std::size_t kMinPasswordLength = 8;  // Net-SNMP refuses shorter ones
 constexpr long kMaxRepeatRows = 100000;
+constexpr long kDefaultValid = 3;
+constexpr long kDefaultInvalid = 2;
 
 std::string Trim(const std::string& text)
 {
@@ -41,6 +45,104 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
         text.replace(pos, from.size(), to);
     return text;
+}
+
+std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// "COLUMN [VALID INVALID]"; the switch's own MIB uses 3 and 2.
+bool ParseValidStatus(const std::string& rest, SimConfig& config, std::string& error)
+{
+    auto args = Words(rest);
+    SimOid oid;
+    long valid = kDefaultValid, invalid = kDefaultInvalid;
+    auto isInteger = [](long n) {
+        return n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max();
+    };
+    bool numbers = args.size() == 1 || (args.size() == 3 && ParseLong(args[1], valid) &&
+                                        ParseLong(args[2], invalid) && valid != invalid &&
+                                        isInteger(valid) && isInteger(invalid));
+    if (args.empty() || !numbers) {
+        error = "validstatus needs COLUMN [VALID INVALID] (two different integers)";
+        return false;
+    }
+    if (!NeedOid(args[0], oid, error))
+        return false;
+    config.store.DeclareValidStatus(oid, valid, invalid);
+    return true;
+}
+
+// "ENTRY KIND..." with KIND integer, ipaddress, string, implied or mac.
+bool ParseTable(const std::string& rest, SimConfig& config, std::string& error)
+{
+    auto args = Words(rest);
+    SimOid entry;
+    if (args.size() < 2) {
+        error = "table needs ENTRY and its index parts (integer, ipaddress, string, implied, mac)";
+        return false;
+    }
+    if (!NeedOid(args[0], entry, error))
+        return false;
+    std::vector<SimIndexKind> index;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        auto kind = SimParseIndexKind(args[i]);
+        if (!kind) {
+            error = "unknown index part '" + args[i] + "' (integer, ipaddress, string, implied, mac)";
+            return false;
+        }
+        if (*kind == SimIndexKind::Implied && i + 1 != args.size()) {
+            error = "only the last index part can be implied";
+            return false;
+        }
+        index.push_back(*kind);
+    }
+    config.store.DeclareTable(entry, index);
+    return true;
+}
+
+// "COLUMN TYPE [index N | default VALUE]"
+bool ParseColumn(const std::string& rest, SimConfig& config, std::string& error)
+{
+    auto args = SimDataFile::SplitWords(rest, 3);
+    args.resize(4);
+    const std::string usage = "column needs COLUMN TYPE [index N | default VALUE]";
+    SimOid oid;
+    if (args[0].empty() || args[1].empty()) {
+        error = usage;
+        return false;
+    }
+    if (!NeedOid(args[0], oid, error))
+        return false;
+    SimColumn column;
+    auto type = SimParseType(args[1]);
+    if (!type) {
+        error = "unknown type '" + args[1] + "'";
+        return false;
+    }
+    column.type = *type;
+    if (args[2] == "index") {
+        long part = 0;
+        if (!ParseLong(args[3], part) || part < 1) {
+            error = "index needs the number of the index part (1 for the first)";
+            return false;
+        }
+        column.indexPart = static_cast<std::size_t>(part);
+    } else if (args[2] == "default") {
+        auto value = SimParseValue(args[1], args[3], error);
+        if (!value)
+            return false;
+        column.initial = *value;
+    } else if (!args[2].empty()) {
+        error = usage;
+        return false;
+    }
+    return config.store.DeclareColumn(oid, column, error);
 }
 
 }  // namespace
@@ -209,6 +311,12 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
         config.store.DeclareRowStatus(oid);
         return true;
     }
+    if (keyword == "validstatus")
+        return ParseValidStatus(rest, config, error);
+    if (keyword == "table")
+        return ParseTable(rest, config, error);
+    if (keyword == "column")
+        return ParseColumn(rest, config, error);
     if (keyword == "community") {
         auto args = SplitWords(rest, 1);
         if ((args[0] != "ro" && args[0] != "rw") || args[1].empty() ||

@@ -1,5 +1,6 @@
 #include "SimStore.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -48,6 +49,8 @@ bool SimStore::HasObjectOf(const SimOid& oid) const
         return false;
     if (auto row = RowOf(oid); row && ColumnType(SimOid(oid.begin(), oid.begin() + row->entry.size() + 1)))
         return true;
+    if (auto cell = CellOf(oid); cell && cell->table->columns.count(cell->column))
+        return true;
     SimOid parent(oid.begin(), oid.end() - 1);
     auto it = values_.upper_bound(parent);
     return it != values_.end() && SimOidHasPrefix(it->first, parent);
@@ -73,37 +76,160 @@ SimStore::Access SimStore::AccessOf(const SimOid& oid) const
 
 void SimStore::DeclareRowStatus(const SimOid& column)
 {
-    for (const auto& known : rowStatusColumns_) {
-        if (known == column)
+    DeclareStatus(StatusColumn{column});
+}
+
+void SimStore::DeclareValidStatus(const SimOid& column, std::int64_t valid, std::int64_t invalid)
+{
+    DeclareStatus(StatusColumn{column, false, valid, invalid});
+}
+
+void SimStore::DeclareStatus(const StatusColumn& declared)
+{
+    for (auto& known : statusColumns_) {
+        if (known.column == declared.column) {
+            known = declared;
             return;
+        }
     }
-    rowStatusColumns_.push_back(column);
+    statusColumns_.push_back(declared);
+}
+
+void SimStore::DeclareTable(const SimOid& entry, const std::vector<SimIndexKind>& index)
+{
+    tables_[entry] = SimTable{index, {}};
+}
+
+bool SimStore::DeclareColumn(const SimOid& column, const SimColumn& declared, std::string& error)
+{
+    auto table = tables_.find(SimOid(column.begin(), column.end() - 1));
+    if (table == tables_.end()) {
+        error = "no table line for the entry above " + SimFormatOid(column);
+        return false;
+    }
+    if (declared.indexPart) {
+        error = table->second.CheckIndexColumn(declared);
+        if (!error.empty())
+            return false;
+    }
+    table->second.columns[column.back()] = declared;
+    return true;
 }
 
 std::optional<SimStore::RowRef> SimStore::RowOf(const SimOid& oid) const
 {
-    for (const auto& column : rowStatusColumns_) {
+    for (const auto& status : statusColumns_) {
+        const SimOid& column = status.column;
         SimOid entry(column.begin(), column.end() - 1);
         if (oid.size() <= column.size() || !SimOidHasPrefix(oid, entry))
             continue;
-        return RowRef{entry, column, SimOid(oid.begin() + column.size(), oid.end())};
+        return RowRef{entry, &status, SimOid(oid.begin() + column.size(), oid.end())};
     }
     return std::nullopt;
 }
 
-bool SimStore::IsRowStatus(const SimOid& oid) const
+bool SimStore::IsStatus(const RowRef& row, const SimOid& oid) const
 {
-    auto row = RowOf(oid);
-    return row && SimOidHasPrefix(oid, row->column);
+    return SimOidHasPrefix(oid, row.status->column);
 }
 
 bool SimStore::RowExists(const RowRef& row) const
 {
-    return Find(Concat(row.column, row.index)) != nullptr;
+    return Find(Concat(row.status->column, row.index)) != nullptr;
+}
+
+std::optional<SimStore::Cell> SimStore::CellOf(const SimOid& oid) const
+{
+    for (const auto& [entry, table] : tables_) {
+        if (oid.size() > entry.size() + 1 && SimOidHasPrefix(oid, entry))
+            return Cell{&table, oid[entry.size()], SimOid(oid.begin() + entry.size() + 1, oid.end())};
+    }
+    return std::nullopt;
+}
+
+bool SimStore::CanCreate(const RowRef& row) const
+{
+    auto table = tables_.find(row.entry);
+    if (table == tables_.end())
+        return true;
+    auto parts = table->second.Split(row.index);
+    if (!parts)
+        return false;
+    for (const auto& [number, column] : table->second.columns) {
+        if (column.indexPart && !table->second.IndexValue(column, *parts))
+            return false;
+    }
+    return true;
+}
+
+int SimStore::CheckIndexCell(const SimOid& oid, const SimValue& value) const
+{
+    auto cell = CellOf(oid);
+    if (!cell)
+        return 0;
+    auto column = cell->table->columns.find(cell->column);
+    if (column == cell->table->columns.end() || !column->second.indexPart)
+        return 0;
+    auto parts = cell->table->Split(cell->index);
+    if (!parts)
+        return 0;
+    auto shown = cell->table->IndexValue(column->second, *parts);
+    return shown && !(*shown == value) ? kInconsistentValue : 0;
+}
+
+SimStore::StatusAction SimStore::ActionOf(const StatusColumn& status, const SimValue& value)
+{
+    if (value.type != SimType::Integer)
+        return StatusAction::Refuse;
+    if (!status.rowStatus) {
+        if (value.number == status.valid)
+            return StatusAction::Create;
+        return value.number == status.invalid ? StatusAction::Remove : StatusAction::Refuse;
+    }
+    switch (value.number) {
+    case kCreateAndGo:
+    case kCreateAndWait:
+        return StatusAction::Create;
+    case kActive:
+    case kNotInService:
+        return StatusAction::Keep;
+    case kDestroy:
+        return StatusAction::Remove;
+    default:
+        return StatusAction::Refuse;
+    }
+}
+
+int SimStore::CheckStatus(const RowRef& row, const SimValue& value, bool exists, bool createdHere) const
+{
+    if (value.type != SimType::Integer)
+        return kWrongType;
+    switch (ActionOf(*row.status, value)) {
+    case StatusAction::Create:
+        // Setting valid again is fine; createAndGo on a row is not.
+        if (exists)
+            return row.status->rowStatus ? kInconsistentValue : 0;
+        return CanCreate(row) ? 0 : kNoCreation;
+    case StatusAction::Keep:
+        return exists || createdHere ? 0 : kInconsistentValue;
+    case StatusAction::Remove:
+        return 0;
+    case StatusAction::Refuse:
+        break;
+    }
+    return kWrongValue;
 }
 
 std::optional<SimType> SimStore::ColumnType(const SimOid& columnOid) const
 {
+    if (columnOid.size() >= 2) {
+        auto table = tables_.find(SimOid(columnOid.begin(), columnOid.end() - 1));
+        if (table != tables_.end()) {
+            auto column = table->second.columns.find(columnOid.back());
+            if (column != table->second.columns.end())
+                return column->second.type;
+        }
+    }
     auto it = values_.upper_bound(columnOid);
     if (it == values_.end() || !SimOidHasPrefix(it->first, columnOid))
         return std::nullopt;
@@ -117,9 +243,9 @@ std::vector<int> SimStore::CheckSet(const std::vector<SimVarbind>& varbinds) con
     // Rows this PDU creates: their other columns may be set with them.
     std::set<SimOid> created;
     for (const auto& vb : varbinds) {
-        if (!IsRowStatus(vb.oid) || vb.value.type != SimType::Integer)
-            continue;
-        if ((vb.value.number == kCreateAndGo || vb.value.number == kCreateAndWait) && !Find(vb.oid))
+        auto row = RowOf(vb.oid);
+        if (row && IsStatus(*row, vb.oid) && ActionOf(*row->status, vb.value) == StatusAction::Create &&
+            !Find(vb.oid))
             created.insert(vb.oid);
     }
 
@@ -130,42 +256,24 @@ std::vector<int> SimStore::CheckSet(const std::vector<SimVarbind>& varbinds) con
             status[i] = kNotWritable;
             continue;
         }
-        if (IsRowStatus(vb.oid)) {
-            if (vb.value.type != SimType::Integer) {
-                status[i] = kWrongType;
-                continue;
-            }
-            switch (vb.value.number) {
-            case kActive:
-            case kNotInService:
-                if (!current && !created.count(vb.oid))
-                    status[i] = kInconsistentValue;
-                break;
-            case kCreateAndGo:
-            case kCreateAndWait:
-                if (current)
-                    status[i] = kInconsistentValue;
-                break;
-            case kDestroy:
-                break;
-            default:
-                status[i] = kWrongValue;
-            }
+        auto row = RowOf(vb.oid);
+        if (row && IsStatus(*row, vb.oid)) {
+            status[i] = CheckStatus(*row, vb.value, current != nullptr, created.count(vb.oid) > 0);
             continue;
         }
         if (current) {
-            if (current->type != vb.value.type)
-                status[i] = kWrongType;
+            status[i] = current->type != vb.value.type ? kWrongType : CheckIndexCell(vb.oid, vb.value);
             continue;
         }
-        auto row = RowOf(vb.oid);
-        if (!row || !(RowExists(*row) || created.count(Concat(row->column, row->index)))) {
+        if (!row || !(RowExists(*row) || created.count(Concat(row->status->column, row->index)))) {
             status[i] = kNoCreation;
             continue;
         }
         SimOid column(vb.oid.begin(), vb.oid.begin() + row->entry.size() + 1);
         if (auto type = ColumnType(column); type && *type != vb.value.type)
             status[i] = kWrongType;
+        else
+            status[i] = CheckIndexCell(vb.oid, vb.value);
     }
     return status;
 }
@@ -181,23 +289,25 @@ SimUndo SimStore::ApplySet(const std::vector<SimVarbind>& varbinds)
         undo.emplace_back(oid, old ? std::optional<SimValue>(*old) : std::nullopt);
     };
 
+    std::vector<RowRef> created;
     std::vector<RowRef> destroyed;
     for (const auto& vb : varbinds) {
-        if (!IsRowStatus(vb.oid)) {
+        auto row = RowOf(vb.oid);
+        if (!row || !IsStatus(*row, vb.oid)) {
             remember(vb.oid);
             values_[vb.oid] = vb.value;
             continue;
         }
         SimValue status = vb.value;
-        switch (vb.value.number) {
-        case kDestroy:
-            destroyed.push_back(*RowOf(vb.oid));
+        switch (ActionOf(*row->status, vb.value)) {
+        case StatusAction::Remove:
+            destroyed.push_back(*row);
             continue;
-        case kCreateAndGo:
-            status.number = kActive;
-            break;
-        case kCreateAndWait:
-            status.number = kNotInService;
+        case StatusAction::Create:
+            if (!Find(vb.oid))
+                created.push_back(*row);
+            if (row->status->rowStatus)
+                status.number = vb.value.number == kCreateAndGo ? kActive : kNotInService;
             break;
         default:
             break;
@@ -206,13 +316,33 @@ SimUndo SimStore::ApplySet(const std::vector<SimVarbind>& varbinds)
         values_[vb.oid] = status;
     }
 
-    // A destroyed row goes with every column, whatever else the PDU set in it.
+    // A new row of a declared table gets every column the PDU left out:
+    // index columns their part of the instance, the others their default.
+    for (const auto& row : created) {
+        auto table = tables_.find(row.entry);
+        if (table == tables_.end())
+            continue;
+        auto parts = table->second.Split(row.index);
+        if (!parts)
+            continue;
+        for (const auto& [number, column] : table->second.columns) {
+            SimOid oid = Concat(Concat(row.entry, {number}), row.index);
+            auto value = column.indexPart ? table->second.IndexValue(column, *parts) : column.initial;
+            if (Find(oid) || !value)
+                continue;
+            remember(oid);
+            values_[oid] = *value;
+        }
+    }
+
+    // A removed row goes with every column, whatever else the PDU set in it.
     for (const auto& row : destroyed) {
+        const std::size_t length = row.status->column.size() + row.index.size();
         std::vector<SimOid> doomed;
         for (auto it = values_.upper_bound(row.entry);
              it != values_.end() && SimOidHasPrefix(it->first, row.entry); ++it) {
             const SimOid& oid = it->first;
-            if (oid.size() == row.column.size() + row.index.size() &&
+            if (oid.size() == length &&
                 std::equal(row.index.begin(), row.index.end(), oid.end() - row.index.size()))
                 doomed.push_back(oid);
         }

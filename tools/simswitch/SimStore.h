@@ -1,11 +1,14 @@
 #pragma once
 // The switch's objects: an ordered map of instances, the access declared per
-// OID prefix and the RowStatus columns that create and destroy rows. A set
-// is checked and applied for the whole PDU at once.
+// OID prefix, the status columns that create and remove rows and the
+// declared tables that fill a new row. A set is checked and applied for the
+// whole PDU at once.
+#include "SimTable.h"
 #include "SimValue.h"
 
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct SimVarbind {
@@ -34,8 +37,18 @@ public:
     void DeclareAccess(const SimOid& prefix, Access access);
     Access AccessOf(const SimOid& oid) const;
 
-    // `column` is the RowStatus column; its parent is the table entry.
+    // `column` is a status column; its parent is the table entry. A
+    // RowStatus column creates rows with createAndGo and createAndWait and
+    // removes them with destroy; a valid/invalid column creates a missing
+    // row when set to `valid` and removes it when set to `invalid`.
     void DeclareRowStatus(const SimOid& column);
+    void DeclareValidStatus(const SimOid& column, std::int64_t valid, std::int64_t invalid);
+
+    // Starts the declaration of the table at `entry` afresh.
+    void DeclareTable(const SimOid& entry, const std::vector<SimIndexKind>& index);
+    // Adds a column to the declared table above it; false with `error` when
+    // there is no such table or the column cannot show its index part.
+    bool DeclareColumn(const SimOid& column, const SimColumn& declared, std::string& error);
 
     // Error status per varbind (0 where it may be set) for one set PDU.
     std::vector<int> CheckSet(const std::vector<SimVarbind>& varbinds) const;
@@ -44,17 +57,40 @@ public:
     void Restore(const SimUndo& undo);
 
 private:
+    struct StatusColumn {
+        SimOid column;
+        bool rowStatus = true;     // else valid/invalid
+        std::int64_t valid = 0;    // the values of a valid/invalid column
+        std::int64_t invalid = 0;
+    };
+    enum class StatusAction { Create, Keep, Remove, Refuse };
+    void DeclareStatus(const StatusColumn& declared);
     struct RowRef {
-        SimOid entry;   // table entry OID
-        SimOid column;  // RowStatus column OID
-        SimOid index;   // instance part after entry.column
+        SimOid entry;                // table entry OID
+        const StatusColumn* status;  // its status column
+        SimOid index;                // instance part after entry.column
     };
     std::optional<RowRef> RowOf(const SimOid& oid) const;
-    bool IsRowStatus(const SimOid& oid) const;
+    bool IsStatus(const RowRef& row, const SimOid& oid) const;
     bool RowExists(const RowRef& row) const;
+    static StatusAction ActionOf(const StatusColumn& status, const SimValue& value);
+    int CheckStatus(const RowRef& row, const SimValue& value, bool exists, bool createdHere) const;
+    // The declared table `oid` lies in, with the column number and instance.
+    struct Cell {
+        const SimTable* table;
+        std::uint32_t column;
+        SimOid index;
+    };
+    std::optional<Cell> CellOf(const SimOid& oid) const;
+    // A new row's instance must cut into the declared index parts.
+    bool CanCreate(const RowRef& row) const;
+    // inconsistentValue when `oid` is an index column sent another value
+    // than its part of the instance.
+    int CheckIndexCell(const SimOid& oid, const SimValue& value) const;
     std::optional<SimType> ColumnType(const SimOid& columnOid) const;
 
     std::map<SimOid, SimValue> values_;
     std::map<SimOid, Access> access_;
-    std::vector<SimOid> rowStatusColumns_;
+    std::vector<StatusColumn> statusColumns_;
+    std::map<SimOid, SimTable> tables_;  // by entry OID
 };

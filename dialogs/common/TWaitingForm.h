@@ -37,7 +37,9 @@ private:
     void FormActivate();
     void Pass();
     void Finish();
-    void ReportException(const QString& message);
+    // After an exception, landed in panel 0 of the status bar: stops and
+    // closes the form.
+    void Abandon();
 
     VnStatusBar* statusBar_;
     std::unique_ptr<VnSNMPRequest2Edits> request_;

@@ -1,50 +1,47 @@
-#include "VnColumnExclusion.h"
+#include "VnAccessScope.h"
 
 #include <algorithm>
 
 #include "VnSNMPVarList.h"
 
-VnColumnExclusion::VnColumnExclusion(VnSNMPVarList& list, std::initializer_list<int> excluded)
-    : VnColumnExclusion(list, std::vector<int>(excluded))
-{
-}
-
-VnColumnExclusion::VnColumnExclusion(VnSNMPVarList& list, const std::vector<int>& excluded) : list_(list)
+VnAccessScope::VnAccessScope(VnSNMPVarList& list, std::initializer_list<int> leftOut) : list_(list)
 {
     saved_.reserve(static_cast<std::size_t>(list_.Count()));
     for (int i = 0; i < list_.Count(); ++i)
         saved_.push_back(list_.Item(i).access);
-    for (int i : excluded)
-        Exclude(i);
+    for (int i : leftOut)
+        LeaveOut(i);
 }
 
-VnColumnExclusion::~VnColumnExclusion()
+VnAccessScope::~VnAccessScope()
 {
     Restore();
 }
 
-void VnColumnExclusion::Exclude(int i)
+void VnAccessScope::LeaveOut(int i)
 {
     if (i < 0 || i >= list_.Count())
         return;
-    list_.Item(i).access = VnAccess::Invalid;
+    // Added, not assigned: a hidden or read-only item stays so for whatever
+    // runs inside the scope.
+    list_.Item(i).access |= VnAccess::Invalid;
 }
 
-void VnColumnExclusion::ExcludeAllBut(std::initializer_list<int> kept)
+void VnAccessScope::LeaveOutAllBut(std::initializer_list<int> kept)
 {
     for (int i = 0; i < list_.Count(); ++i) {
         if (std::find(kept.begin(), kept.end(), i) == kept.end())
-            Exclude(i);
+            LeaveOut(i);
     }
 }
 
-void VnColumnExclusion::RestoreAs(int i, unsigned word)
+void VnAccessScope::RestoreAs(int i, unsigned word)
 {
     if (i >= 0 && static_cast<std::size_t>(i) < saved_.size())
         saved_[static_cast<std::size_t>(i)] = word;
 }
 
-void VnColumnExclusion::Restore()
+void VnAccessScope::Restore()
 {
     if (restored_)
         return;

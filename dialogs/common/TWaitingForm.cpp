@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "VnDeviceViewTables.h"
+#include "SyslogFileSystemMib.h"
+#include "VnErrorLanding.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
 
@@ -75,7 +76,7 @@ void TWaitingForm::showEvent(QShowEvent* event)
 
 void TWaitingForm::FormActivate()
 {
-    try {
+    const bool finished = VnGuarded(VnErrorLanding::FirstPanel(statusBar_), [this] {
         auto request = std::make_unique<VnSNMPRequest2Edits>(this);
         request->request.varList = VnSNMPVarList(FileSystemCtrlStatusTable, SVT_SV, 0);
         request->BindLabel(0, Label1);
@@ -89,16 +90,14 @@ void TWaitingForm::FormActivate()
         lastProcess_ = 0;
         // One pass every 10 ms, with the event loop running in between.
         passTimer_.start();
-    } catch (const std::exception& e) {
-        ReportException(QString::fromStdString(e.what()));
-    } catch (...) {
-        ReportException(QStringLiteral("Unknown exception"));
-    }
+    });
+    if (!finished)
+        Abandon();
 }
 
 void TWaitingForm::Pass()
 {
-    try {
+    const bool finished = VnGuarded(VnErrorLanding::FirstPanel(statusBar_), [this] {
         if (Label1->text() != "in-process") {
             if (Label2->text() == "100")
                 Label2->setText("100%");
@@ -122,11 +121,9 @@ void TWaitingForm::Pass()
         } else {
             ++passCounter_;
         }
-    } catch (const std::exception& e) {
-        ReportException(QString::fromStdString(e.what()));
-    } catch (...) {
-        ReportException(QStringLiteral("Unknown exception"));
-    }
+    });
+    if (!finished)
+        Abandon();
 }
 
 void TWaitingForm::Finish()
@@ -141,16 +138,10 @@ void TWaitingForm::Finish()
     QTimer::singleShot(0, this, [this] { done(QDialog::Accepted); });
 }
 
-void TWaitingForm::ReportException(const QString& message)
+void TWaitingForm::Abandon()
 {
     running_ = false;
     passTimer_.stop();
-    if (statusBar_) {
-        if (VnStatusPanel* panel = statusBar_->Panel(0))
-            panel->SetText(message);
-        else
-            statusBar_->SetSimpleText(message);
-    }
     request_.reset();
     QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
 }

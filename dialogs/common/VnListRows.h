@@ -1,0 +1,15 @@
+#pragma once
+// What table dialogs read of their list view's rows: the row count the
+// count text shows, and whether a key is a row already (the Add check).
+#include <QString>
+
+class QLabel;
+class QTreeWidget;
+class VnSNMPRequest2Edits;
+
+// The list view's rows as decimal text in `count`.
+void VnShowRowCount(QLabel* count, const QTreeWidget* listView);
+
+// Whether a row of the binder's list view shows exactly `text` (case
+// counts) in the column of item `item`.
+bool VnKeyListed(const VnSNMPRequest2Edits& binder, int item, const QString& text);

@@ -1,0 +1,151 @@
+#include "VnReplyCheck.h"
+
+#include "Vb.h"
+#include "VnSNMPVarList.h"
+
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr std::size_t kShownValueLength = 40;
+
+bool IsNumber32(SmiUINT32 type)
+{
+    return type == kSmiInteger || type == kSmiCounter32 || type == kSmiGauge32 || type == kSmiTimeTicks
+           || type == kSmiUInteger32;
+}
+
+bool IsOctets(SmiUINT32 type)
+{
+    return type == kSmiOctets || type == kSmiOpaque || type == kSmiBits;
+}
+
+std::string TypeName(SmiUINT32 type)
+{
+    switch (type) {
+    case kSmiInteger:
+        return "INTEGER";
+    case kSmiBits:
+        return "BITS";
+    case kSmiOctets:
+        return "OCTET STRING";
+    case kSmiNull:
+        return "NULL";
+    case kSmiOid:
+        return "OBJECT IDENTIFIER";
+    case kSmiIpAddress:
+        return "IpAddress";
+    case kSmiCounter32:
+        return "Counter32";
+    case kSmiGauge32:
+        return "Gauge32";
+    case kSmiTimeTicks:
+        return "TimeTicks";
+    case kSmiOpaque:
+        return "Opaque";
+    case kSmiCounter64:
+        return "Counter64";
+    case kSmiUInteger32:
+        return "UInteger32";
+    default: {
+        char text[24];
+        std::snprintf(text, sizeof text, "type 0x%02X", static_cast<unsigned>(type));
+        return text;
+    }
+    }
+}
+
+std::string SyntaxName(unsigned syntax)
+{
+    namespace S = VnSyntax;
+    switch (syntax) {
+    case S::Boolean:
+    case S::Integer:
+        return "INTEGER";
+    case S::ObjectId:
+        return "OBJECT IDENTIFIER";
+    case S::IpAddress:
+    case S::NsapAddr:
+        return "IpAddress";
+    case S::Counter:
+        return "Counter32";
+    case S::Gauge:
+        return "Gauge32";
+    case S::UInteger:
+        return "UInteger32";
+    case S::TimeTicks:
+        return "TimeTicks";
+    case S::Counter64:
+        return "Counter64";
+    default:
+        return "OCTET STRING";
+    }
+}
+
+// What the binding holds, short enough for a status line.
+std::string Shown(const Vb& vb)
+{
+    std::string value = vb.get_printable_value();
+    if (value.size() > kShownValueLength)
+        value = value.substr(0, kShownValueLength) + "...";
+    const SmiUINT32 type = vb.get_syntax();
+    if (IsOctets(type))
+        value = "\"" + value + "\"";
+    std::string text = vb.get_printable_oid() + " = " + TypeName(type);
+    if (!value.empty())
+        text += ": " + value;
+    return text;
+}
+
+} // namespace
+
+bool VbFitsSyntax(unsigned syntax, const Vb& vb)
+{
+    namespace S = VnSyntax;
+    const SmiUINT32 type = vb.get_syntax();
+    if (type == kSmiNull || vb.is_exception())
+        return true;
+    switch (syntax) {
+    case S::Boolean:
+    case S::Integer:
+    case S::Counter:
+    case S::Gauge:
+    case S::UInteger:
+    case S::TimeTicks:
+        return IsNumber32(type)
+               || (type == kSmiCounter64 && vb.number() <= std::numeric_limits<std::uint32_t>::max());
+    case S::Counter64:
+        return IsNumber32(type) || type == kSmiCounter64;
+    case S::BitStr:
+    case S::OctetStr:
+    case S::Opaque:
+    case S::Double:
+    case S::MacAddress:
+    case S::DateTime:
+    case S::BcdDateTime:
+    case S::DisplayStr:
+    case S::Ipv6Address:
+        return IsOctets(type);
+    case S::ObjectId:
+        return type == kSmiOid;
+    case S::IpAddress:
+    case S::NsapAddr:
+        return type == kSmiIpAddress && vb.octets().len() == 4;
+    default:
+        // NULL items read anything as no value; unknown syntaxes are the
+        // conversion's to refuse.
+        return true;
+    }
+}
+
+std::string WrongTypeText(const Vb& vb, unsigned syntax)
+{
+    return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (" + SyntaxName(syntax) + " expected)!";
+}
+
+std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf)
+{
+    return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (" + (nextOf ? "the next in " : "") + asked
+           + " asked)!";
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Whether an agent's binding is what was asked for: a value whose type an
+// item of a given syntax can read, and the texts that tell the user what
+// the agent sent instead.
+#include <string>
+
+class Vb;
+
+// True when the binding's type can be read as `syntax`: a number for the
+// number syntaxes, octets for the octet-string syntaxes, an OID, an
+// address. A binding without a value (NULL, noSuchObject, noSuchInstance,
+// endOfMibView) fits every syntax: it reads as no value.
+bool VbFitsSyntax(unsigned syntax, const Vb& vb);
+
+// "(VnSNMP++) Unexpected reply: OID = TYPE: VALUE (SYNTAX expected)!"
+std::string WrongTypeText(const Vb& vb, unsigned syntax);
+// "(VnSNMP++) Unexpected reply: OID = TYPE: VALUE (OID asked)!"; with
+// `nextOf`, the reply of a get-next that left the column `asked`.
+std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf);

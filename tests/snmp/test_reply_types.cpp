@@ -1,0 +1,172 @@
+// Replies that are not what was asked (tools/simswitch/data/reply-types.sim):
+// a value whose type the item's syntax cannot read, and a get-next that
+// leaves the item's column, are no value for the item and fail the read
+// with a text naming what the agent sent; never "Ok".
+#include "test_request_support.h"
+
+#include "VnException.h"
+#include "VnMessages.h"
+
+using namespace reqtest;
+
+namespace {
+
+#define REPLYTEST(n) "1.3.6.1.4.1.88406.993." n
+
+const char* const N = kVnNotDoneValue;
+
+class ReplyTypesTest : public SessionSwitchTest {
+protected:
+    ReplyTypesTest() : SessionSwitchTest("reply-types.sim") {}
+    void Use(VnSNMPRequest& request, const std::vector<VnSNMPVarDesc>& items, unsigned char type,
+             unsigned keys = 0)
+    {
+        std::vector<VnSNMPVarDesc> table = items;
+        table.push_back({});
+        request.varList = VnSNMPVarList(table.data(), type, keys);
+        Aim(request, port(), kV2c);
+    }
+};
+
+// The blocking read's exception, "" when it returned.
+struct Raised {
+    int code = 0;
+    std::string text;
+};
+template <typename F>
+Raised RaisedBy(F&& call)
+{
+    try {
+        call();
+    } catch (const VnException& e) {
+        return {e.HelpContext(), e.what()};
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(ReplyTypesTest, ScalarOfAnotherTypeIsNoValueAndAFailure)
+{
+    const struct {
+        const char* oid;
+        unsigned syntax;
+        const char* text;  // "" when the value is readable
+        const char* value;
+    } cases[] = {
+        {REPLYTEST("1.1"), S::Integer, "1.3.6.1.4.1.88406.993.1.1.0 = OCTET STRING: \"abc\" (INTEGER expected)", N},
+        {REPLYTEST("1.2"), S::OctetStr, "1.3.6.1.4.1.88406.993.1.2.0 = INTEGER: 7 (OCTET STRING expected)", N},
+        {REPLYTEST("1.3"), S::MacAddress, "1.3.6.1.4.1.88406.993.1.3.0 = IpAddress: 10.0.0.1 (OCTET STRING expected)",
+         N},
+        {REPLYTEST("1.4"), S::Gauge, "1.3.6.1.4.1.88406.993.1.4.0 = Counter64: 5000000000 (Gauge32 expected)", N},
+        {REPLYTEST("1.5"), S::IpAddress,
+         "1.3.6.1.4.1.88406.993.1.5.0 = OBJECT IDENTIFIER: 1.3.6.1.4.1 (IpAddress expected)", N},
+        {REPLYTEST("1.6"), S::Integer, "", "5"},
+        {REPLYTEST("1.7"), S::Integer, "", "9"},
+        {REPLYTEST("1.4"), S::Counter64, "", "5000000000"},
+        {REPLYTEST("1.8"), S::OctetStr, "", "0102"},
+    };
+    for (const auto& c : cases) {
+        const std::string expected = *c.text ? std::string("(VnSNMP++) Unexpected reply: ") + c.text + "!" : "";
+        VnSNMPRequest request;
+        Use(request, {{c.oid, "Item", c.syntax, A::ReadOnly}}, SVT_SV);
+        const Raised raised = RaisedBy([&] { request.Get(true); });
+        EXPECT_EQ(raised.text, expected) << c.oid;
+        EXPECT_EQ(raised.code, *c.text ? kVnErrBadSyntax : 0) << c.oid;
+        EXPECT_EQ(request.varList.Item(0).value, c.value) << c.oid;
+
+        request.varList.Item(0).value = "stale";
+        AsyncOutcome outcome;
+        request.GetAsync(outcome.Completion(), true);
+        ASSERT_TRUE(outcome.Wait()) << c.oid;
+        EXPECT_EQ(outcome.results[0].code, *c.text ? kVnErrBadSyntax : kVnOk) << c.oid;
+        EXPECT_EQ(outcome.results[0].text, *c.text ? expected : VnErrorText(kVnOk)) << c.oid;
+        EXPECT_TRUE(outcome.results[0].endOfWalk);
+        EXPECT_EQ(outcome.values, std::vector<std::string>{c.value}) << c.oid;
+    }
+}
+
+// The items that came as asked keep their values; the read still fails,
+// naming the first binding that did not.
+TEST_F(ReplyTypesTest, GroupWithOneBadBindingFails)
+{
+    VnSNMPRequest request;
+    Use(request,
+        {{REPLYTEST("1.6"), "Good", S::Integer, A::ReadOnly},
+         {REPLYTEST("1.2"), "Bad", S::DisplayStr, A::ReadOnly},
+         {REPLYTEST("1.8"), "Octets", S::OctetStr, A::ReadOnly},
+         {REPLYTEST("1.1"), "AlsoBad", S::Integer, A::ReadOnly}},
+        SVT_SV);
+    AsyncOutcome outcome;
+    request.GetAsync(outcome.Completion(), true);
+    ASSERT_TRUE(outcome.Wait());
+    EXPECT_EQ(outcome.results[0].code, kVnErrBadSyntax);
+    EXPECT_EQ(outcome.results[0].text,
+              "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.1.2.0 = INTEGER: 7 (OCTET STRING expected)!");
+    EXPECT_EQ(outcome.values, (std::vector<std::string>{"5", N, "0102", N}));
+}
+
+// A list read with get-next takes any instance inside the item's column;
+// an answer from the next object is no value for it.
+TEST_F(ReplyTypesTest, GetNextThatLeavesTheColumnIsNoValue)
+{
+    VnSNMPRequest request;
+    Use(request,
+        {{REPLYTEST("3.1"), "Inside", S::Integer, A::ReadOnly},
+         {REPLYTEST("3.2"), "Leaves", S::Integer, A::ReadOnly}},
+        MVT_SV);
+    request.varList.name = "1";
+    request.getNextMode = true;
+    const std::string expected = "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.3.3.1 = OCTET STRING: "
+                                 "\"next object\" (the next in 1.3.6.1.4.1.88406.993.3.2 asked)!";
+    const Raised raised = RaisedBy([&] { request.Get(true); });
+    EXPECT_EQ(raised.code, kVnErrBadSyntax);
+    EXPECT_EQ(raised.text, expected);
+    EXPECT_EQ(Values(request.varList), (std::vector<std::string>{"50", N}));
+
+    AsyncOutcome outcome;
+    request.GetAsync(outcome.Completion(), true);
+    ASSERT_TRUE(outcome.Wait());
+    EXPECT_EQ(outcome.results[0].code, kVnErrBadSyntax);
+    EXPECT_EQ(outcome.results[0].text, expected);
+
+    // Read with get, the same list asks for exactly instance 1.
+    request.getNextMode = false;
+    const Raised get = RaisedBy([&] { request.Get(true); });
+    EXPECT_EQ(get.code, 0) << get.text;
+    EXPECT_EQ(Values(request.varList), (std::vector<std::string>{"(NULL)", "21"}));
+}
+
+// A table cell of another type is no value in its own row; the walk
+// delivers every row and then fails, naming the cell.
+TEST_F(ReplyTypesTest, WalkDeliversEveryRowThenFails)
+{
+    const std::vector<VnSNMPVarDesc> table = {{REPLYTEST("2.1.1"), "Index", S::Integer, A::ReadOnly},
+                                              {REPLYTEST("2.1.2"), "Value", S::Integer, A::ReadOnly}};
+    const Rows rows = {{"1", "10"}, {"2", N}, {"3", "30"}};
+    const std::string expected =
+        "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.2.1.2.2 = OCTET STRING: \"oops\" (INTEGER expected)!";
+    VnSNMPRequest request;
+    Use(request, table, MVT_FMV, 1);
+    const WalkResult walk = WalkAsync(request);
+    ASSERT_TRUE(walk.finished);
+    EXPECT_EQ(walk.rows, rows);
+    EXPECT_EQ(walk.last.code, kVnErrBadSyntax);
+    EXPECT_EQ(walk.last.text, expected);
+    EXPECT_TRUE(walk.last.endOfWalk);
+
+    Rows read;
+    const Raised raised = RaisedBy([&] {
+        for (bool first = true; request.Get(first); first = false)
+            read.push_back(Values(request.varList));
+    });
+    EXPECT_EQ(read, rows);
+    EXPECT_EQ(raised.code, kVnErrBadSyntax);
+    EXPECT_EQ(raised.text, expected);
+
+    // The next walk starts without the old failure.
+    Use(request, {{REPLYTEST("2.1.1"), "Index", S::Integer, A::ReadOnly}}, MVT_FMV, 1);
+    const WalkResult clean = WalkAsync(request);
+    EXPECT_EQ(clean.last.code, kVnOk) << clean.last.text;
+    EXPECT_EQ(clean.rows, (Rows{{"1"}, {"2"}, {"3"}}));
+}
