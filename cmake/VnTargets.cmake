@@ -7,6 +7,16 @@ function(vn_folder_library name)
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   # The program's entry point is not part of any library.
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  set(compiled ${sources})
+  list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+  # A folder that holds no source yet is an empty interface library, so
+  # the targets that name it link before its first source lands.
+  if(NOT compiled)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
@@ -16,6 +26,11 @@ endfunction()
 function(vn_folder_tests name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  # Only the shared Qt environment: no test in this folder yet.
+  list(LENGTH sources count)
+  if(count LESS 2)
+    return()
+  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
