@@ -35,7 +35,7 @@ constexpr VnModuleCommand kModules[] = {
 // The generic editors of each menu area; a new area adds its line.
 std::span<const VnEditorCommand> (*const kEditorAreas[])() = {
     VnDeviceEditorCommands, VnBridgeEditorCommands, VnLayer2EditorCommands,
-    VnSecurityEditorCommands,
+    VnSecurityEditorCommands, VnLayer3EditorCommands, VnSnmpV3EditorCommands, VnManagementEditorCommands,
 };
 
 template <typename Record>

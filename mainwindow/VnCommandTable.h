@@ -156,7 +156,16 @@ std::span<const VnEditorCommand> VnBridgeEditorCommands();
 std::span<const VnEditorCommand> VnLayer2EditorCommands();
 // Generic editors of "Security Management".
 std::span<const VnEditorCommand> VnSecurityEditorCommands();
+// Generic editors of "Layer 3 Management".
+std::span<const VnEditorCommand> VnLayer3EditorCommands();
+// Generic editors of "SNMP V3".
+std::span<const VnEditorCommand> VnSnmpV3EditorCommands();
+// Generic editors of the system log, CPU, dual image, current time, MSTP
+// and single-IP commands.
+std::span<const VnEditorCommand> VnManagementEditorCommands();
 
 // The formats of the layer-2 switches: the "Layer2 Control" page of
 // "Device Control" and "Layer 2 Global Switch" edit the same objects.
 extern const VnEditorStep kLayer2ControlSteps[4];
+// Likewise the "Layer3 Control" page and "Layer 3 Global Switch".
+extern const VnEditorStep kLayer3ControlSteps[1];

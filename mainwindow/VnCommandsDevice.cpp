@@ -12,11 +12,12 @@ constexpr VnEditorStep kLayer2ControlSteps[4] = {
     VnFormat(8, "%i{n1x65535l5}"),
 };
 
+constexpr VnEditorStep kLayer3ControlSteps[1] = {VnFormat(5, "%i{n0x65535l5}")};
+
 namespace {
 
 using K = VnCommandKind;
 
-constexpr VnEditorStep kLayer3ControlSteps[] = {VnFormat(5, "%i{n0x65535l5}")};
 constexpr VnEditorPage kDeviceControlPages[] = {
     {"Layer2 Control", Layer2ControlTable, SVT_SV, 0, kLayer2ControlSteps},
     {"Layer3 Control", Layer3ControlTable, SVT_SV, 0, kLayer3ControlSteps},

@@ -26,3 +26,18 @@ extern const VnSNMPVarDesc TacacsControlTable[];
 extern const VnSNMPVarDesc TacacsInformationTable[];
 extern const VnSNMPVarDesc LoginInformationTable[];
 extern const VnSNMPVarDesc AacServerGroupTable[];
+
+// ---- 802.1X per-station counters (.12.3.6), index MAC + port; AuthMibDot1x.cpp
+extern const VnSNMPVarDesc Dot1xDiagnosticsTable[];      // key count 2, 18 counters
+extern const VnSNMPVarDesc Dot1xFrameStatisticsTable[];  // key count 2, 12 columns
+
+// ---- Method lists, authentication servers and server-group members
+// (.12.5.3, .12.5.4, .12.5.10, .12.5.12)
+extern const VnOptionList AacEnableMethodTypeList;  // 1 tacacs .. 5 server-group, 7 local-enable, 8 none, 9 other
+extern const VnOptionList AacLoginMethodTypeList;   // as above with 6 local in place of 7 local-enable
+extern const VnOptionList AacServerAuthProtocolList;  // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
+extern const VnOptionList AacMemberActionList;        // 1 add, 2 delete
+extern const VnSNMPVarDesc EnableMethodListTable[];   // name (index), four type and group pairs, status
+extern const VnSNMPVarDesc LoginMethodListTable[];
+extern const VnSNMPVarDesc AacServerTable[];          // address, protocol (index), port, key, time-out, retry, status
+extern const VnSNMPVarDesc AacServerGroupMemberTable[];  // group, address, protocol (index), action

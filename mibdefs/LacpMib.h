@@ -10,3 +10,6 @@
 // ---- Aggregators
 extern const VnOptionList LacpTrueFalseList;  // 1 true, 2 false
 extern const VnSNMPVarDesc AggregatorTable[];  // key count 1
+
+// ---- Aggregation ports, by port index; the state octets are bit strings
+extern const VnSNMPVarDesc AggregatorPortTable[];  // key count 1

@@ -3,3 +3,6 @@
 // No option lists. See README.md.
 #include "VnOptionList.h"
 #include "VnSNMPVarList.h"
+
+// ---- snmpEngine scalars; SnmpEngineMib.cpp
+extern const VnSNMPVarDesc SnmpEngineTable[];  // .10.2.1.1-.4

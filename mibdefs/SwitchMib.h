@@ -95,3 +95,34 @@ extern const VnSNMPVarDesc IgmpSnoopingControlTable[];    // key count 1 (VID)
 extern const VnSNMPVarDesc IgmpSnoopingQueryTable[];      // key count 1 (VID)
 extern const VnSNMPVarDesc IgmpSnoopingGroupTable[];      // key count 1 (VID)
 extern const VnSNMPVarDesc TrafficControlTable[];         // key count 1
+
+// ---- Port trunks, mirroring and traffic segmentation; SwitchMibPorts.cpp.
+// Ports travel as (unit - 1) * 64 + port; port lists as 96-byte bitmaps.
+extern const VnOptionList PortTrunkTypeList;    // 2 static, 3 lacp
+extern const VnOptionList PortTrunkStateList;   // 1 enable, 2 disable, 4 createAndGo, 5 createAndWait, 6 destroy
+extern const VnOptionList PortMirrorStateList;  // 2 disabled, 3 enabled
+extern const VnSNMPVarDesc PortTrunkTable[];            // key count 1 (group 1-32)
+extern const VnSNMPVarDesc PortMirrorTable[];           // scalars
+extern const VnSNMPVarDesc TrafficSegmentationTable[];  // key count 1 (port index)
+
+// ---- IF-MIB ifXTable with ifIndex first; SwitchMibIfx.cpp
+extern const VnOptionList IfxEnabledList;  // 1 enabled, 2 disabled
+extern const VnOptionList IfxTruthList;    // 1 true, 2 false
+extern const VnSNMPVarDesc IfxTable[];     // key count 1
+
+// ---- CPU, firmware images and MSTP editors; SwitchMibMstpFirmware.cpp
+extern const VnOptionList FirmwareActionList;    // 1 other .. 4 config-as-bootup-fw
+extern const VnOptionList MstpInstanceTypeList;  // 0 cist, 1 msti
+extern const VnOptionList MstpEnabledList;       // 1 enabled, 2 disabled
+extern const VnOptionList MstpRowStatusList;     // 1 active, 4 createAndGo, 6 destroy
+extern const VnOptionList MstpTrueFalseList;     // 1 true, 2 false
+extern const VnOptionList MstpP2pList;           // 0 true, 1 false, 2 auto
+extern const VnOptionList MstpPortStatusList;    // 1 other .. 7 no-STP-enabled
+extern const VnOptionList MstpPortRoleList;      // 0 disable .. 6 nonSTP
+extern const VnSNMPVarDesc CpuUtilizationTable[];       // .12.1.1.6
+extern const VnSNMPVarDesc FirmwareInformationTable[];  // .12.1.2.7.1, key: image
+extern const VnSNMPVarDesc FirmwareFileTable[];         // .12.1.2.8.1, key: control ID
+extern const VnSNMPVarDesc MstpConfigurationTable[];    // .12.15.2.1-.2
+extern const VnSNMPVarDesc MstpInstanceTable[];         // .12.15.2.3.1, key: instance
+extern const VnSNMPVarDesc MstpPortStateTable[];        // .12.15.2.4.1, key: port
+extern const VnSNMPVarDesc MstpPortInstanceTable[];     // .12.15.2.5.1, keys: port, instance

@@ -10,3 +10,8 @@
 // whole, shown as None / MD5 / SHA and None / DES.
 extern const VnOptionList UsmAuthProtocolList;
 extern const VnOptionList UsmPrivProtocolList;
+
+// ---- statistics and the user table; UsmMibUsers.cpp
+extern const VnOptionList UsmRowStatusList;      // 1 active, 4 createAndGo, 6 destroy
+extern const VnSNMPVarDesc UsmStatisticsTable[];  // .15.1.1.1-.6
+extern const VnSNMPVarDesc UsmUserTable[];        // .15.1.2.2.1, keys: engine ID, user name

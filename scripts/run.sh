@@ -29,7 +29,9 @@ trap cleanup EXIT
 # The demo stack: three units, an RQ-6026S with an RM-210C module third.
 DATA=tools/simswitch/data
 "$SWITCH" --port 0 "$DATA/default.sim" "$DATA/commands-device.sim" "$DATA/dialogs-vlan.sim" \
-  "$DATA/demo-stack.sim" </dev/null >"$WORK/switch.out" 2>&1 &
+  "$DATA/dialogs-qbridge.sim" "$DATA/commands-layer3.sim" "$DATA/commands-v3-device.sim" \
+  "$DATA/dialogs-mgmt.sim" "$DATA/dialogs-mgmt2.sim" "$DATA/dialogs-ports.sim" \
+  "$DATA/dialogs-acl.sim" "$DATA/filesystem.sim" "$DATA/demo-stack.sim" </dev/null >"$WORK/switch.out" 2>&1 &
 SWITCH_PID=$!
 PORT=""
 for _ in $(seq 100); do

@@ -2,8 +2,10 @@
 
 #include <QAbstractItemModel>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QShowEvent>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <string>
@@ -15,6 +17,8 @@
 namespace {
 
 constexpr int kFormPointSize = 8;
+// How often a form being deleted looks whether its walks have ended.
+constexpr int kWalkEndPollMs = 20;
 
 }  // namespace
 
@@ -57,13 +61,19 @@ TDialogBase::~TDialogBase()
     for (OwnedBinder& owned : binders_) {
         owned.binder->OnRowSelecting = nullptr;
         owned.binder->OnRowSelected = nullptr;
+        owned.binder->OnSelectionCleared = nullptr;
         owned.binder->OnRefreshDone = nullptr;
-        owned.binder->request.keepGoing = false;
     }
+    if (walkOnClose_ == VnWalkOnClose::RunToEnd)
+        WaitForWalksToEnd();
+    for (OwnedBinder& owned : binders_)
+        owned.binder->request.keepGoing = false;
     // One binder at a time: while one is waited for, the others' replies
     // arrive too, so the later waits end at once.
     for (OwnedBinder& owned : binders_)
         owned.binder->StopAndWait(-1);
+    if (beforeBindersGo_)
+        beforeBindersGo_();
     binders_.clear();
     if (clearFormPointer_)
         clearFormPointer_();
@@ -126,6 +136,20 @@ void TDialogBase::FollowRowCount(VnSNMPRequest2Edits& binder, const VnBindingTab
     On(rows, &QAbstractItemModel::rowsInserted, show);
     On(rows, &QAbstractItemModel::rowsRemoved, show);
     On(rows, &QAbstractItemModel::modelReset, show);
+}
+
+void TDialogBase::WaitForWalksToEnd()
+{
+    if (!AnyBinderBusy())
+        return;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
+        if (!AnyBinderBusy())
+            loop.quit();
+    });
+    poll.start(kWalkEndPollMs);
+    loop.exec();
 }
 
 bool TDialogBase::AnyBinderBusy() const

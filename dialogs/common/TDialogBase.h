@@ -9,7 +9,8 @@
 //   anything else, so none runs on a half-destroyed dialog;
 // - closing (close box, done(), reject(), Esc alike) stops the running walks
 //   after the reply in flight and waits for them, or lets them run to their
-//   end; the form stays whole and can be shown again;
+//   end (then the form's end waits for them too); the form stays whole and
+//   can be shown again;
 // - when the form goes: handlers first, then the binders, then the widgets.
 //
 // A dialog derives from it, builds its frame, and calls its own FormCreate()
@@ -120,8 +121,14 @@ public:
     }
 
     void SetWalkOnClose(VnWalkOnClose walkOnClose) { walkOnClose_ = walkOnClose; }
+    // Work the form's end does once its walks are over (stopped, or read to
+    // their end with VnWalkOnClose::RunToEnd) and before its binders go: an
+    // edit form whose controls are bound to them goes here.
+    void SetBeforeBindersGo(std::function<void()> work) { beforeBindersGo_ = std::move(work); }
 
     bool AnyBinderBusy() const;
+    // Runs the event loop until no binder is busy, walks going on.
+    void WaitForWalksToEnd();
     // Refresh, Set, Add and Delete start only while no binder of the form
     // is busy (a second walk on one list would repeat its rows) and the
     // form is neither closing nor closed.
@@ -155,6 +162,7 @@ private:
     std::vector<OwnedBinder> binders_;
     std::vector<const VnBindingTable*> tables_;
     std::function<void()> clearFormPointer_;
+    std::function<void()> beforeBindersGo_;
     VnErrorLanding landing_ = VnErrorLanding::Silent();
     VnWalkOnClose walkOnClose_ = VnWalkOnClose::Stop;
     bool closing_ = false;

@@ -3,6 +3,9 @@
 // count text shows, and whether a key is a row already (the Add check).
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QLabel;
 class QTreeWidget;
 class VnSNMPRequest2Edits;
@@ -13,3 +16,7 @@ void VnShowRowCount(QLabel* count, const QTreeWidget* listView);
 // Whether a row of the binder's list view shows exactly `text` (case
 // counts) in the column of item `item`.
 bool VnKeyListed(const VnSNMPRequest2Edits& binder, int item, const QString& text);
+
+// Whether one row shows every {item, text} of `cells` (a key of several
+// columns, such as address and protocol).
+bool VnKeyListed(const VnSNMPRequest2Edits& binder, std::initializer_list<std::pair<int, QString>> cells);

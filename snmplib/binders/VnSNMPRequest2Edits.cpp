@@ -444,6 +444,15 @@ void VnSNMPRequest2Edits::ListSelectionChanged()
         if (alive && OnRowSelected)
             OnRowSelected(row);
     });
+    if (alive && !row)
+        SelectionCleared();
+}
+
+void VnSNMPRequest2Edits::SelectionCleared()
+{
+    if (!OnSelectionCleared)
+        return;
+    VnGuarded(VnErrorLanding::MessageBox(Owner()), [&] { OnSelectionCleared(); });
 }
 
 void VnSNMPRequest2Edits::OnListViewSelectItem(QTreeWidgetItem*, bool selected)
@@ -494,6 +503,15 @@ bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::
     if (alive)
         pinnedIndex_.reset();
     return sent;
+}
+
+bool VnSNMPRequest2Edits::ShowSelectedRow()
+{
+    if (!SelectedRowIndex())
+        return false;
+    SelectedRowToValues();
+    UpdateControls(-1);
+    return true;
 }
 
 void VnSNMPRequest2Edits::PinnedIndexToValues()

@@ -46,6 +46,10 @@ public:
     // message box over the owner.
     std::function<void(QTreeWidgetItem* row)> OnRowSelecting;
     std::function<void(QTreeWidgetItem* row)> OnRowSelected;
+    // Run once the list is left without a selected row: a click on empty
+    // list space, a deselection, or a refresh that clears the selected row.
+    // Controls showing that row keep its values unless the form clears them.
+    std::function<void()> OnSelectionCleared;
 
     // Makes the tree a read-only, whole-row, single-selection report and
     // builds its columns. Selecting a row fills the bound controls, between
@@ -66,6 +70,9 @@ public:
     // or started.
     bool ApplyToSelectedRow(bool refreshAfterApply = true, const std::string& itemList = {},
                             const VnSNMPValues* values = nullptr);
+    // The selected row into the bound controls again, as selecting it did
+    // (after an Add typed over them). False without a selected row.
+    bool ShowSelectedRow();
 
     // Binding errors raise VnException and add nothing: an item index
     // outside the list, a null control (-521), a combo box or radio group
@@ -130,6 +137,7 @@ private:
     void DropPendingRows();
     void SelectedRowToValues();
     void ListSelectionChanged();
+    void SelectionCleared();
     // Puts the index pinned by ApplyToSelectedRow into the key items.
     void PinnedIndexToValues();
 

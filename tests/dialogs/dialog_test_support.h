@@ -43,7 +43,8 @@ inline int TestPortsPerModel(std::string_view model)
     return 0;
 }
 
-// A main window holding `units` (unit id, model) in its stack list.
+// A main window holding `units` (unit id, model) in its stack list, each
+// with the port range of its model.
 inline VnDialogContext Context(std::vector<std::pair<std::string, std::string>> units = {{"1", "RQ-4024S"},
                                                                                        {"3", "RQ-6050S"}},
                                bool largeFonts = false)
@@ -54,7 +55,7 @@ inline VnDialogContext Context(std::vector<std::pair<std::string, std::string>> 
     context.stackUnits = [units] {
         std::vector<VnStackUnitRow> rows;
         for (const auto& [id, model] : units)
-            rows.push_back({id, "exist", "", "", model});
+            rows.push_back({id, "exist", "", std::to_string(TestPortsPerModel(model)), model});
         return rows;
     };
     context.portsPerUnitForModel = TestPortsPerModel;

@@ -17,14 +17,24 @@
 #include "AuthMib.h"
 #include "BridgeMib.h"
 #include "EquipmentMib.h"
+#include "IgmpMib.h"
+#include "L3Mib.h"
 #include "LacpMib.h"
 #include "PaeMib.h"
+#include "PimMib.h"
 #include "ProbeConfigMib.h"
 #include "RadiusAccClientMib.h"
 #include "RadiusAuthClientMib.h"
+#include "SingleIpMib.h"
+#include "SnmpEngineMib.h"
+#include "SnmpMpdStatsMib.h"
+#include "SnmpTargetMib.h"
 #include "SshSslMib.h"
 #include "SwitchMib.h"
+#include "SyslogFileSystemMib.h"
 #include "TimeMib.h"
+#include "UsmMib.h"
+#include "VacmMib.h"
 #include "VnCommandTable.h"
 #include "VnDeviceViewTables.h"
 #include "VnEditConstraint.h"
@@ -33,6 +43,7 @@
 #include "VnMessageBox.h"
 #include "VnOptionList.h"
 #include "VnOwnCommands.h"
+#include "VrrpMib.h"
 
 namespace {
 
@@ -58,9 +69,11 @@ const std::vector<MibUnit> kUnits = {
       PortInformationTable, PortControlTable, JumboFrameTable, CableDiagnosisTable, BandwidthControlTable,
       SchedulingTable, UserPriorityClassTable, DefaultPriorityTable, QosBasicConfigurationTable,
       PortSecurityTable, PortSecurityDeleteTable, TrunkInformationTable, IgmpSnoopingBasicTable,
-      IgmpSnoopingControlTable, IgmpSnoopingQueryTable, IgmpSnoopingGroupTable, TrafficControlTable}},
+      IgmpSnoopingControlTable, IgmpSnoopingQueryTable, IgmpSnoopingGroupTable, TrafficControlTable,
+      CpuUtilizationTable, FirmwareInformationTable, FirmwareFileTable, MstpConfigurationTable, MstpInstanceTable,
+      MstpPortStateTable, MstpPortInstanceTable}},
     {"EquipmentMib", {kEnt + ".12.11"}, {UnitTable, PowerTable, FanTable}},
-    {"TimeMib", {kEnt + ".12.10"}, {SystemTimeTable, NetworkTimeTable}},
+    {"TimeMib", {kEnt + ".12.10"}, {SystemTimeTable, NetworkTimeTable, TimeControlTable}},
     {"ProbeConfigMib", {"1.3.6.1.2.1.16.19"}, {ProbeBasicInformationTable}},
     {"BridgeMib",
      {"1.3.6.1.2.1.17.1", "1.3.6.1.2.1.17.4", "1.3.6.1.2.1.17.6", "1.3.6.1.2.1.17.7"},
@@ -79,6 +92,29 @@ const std::vector<MibUnit> kUnits = {
     {"SshSslMib", {kEnt + ".12.6", kEnt + ".12.7"},
      {SshManagementTable, SshDiffieHellmanTable, SshEncryptionAlgorithmTable, SshAuthenticationMethodTable,
       SshHmacAlgorithmTable, SshPublicKeyAlgorithmTable, SslManagementTable, SslCertificateFileTable}},
+    {"L3Mib", {kEnt + ".11.59.5.3"},
+     {ArpAgingTimeTable, IpControlTable, IpForwardingTable, IpStaticRoutingTable, BootpBasicTable,
+      DnsRelayGlobalTable, DnsRelayStaticTable, OspfVirtualInterfaceTable, OspfHostTable, RoutePreferenceTable,
+      PimCbsrInformationTable, PimCbsrEntryTable, PimCandidateRpManagementTable, PimSptManagementTable,
+      PimRegisterChecksumTable, PimRegisterTimeTable, PimInformationTable, PimStaticRpTable}},
+    // The routers' keys: ifIndex of the IF-MIB, then the VRID.
+    {"VrrpMib", {"1.3.6.1.2.1.68", "1.3.6.1.2.1.2.2.1.1"},
+     {VrrpControlTable, VrrpOperationTable, VrrpAssociatedAddressTable, VrrpErrorStatisticsTable,
+      VrrpRouterStatisticsTable}},
+    {"PimMib", {"1.3.6.1.3.61"},
+     {PimInterfaceTable, PimNeighborTable, PimIpMRouteTable, PimRpSetTable, PimCandidateRpTable}},
+    {"IgmpMib", {kEnt + ".12.18", kEnt + ".12.32"},
+     {RipTimerTable, IgmpInterfaceTable, IgmpCacheTable, IgmpSourceListTable}},
+    {"SnmpEngineMib", {"1.3.6.1.6.3.10"}, {SnmpEngineTable}},
+    {"SnmpMpdStatsMib", {"1.3.6.1.6.3.11"}, {SnmpMpdStatsTable}},
+    {"SnmpTargetMib", {"1.3.6.1.6.3.12", "1.3.6.1.6.3.13", "1.3.6.1.6.3.18"},
+     {TargetGeneralTable, TargetAddressTable, TargetParamsTable, NotifyTable, CommunityTargetAddressTable}},
+    {"UsmMib", {"1.3.6.1.6.3.15"}, {UsmStatisticsTable, UsmUserTable}},
+    {"VacmMib", {"1.3.6.1.6.3.16"}, {VacmSecurityGroupTable, VacmAccessTable, VacmViewTreeTable}},
+    {"SyslogFileSystemMib", {kEnt + ".12.12"}, {SyslogControlTable}},
+    {"SingleIpMib", {kEnt + ".12.8"},
+     {SingleIpControlTable, SingleIpMyInformationTable, CandidateSwitchTable, SingleIpGroupTable,
+      NeighborSwitchTable}},
     // The main window's own RMON state scalar, which "RMON Control" edits.
     {"VnDeviceViewTables", {kEnt + ".11.59.5.2.1.2.3"}, {RmonStateTable}},
 };

@@ -59,7 +59,19 @@ QString StatusText(QWidget& form)
     return text;
 }
 
-class AllCommands : public MainFormTest {};
+// A switch serving the objects of every menu area's editors.
+class AllCommands : public MainFormTest {
+protected:
+    SimSwitchOptions switchOptions() const override
+    {
+        SimSwitchOptions options;
+        for (const char* file : {"commands-device.sim", "commands-layer2.sim", "commands-security.sim",
+                                 "commands-layer3.sim", "commands-v3-device.sim", "dialogs-mgmt.sim",
+                                 "dialogs-mgmt2.sim", "dialogs-ports.sim", "dialogs-acl.sim", "filesystem.sim"})
+            options.dataFiles.push_back(SimSwitch::dataPath(file));
+        return options;
+    }
+};
 
 TEST_F(AllCommands, EveryShownEnabledCommandOpensAndClosesWithoutError)
 {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <string>
@@ -418,9 +419,14 @@ TEST_F(DialogCommands, AFailingCommandIsReportedInAMessageBox)
     }
 
     // Not built yet: the menu entry says so in a box, nothing leaves it.
-    ASSERT_FALSE(VnCommandAvailable("DaylightSavingTime1Click"));
-    VnExecuteCommand(Main(), "DaylightSavingTime1Click");
-    EXPECT_EQ(Boxes().Texts(), QStringList{"TSummerTimeConfigForm is not available."});
+    const auto commands = VnDialogCommands();
+    const auto unbuilt =
+        std::find_if(commands.begin(), commands.end(), [](const VnDialogCommand& c) { return !c.factory; });
+    if (unbuilt == commands.end())
+        return;  // every dialog is built
+    ASSERT_FALSE(VnCommandAvailable(unbuilt->name));
+    VnExecuteCommand(Main(), unbuilt->name);
+    EXPECT_EQ(Boxes().Texts(), QStringList{QString(unbuilt->dialogClass) + " is not available."});
 }
 
 // A command whose editor cannot be built releases it: no window is shown,

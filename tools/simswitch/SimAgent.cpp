@@ -419,6 +419,7 @@ void SimAgent::AnswerGet(netsnmp_mib_handler* handler, netsnmp_handler_registrat
             SetError(reqinfo, request, *status);
             continue;
         }
+        config_.fileSystem.BeforeGet(name, config_.store);
         if (const SimValue* value = config_.store.Find(name))
             ToVarbind(vb, *value);
         else
@@ -493,6 +494,8 @@ void SimAgent::FinishSet(int mode, netsnmp_agent_request_info* reqinfo)
         if (!tx->applied) {
             tx->undo = config_.store.ApplySet(tx->varbinds);
             tx->applied = true;
+            // The operation's outcome is in the status before the answer goes.
+            config_.fileSystem.AfterSet(tx->varbinds, config_.store);
         }
         break;
     case MODE_SET_COMMIT:

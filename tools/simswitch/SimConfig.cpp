@@ -392,6 +392,9 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
         return true;
     }
 
+    if (keyword == "filesystem" || keyword.rfind("fs-", 0) == 0)
+        return config.fileSystem.ParseLine(keyword, rest, config.store, error);
+
     // An object: OID TYPE VALUE
     SimOid oid;
     if (!NeedOid(keyword, oid, error)) {

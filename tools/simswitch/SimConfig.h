@@ -2,6 +2,7 @@
 // One switch stack as its data files describe it: the objects, the subtrees
 // served, communities, v3 users and the faults to start with.
 #include "SimFaults.h"
+#include "SimFileSystem.h"
 #include "SimStore.h"
 
 #include <string>
@@ -24,6 +25,7 @@ struct SimUser {
 struct SimConfig {
     SimStore store;
     SimFaults faults;
+    SimFileSystem fileSystem;  // off until the `filesystem` directive
     std::vector<SimOid> subtrees;  // served by the agent
     std::vector<SimCommunity> communities;
     std::vector<SimUser> users;

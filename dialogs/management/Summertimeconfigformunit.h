@@ -1,0 +1,94 @@
+#pragma once
+// Daylight saving time: the mode (off, a rule repeating every year by week
+// and weekday, or fixed annual dates), the offset, and the start and end of
+// the period. Three scalar binders; the start and end travel as octet
+// strings kept as hex text in hidden edits and shown as drop-down lists.
+// Only the current mode's pair is read or written.
+#include <QString>
+
+#include <array>
+
+#include "TDialogBase.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class VnSNMPRequest2Edits;
+
+// List positions of a start or end (-1: nothing chosen). Annual: day,
+// month, hour, minute. Repeating: week (0-3 the first to fourth, 4 the
+// last), weekday, month, hour, minute.
+using VnAnnualPositions = std::array<int, 4>;
+using VnRepeatPositions = std::array<int, 5>;
+inline constexpr int kVnLastWeek = 4;
+
+// Hex text of the octets, two digits each; empty when a position is -1.
+QString VnAnnualHex(const VnAnnualPositions& positions);
+QString VnRepeatHex(const VnRepeatPositions& positions, bool end);
+// The positions a value read shows; a value too short or not hex shows
+// nothing, an octet out of its range leaves its own list empty.
+VnAnnualPositions VnAnnualFromHex(const QString& hex);
+VnRepeatPositions VnRepeatFromHex(const QString& hex, bool end);
+
+class TSummerTimeConfigForm : public TDialogBase {
+public:
+    static constexpr int kWidth = 470;
+    static constexpr int kHeight = 340;
+    static constexpr const char* kTitle = "Summer Time Configuration: ";
+
+    enum Mode { kDisable, kRepeating, kAnnual };
+
+    TSummerTimeConfigForm(QWidget* owner, const VnDialogContext& context);
+
+    QPushButton* GetBtn = nullptr;
+    QPushButton* SetBtn = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* OffSetTimeComboBox = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* AnualTimeStartEdit = nullptr;
+    QLineEdit* AnualTimeEndEdit = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    // Annual start ("From") and end ("To").
+    std::array<QComboBox*, 4> AnnualFrom{};  // DayComboBox, MonthComboBox, HourComboBox, MiniuteComboBox
+    std::array<QComboBox*, 4> AnnualTo{};    // EDayComboBox, EMonthComboBox, EHourComboBox, EMiniuteComboBox
+    // Repeating start: WeekComboBoxR, SWeekComboBox, MonthComboBoxR,
+    // HourComboBoxR, MiniuteComboBoxR; end: EWeekComboBoxR, EWeekComboBox,
+    // EMonthComboBoxR, EHourComboBoxR, EMiniuteComboBoxR.
+    std::array<QComboBox*, 5> RepeatFrom{};
+    std::array<QComboBox*, 5> RepeatTo{};
+    QPlainTextEdit* Memo1 = nullptr;
+
+    VnSNMPRequest2Edits* ModeRequest = nullptr;
+    VnSNMPRequest2Edits* AnnualRequest = nullptr;
+    VnSNMPRequest2Edits* RepeatRequest = nullptr;
+
+    void FormCreate();
+    void GetBtnClick();
+    void SetBtnClick();
+    void ComboBox1Change();
+    void Edit1Change();
+
+private:
+    void BuildLayout();
+    // Reads the mode, then the pair of the mode shown.
+    void ReadModeAndPair();
+    void ReadPair();
+    void ShowAnnual(bool shown);
+    void ShowRepeating(bool shown);
+    void DisableLists();
+    void ListsFromEdits();
+    // The start and end into the hidden edits and out through `binder`.
+    void SendPair(const QString& start, const QString& end, QLineEdit* startEdit, QLineEdit* endEdit,
+                  VnSNMPRequest2Edits* binder);
+    // Runs the event loop, without user input, until `binder` is idle.
+    void WaitFor(VnSNMPRequest2Edits* binder) const;
+    Mode ModeShown() const;
+
+    std::array<QLabel*, 4> repeatLabels_{};  // "Week" and "Day of Week" of both groups
+};
+
+// Points at the dialog while it exists.
+extern TSummerTimeConfigForm* SummerTimeConfigForm;

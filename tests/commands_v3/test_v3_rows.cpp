@@ -1,0 +1,195 @@
+// Rows of the v3 tables added, changed and deleted, and values refused
+// before anything is sent: what the switch received after each action.
+#include <gtest/gtest.h>
+
+#include "test_v3_support.h"
+
+using namespace commandtest;
+using namespace layer2test;
+using namespace v3test;
+
+namespace {
+
+// The switch records octet strings as upper-case hex: "trap" is 74726170.
+const std::string kTargetAddr = "1.3.6.1.6.3.12.1.2.1";
+const std::string kTrap1 = "116.114.97.112.49";
+const std::string kTrap2 = "116.114.97.112.50";
+const std::string kAccess = "1.3.6.1.6.3.16.1.4.1";
+const std::string kAdminsNoPrefix = "6.97.100.109.105.110.115.0.3.3";
+
+TEST_F(V3CommandTest, ATargetAddressIsAddedUnderItsImpliedNameAndDeleted)
+{
+    EXPECT_TRUE(WithAddForm(Main(), "TargetAddressTable1Click", [&](TSNMPListViewPanel& table, QDialog& add) {
+        Fill(table, 0, "trap2");
+        Fill(table, 5, "trap");
+        ClickSet(add);
+        EXPECT_FALSE(add.isVisible()) << "closes once the row is written";
+    }));
+    ASSERT_EQ(sim().sets().size(), 1u);
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{kTargetAddr + ".6." + kTrap2 + "=74726170",
+                                                            kTargetAddr + ".9." + kTrap2 + "=4"}));
+    sim().clearSets();
+    EXPECT_TRUE(WithEditor(Main(), "TargetAddressTable1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+        QTreeWidget& view = ListOf(form);
+        ASSERT_EQ(view.topLevelItemCount(), 3);
+        EXPECT_EQ(view.topLevelItem(2)->text(0), "trap2");
+        EXPECT_EQ(view.topLevelItem(2)->text(5), "trap");
+        view.setCurrentItem(view.topLevelItem(2));
+        qobject_cast<TSNMPListViewPanel*>(&panel)->CtrlBtnPanel->DeleteBtn->click();
+        ASSERT_TRUE(WaitForRefresh(form));
+        EXPECT_EQ(view.topLevelItemCount(), 2);
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{kTargetAddr + ".9." + kTrap2 + "=6"});
+}
+
+// A row whose tag list is text ("trap") can be changed: the tag list's
+// format takes any text of up to 255 characters.
+TEST_F(V3CommandTest, ARowWithATextTagListCanBeChanged)
+{
+    EXPECT_TRUE(WithRowForm(Main(), "TargetAddressTable1Click", 1, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        EXPECT_EQ(EditOf(table, 5)->text(), "trap");
+        UntickAll(table);
+        Fill(table, 3, "3000");
+        Fill(table, 5, "trap");
+        ClickSet(edit);
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{kTargetAddr + ".4." + kTrap1 + "=3000",
+                                                            kTargetAddr + ".6." + kTrap1 + "=74726170"}));
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
+// vacmAccessContextPrefix is empty in ordinary rows: such a row is changed
+// and deleted at its zero-length instance part.
+TEST_F(V3CommandTest, TheEmptyContextPrefixRowIsChangedAndDeleted)
+{
+    EXPECT_TRUE(WithRowForm(Main(), "AccessTable1Click", 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        EXPECT_EQ(EditOf(table, 1)->text(), "");
+        SetOneRow(table, edit, 4, "v2");
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{kAccess + ".5." + kAdminsNoPrefix + "=7632"});
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+
+    sim().clearSets();
+    EXPECT_TRUE(WithEditor(Main(), "AccessTable1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+        QTreeWidget& view = ListOf(form);
+        view.setCurrentItem(view.topLevelItem(0));
+        qobject_cast<TSNMPListViewPanel*>(&panel)->CtrlBtnPanel->DeleteBtn->click();
+        ASSERT_TRUE(WaitForRefresh(form));
+        EXPECT_EQ(view.topLevelItemCount(), 1);
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{kAccess + ".9." + kAdminsNoPrefix + "=6"});
+}
+
+TEST_F(V3CommandTest, AUserIsDeletedNeverAdded)
+{
+    EXPECT_TRUE(WithEditor(Main(), "UserTable1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+        auto* table = qobject_cast<TSNMPListViewPanel*>(&panel);
+        EXPECT_TRUE(table->CtrlBtnPanel->AddBtn->isHidden());
+        QTreeWidget& view = ListOf(form);
+        view.setCurrentItem(view.topLevelItem(0));
+        table->CtrlBtnPanel->DeleteBtn->click();
+        ASSERT_TRUE(WaitForRefresh(form));
+    }));
+    EXPECT_EQ(SetVarbinds(sim()),
+              std::vector<std::string>{"1.3.6.1.6.3.15.1.2.2.1.13.5.128.0.31.136.128.5.97.100.109.105.110=6"});
+}
+
+TEST_F(V3CommandTest, AViewIsAddedAtItsNameAndSubtree)
+{
+    EXPECT_TRUE(WithAddForm(Main(), "ViewMIBTreeFamilyTable1Click", [&](TSNMPListViewPanel& table, QDialog& add) {
+        Fill(table, 0, "v1");
+        Fill(table, 1, "1.3.6.1.2.1");
+        Fill(table, 2, "included");
+        ClickSet(add);
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{"1.3.6.1.6.3.16.1.5.2.1.4.2.118.49.6.1.3.6.1.2.1=1",
+                                                            "1.3.6.1.6.3.16.1.5.2.1.6.2.118.49.6.1.3.6.1.2.1=4"}))
+        << Boxes().Texts().join("|").toStdString();
+}
+
+TEST_F(V3CommandTest, AVlanRangeGoesOutAsEightOctets)
+{
+    EXPECT_TRUE(WithRowForm(Main(), "InstanceInformation1Click", 1, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        SetOneRow(table, edit, 1, "7000000000000001");
+    }));
+    ASSERT_EQ(sim().sets().size(), 1u);
+    ASSERT_EQ(sim().sets()[0].varbinds.size(), 1u);
+    const SimSwitch::Varbind sent = sim().sets()[0].varbinds[0];
+    EXPECT_EQ(sent.oid, kEnt + ".12.15.2.3.1.2.1");
+    EXPECT_EQ(sent.type, "OCTETSTR");
+    EXPECT_EQ(sent.value, "7000000000000001") << "eight octets";
+}
+
+// ---- refused before anything is sent
+
+struct RefusalCase {
+    const char* command;
+    int listRow;  // -2: scalar editor, -1: Add form, else the Edit form's row
+    std::vector<std::pair<int, QString>> typed;
+    const char* why;
+};
+
+const RefusalCase kRefusals[] = {
+    {"TargetAddressTable1Click", 0, {{1, "udp"}}, "a transport domain is an OID"},
+    {"TargetAddressTable1Click", 0, {{2, "0A5A5AZZ00A2"}}, "the address is hex"},
+    {"InstanceInformation1Click", 1, {{1, "GGFFFFFFFFFFFFFF"}}, "a VLAN range is hex"},
+    {"ViewMIBTreeFamilyTable1Click", -1, {{0, "v1"}, {1, "1.3.x"}, {2, "included"}}, "a typed subtree is a dotted OID"},
+    {"TargetAddressTable1Click", -1, {{0, ""}, {5, "trap"}}, "an IMPLIED name cannot be empty"},
+    {"CurrentTime1Click", -2, {{1, "tomorrow"}}, "a DateAndTime"},
+    {"CurrentTime1Click", -2, {{1, "2006-13-7,10:15:30.0"}}, "month 13"},
+    {"DualImageFile1Click", 0, {{1, "10.90.90"}}, "an IP address"},
+};
+
+TEST_F(V3CommandTest, ValuesThatAreNoValueOfTheirSyntaxAreRefused)
+{
+    for (const RefusalCase& c : kRefusals) {
+        SCOPED_TRACE(std::string(c.command) + ": " + c.why);
+        sim().clearSets();
+        Boxes().Clear();
+        const auto fill = [&](TSNMPEditorPanel& panel, QWidget& form) {
+            if (c.listRow != -1)
+                UntickAll(panel);
+            for (const auto& [row, text] : c.typed)
+                Fill(panel, row, text);
+            ClickSet(form);
+        };
+        if (c.listRow == -2) {
+            EXPECT_TRUE(WithEditor(Main(), c.command, [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+                fill(panel, form);
+                WaitForRefresh(form);
+            }));
+        } else {
+            EXPECT_TRUE(WithRowForm(Main(), c.command, c.listRow,
+                                    [&](TSNMPListViewPanel& table, QDialog& dialog) { fill(table, dialog); }));
+        }
+        EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+        EXPECT_FALSE(Boxes().Texts().isEmpty()) << "the user is told";
+    }
+}
+
+TEST_F(V3CommandTest, SingleIpControlRefusesHoldTimeAndIntervalOutOfRange)
+{
+    const std::pair<int, const char*> cases[] = {{2, "99"}, {3, "91"}, {3, "29"}};
+    for (const auto& [row, text] : cases) {
+        SCOPED_TRACE(std::string("row ") + std::to_string(row) + " '" + text + "'");
+        Boxes().Clear();
+        EXPECT_TRUE(WithEditor(Main(), "SingleIPControl1Click", [&](TConfigForm&, TSNMPEditorPanel& panel) {
+            ExpectRefusedOnLeaving(panel, row, text);
+        }));
+        EXPECT_FALSE(Boxes().Texts().isEmpty()) << "the user is told";
+    }
+    EXPECT_TRUE(sim().sets().empty());
+}
+
+TEST_F(V3CommandTest, ACurrentClockIsSetAsDateAndTime)
+{
+    EXPECT_TRUE(WithEditor(Main(), "CurrentTime1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+        SetOneRow(panel, form, 1, "2007-3-7,14:5:9.0");
+        WaitForRefresh(form);
+    }));
+    ASSERT_EQ(SetVarbinds(sim()).size(), 1u);
+    EXPECT_EQ(sim().sets()[0].varbinds[0].oid, kEnt + ".12.10.2.0");
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
+} // namespace

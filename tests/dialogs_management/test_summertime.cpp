@@ -1,0 +1,179 @@
+// Summer time over the simulated switch: the octet conversions as a pure
+// table, what Set sends in each mode (only the mode's pair), the offset
+// the list cannot show, a fault on the other pair, and closing mid-set.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+#include "Summertimeconfigformunit.h"
+#include "VnMessageBox.h"
+#include "mgmt_test_support.h"
+
+using namespace dialogtest;
+using namespace mgmttest;
+
+namespace {
+
+constexpr const char* kSummer = "1.3.6.1.4.1.88406.12.10.12";
+
+using Record = std::vector<std::vector<std::string>>;
+
+std::string Scalar(int item, const std::string& value)
+{
+    return std::string(kSummer) + "." + std::to_string(item) + ".0=" + value;
+}
+
+TEST(SummerTimeOctets, AnnualDatesAndHex)
+{
+    struct Case {
+        VnAnnualPositions positions;
+        const char* hex;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{0, 3, 0, 0}, "01040000", "1 April 00:00"},
+        {{30, 9, 23, 59}, "1f0a173b", "31 October 23:59"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(VnAnnualHex(c.positions), c.hex) << c.why;
+        EXPECT_EQ(VnAnnualFromHex(c.hex), c.positions) << c.why;
+        EXPECT_EQ(VnAnnualFromHex(QString(c.hex).toUpper()), c.positions) << c.why;
+    }
+    EXPECT_TRUE(VnAnnualHex({0, -1, 0, 0}).isEmpty()) << "a list without a choice";
+    EXPECT_EQ(VnAnnualFromHex("010400"), (VnAnnualPositions{-1, -1, -1, -1})) << "three octets";
+    EXPECT_EQ(VnAnnualFromHex("zz040000"), (VnAnnualPositions{-1, -1, -1, -1})) << "not hex";
+    EXPECT_EQ(VnAnnualFromHex("200d183c"), (VnAnnualPositions{-1, -1, -1, -1})) << "day 32, month 13, 24:60";
+    EXPECT_EQ(VnAnnualFromHex("01040000ff"), (VnAnnualPositions{0, 3, 0, 0})) << "nothing read past four";
+}
+
+TEST(SummerTimeOctets, RepeatingRulesAndTheLastWeek)
+{
+    struct Case {
+        VnRepeatPositions positions;
+        bool end;
+        const char* hex;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{kVnLastWeek, 0, 2, 2, 0}, false, "000001030200", "last Sunday of March 02:00"},
+        {{kVnLastWeek, 0, 9, 3, 0}, true, "ff00010a0300", "last Sunday of October 03:00"},
+        {{1, 6, 11, 23, 59}, false, "020007 0c173b", "second Saturday of December 23:59"},
+    };
+    for (const Case& c : cases) {
+        QString hex = c.hex;
+        hex.remove(' ');
+        EXPECT_EQ(VnRepeatHex(c.positions, c.end), hex) << c.why;
+        EXPECT_EQ(VnRepeatFromHex(hex, c.end), c.positions) << c.why;
+    }
+    EXPECT_EQ(VnRepeatFromHex("ff0001030200", false)[0], -1) << "FF is the last week of an end only";
+    EXPECT_EQ(VnRepeatFromHex("050001030200", false)[0], -1) << "no fifth week";
+    EXPECT_EQ(VnRepeatFromHex("0000010302", false), (VnRepeatPositions{-1, -1, -1, -1, -1})) << "five octets";
+}
+
+class SummerTime : public MgmtSwitchTest {
+protected:
+    std::unique_ptr<TSummerTimeConfigForm> Open()
+    {
+        auto form = std::make_unique<TSummerTimeConfigForm>(nullptr, Context());
+        form->show();
+        EXPECT_TRUE(WaitIdle(*form));
+        return form;
+    }
+    static void ChooseMode(TSummerTimeConfigForm& form, int mode)
+    {
+        form.ComboBox1->setCurrentIndex(mode);
+        emit form.ComboBox1->activated(mode);
+    }
+    VnMessageBoxCapture boxes;
+};
+
+TEST_F(SummerTime, OpensWithTheRepeatingRuleOnly)
+{
+    auto form = Open();
+    EXPECT_EQ(form->ComboBox1->currentText(), "repeating");
+    EXPECT_EQ(form->OffSetTimeComboBox->currentText(), "60");
+    EXPECT_EQ(form->RepeatFrom[0]->currentText(), "Last");
+    EXPECT_EQ(form->RepeatFrom[1]->currentText(), "Sunday");
+    EXPECT_EQ(form->RepeatTo[2]->currentText(), "10");
+    EXPECT_FALSE(form->AnnualFrom[0]->isVisible());
+    EXPECT_TRUE(form->RepeatFrom[0]->isVisible());
+    // The annual pair was never read.
+    EXPECT_TRUE(form->AnualTimeStartEdit->text().isEmpty());
+    EXPECT_TRUE(boxes.Texts().isEmpty());
+}
+
+TEST_F(SummerTime, DisableSendsTheModeAndOffsetOnly)
+{
+    auto form = Open();
+    ChooseMode(*form, TSummerTimeConfigForm::kDisable);
+    EXPECT_FALSE(form->RepeatFrom[0]->isEnabled());
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0"), Scalar(2, "60")}}));
+}
+
+TEST_F(SummerTime, RepeatingSendsItsPairWithTheRuleOctets)
+{
+    auto form = Open();
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "1"), Scalar(2, "60")},
+                                   {Scalar(3, "000001030200"), Scalar(4, "FF00010A0300")}}));
+}
+
+TEST_F(SummerTime, AnnualFirstReadsItsPairThenSendsIt)
+{
+    auto form = Open();
+    ChooseMode(*form, TSummerTimeConfigForm::kAnnual);
+    EXPECT_TRUE(form->AnnualFrom[0]->isVisible());
+    // Never read: the lists are empty, so the pair is read, not sent.
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "2"), Scalar(2, "60")}}));
+    EXPECT_EQ(form->AnnualFrom[1]->currentText(), "4");
+    EXPECT_EQ(form->AnnualTo[0]->currentText(), "31");
+    sim().clearSets();
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "2"), Scalar(2, "60")}, {Scalar(5, "01040000"), Scalar(6, "1F0A173B")}}));
+}
+
+TEST_F(SummerTime, AnOffsetTheListCannotShowStays)
+{
+    sim().set(std::string(kSummer) + ".2.0", "INTEGER", "45");
+    auto form = Open();
+    EXPECT_EQ(form->Edit1->text(), "45");
+    ChooseMode(*form, TSummerTimeConfigForm::kDisable);
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0"), Scalar(2, "45")}}));
+    // A chosen entry goes out.
+    sim().clearSets();
+    form->OffSetTimeComboBox->setCurrentIndex(3);
+    emit form->OffSetTimeComboBox->activated(3);
+    form->SetBtnClick();
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0"), Scalar(2, "120")}}));
+}
+
+TEST_F(SummerTime, AFaultOnTheOtherPairShowsNothing)
+{
+    sim().error(std::string(kSummer) + ".5", "genErr", "get");
+    sim().error(std::string(kSummer) + ".6", "genErr", "get");
+    auto form = Open();
+    form->GetBtnClick();
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+    for (const QString& line : MemoLines(form->Memo1))
+        EXPECT_TRUE(line.contains("Ok!")) << line.toStdString();
+}
+
+TEST_F(SummerTime, ClosingDuringTheModeSetSendsNothingMore)
+{
+    auto form = Open();
+    sim().delay(std::string(kSummer) + ".1", 60);
+    QTimer::singleShot(20, form.get(), [&] { form->reject(); });
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "1"), Scalar(2, "60")}}));
+    form.reset();
+    EXPECT_EQ(SummerTimeConfigForm, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,129 @@
+// The member-switch list and its add form with a binder of its own: Add
+// and Delete as the switch records them, the list read after the set was
+// answered, the access words back after Delete, and the two time-outs.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+#include "Msinfortable.h"
+#include "VnMessageBox.h"
+#include "VnSNMPRequest2Edits.h"
+#include "periphery_test_support.h"
+
+using namespace peripherytest;
+
+namespace {
+
+const std::string kMember = "1.3.6.1.4.1.88406.12.8.1.3.1.";
+
+class Members : public PeripherySwitchTest {
+protected:
+    std::unique_ptr<TMSInformationForm> Open()
+    {
+        auto form = std::make_unique<TMSInformationForm>(nullptr, Context());
+        form->show();
+        EXPECT_TRUE(WaitIdle(*form));
+        return form;
+    }
+    // Adds member `id` with `password` through the edit form.
+    void Add(TMSInformationForm& form, const QString& id, const QString& password)
+    {
+        TMSEditForm* edit = MSEditForm;
+        EXPECT_TRUE(WhileShown(edit, [&] { form.AddButtonClick(); }, [&] {
+            EXPECT_TRUE(edit->KeyIDEdit->isEnabled());
+            EXPECT_TRUE(edit->KeyIDEdit->text().isEmpty());
+            EXPECT_EQ(edit->Row_Status->currentText(), "createAndGo");
+            edit->KeyIDEdit->setText(id);
+            edit->MS_Password->setText(password);
+            edit->SetButtonClick();
+        }));
+        EXPECT_TRUE(WaitIdle(form));
+    }
+    static QStringList Ids(const TMSInformationForm& form) { return ColumnTexts(form.ListView1, "Member ID"); }
+};
+
+TEST_F(Members, AddSendsTheThreeColumnsAtTheTypedId)
+{
+    auto form = Open();
+    EXPECT_EQ(form->windowTitle(), "MSInformationForm");
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2"}));
+    EXPECT_EQ(form->Request->request.timeout, TMSInformationForm::kListTimeout);
+    EXPECT_EQ(MSEditForm->Binder->request.timeout, 100);
+    Add(*form, "3", "");
+    const std::vector<std::vector<std::string>> expected = {
+        {kMember + "8.3=3", kMember + "9.3=", kMember + "10.3=4"}};
+    EXPECT_EQ(SetRecord(), expected);
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2", "3"}));
+}
+
+TEST_F(Members, AnEmptyIdIsRefused)
+{
+    auto form = Open();
+    TMSEditForm* edit = MSEditForm;
+    VnMessageBoxCapture boxes;
+    ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+        edit->SetButtonClick();
+        EXPECT_TRUE(edit->isVisible());
+    }));
+    EXPECT_EQ(boxes.Texts(), QStringList({TMSEditForm::kIdMissing}));
+    RunEvents(50);
+    EXPECT_TRUE(sim().sets().empty());
+}
+
+TEST_F(Members, DeleteSendsTheStatusAloneAndTheNextAddAllThree)
+{
+    auto form = Open();
+    {
+        VnMessageBoxCapture boxes;
+        form->DeleteButtonClick();
+        EXPECT_EQ(boxes.Texts(), QStringList({kVnNoRowSelectedText}));
+        EXPECT_TRUE(sim().sets().empty());
+    }
+    SelectRow(form->ListView1, {{"Member ID", "2"}});
+    form->DeleteButtonClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    ASSERT_TRUE(WaitIdle(*MSEditForm));
+    EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{{kMember + "10.2=6"}}));
+    EXPECT_EQ(Ids(*form), QStringList({"1"}));
+
+    sim().clearSets();
+    Add(*form, "4", "pw4");
+    EXPECT_EQ(SetRecord(),
+              (std::vector<std::vector<std::string>>{
+                  {kMember + "8.4=4", kMember + "9.4=" + Hex("pw4"), kMember + "10.4=4"}}));
+}
+
+TEST_F(Members, AfterARefusedDeleteTheNextAddStillSendsAllThree)
+{
+    sim().error(kMember + "10.1", "inconsistentValue", "set");
+    auto form = Open();
+    SelectRow(form->ListView1, {{"Member ID", "1"}});
+    {
+        VnMessageBoxCapture boxes;
+        form->DeleteButtonClick();
+        ASSERT_TRUE(WaitIdle(*MSEditForm));
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_EQ(boxes.Texts().size(), 1);
+    }
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2"}));
+    sim().clearSets();
+    Add(*form, "5", "");
+    EXPECT_EQ(SetRecord(),
+              (std::vector<std::vector<std::string>>{{kMember + "8.5=5", kMember + "9.5=", kMember + "10.5=4"}}));
+}
+
+TEST_F(Members, TheListIsReadAfterADelayedSetWasAnswered)
+{
+    sim().delay(kMember + "10", 300);
+    auto form = Open();
+    Add(*form, "6", "");
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2", "6"}));
+    SelectRow(form->ListView1, {{"Member ID", "1"}});
+    form->DeleteButtonClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(Ids(*form), QStringList({"2", "6"}));
+}
+
+}  // namespace
