@@ -228,7 +228,9 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
         for (int i = 0; i < list.Count() && i < EditsPanel->RowCount(); ++i) {
             if (!EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox->isChecked())
                 marks.LeaveOut(i);
-            if (!(list.Item(i).access & VnAccess::Invalid) && EditsPanel->IsRowEmpty(i))
+            // An index column that may be empty is sent as it stands.
+            const unsigned access = list.Item(i).access;
+            if (!(access & (VnAccess::Invalid | VnAccess::MayBeEmpty)) && EditsPanel->IsRowEmpty(i))
                 emptyRow = true;
         }
         if (emptyRow) {

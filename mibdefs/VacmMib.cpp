@@ -25,7 +25,8 @@ constinit const VnSNMPVarDesc VacmSecurityGroupTable[] = {
 // prefix is often empty.
 constinit const VnSNMPVarDesc VacmAccessTable[] = {
     {"1.3.6.1.6.3.16.1.2.1.3", "Vacm Group Name", VnSyntax::DisplayStr, VnAccess::NotAccess},
-    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", VnSyntax::DisplayStr, VnAccess::NotAccess},
+    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", VnSyntax::DisplayStr,
+     VnAccess::NotAccess | VnAccess::MayBeEmpty},
     {"1.3.6.1.6.3.16.1.4.1.2", "Access Security Model", VnSyntax::Integer, VnAccess::NotAccess},
     {"1.3.6.1.6.3.16.1.4.1.3", "Access Security Level", VnSyntax::Integer, VnAccess::NotAccess,
      &VacmSecurityLevelList},

@@ -795,9 +795,13 @@ void VnShowValue(QWidget* control, const std::string& value)
     // Kept before the text is set: a change handler may read the value.
     control->setProperty(kShownBytes, ByteArrayOf(value));
     const QString text = VnValueToQt(value);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
+        // A value longer than its field shows its beginning: an engine ID
+        // or address is read from the left.
+        if (edit->isReadOnly())
+            edit->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
 }
 

@@ -69,6 +69,7 @@ inline constexpr unsigned Derived = 8;     // not read from the agent, but shown
 inline constexpr unsigned Hidden = 16;
 inline constexpr unsigned Invalid = 32;    // left out of every request; forms set it around a set
 inline constexpr unsigned Implied = 64;    // last index column encoded without a length sub-identifier
+inline constexpr unsigned MayBeEmpty = 128;  // a string index column whose empty value names a row of its own
 }  // namespace VnAccess
 
 // Item types: how a request addresses the items.

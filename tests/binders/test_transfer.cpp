@@ -267,6 +267,17 @@ TEST_F(TransferTest, WholeValueControlsLeaveNoOldTail)
     }
 }
 
+TEST_F(TransferTest, ReadOnlyEditShowsTheBeginningOfALongValue)
+{
+    const auto edit = Edits(1);
+    edit[0]->setReadOnly(true);
+    binder.BindEdits(kName, "%s", edit);
+    Value(kName) = "800007E580A1B2C3D4E5F60718293A4B";
+    binder.UpdateControls(kName);
+    EXPECT_EQ(edit[0]->text(), "800007E580A1B2C3D4E5F60718293A4B");
+    EXPECT_EQ(edit[0]->cursorPosition(), 0);
+}
+
 TEST_F(TransferTest, SkippedItemsAndControls)
 {
     QLabel label(&form);

@@ -80,6 +80,24 @@ TEST_F(V3CommandTest, TheEmptyContextPrefixRowIsChangedAndDeleted)
     EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{kAccess + ".9." + kAdminsNoPrefix + "=6"});
 }
 
+TEST_F(V3CommandTest, AnAccessRowIsAddedWithAnEmptyContextPrefix)
+{
+    EXPECT_TRUE(WithAddForm(Main(), "AccessTable1Click", [&](TSNMPListViewPanel& table, QDialog& add) {
+        Fill(table, 0, "grp");
+        Fill(table, 1, "");
+        Fill(table, 2, "3");
+        Fill(table, 3, "authPriv");
+        Fill(table, 4, "v1");
+        Fill(table, 7, "createAndGo");
+        ClickSet(add);
+    }));
+    const std::string row = ".3.103.114.112.0.3.3";
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{kAccess + ".5" + row + "=7631",
+                                                            kAccess + ".9" + row + "=4"}))
+        << Boxes().Texts().join("|").toStdString();
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
 TEST_F(V3CommandTest, AUserIsDeletedNeverAdded)
 {
     EXPECT_TRUE(WithEditor(Main(), "UserTable1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {

@@ -278,8 +278,12 @@ void CheckRecords(const VnSNMPVarDesc* table)
         EXPECT_STRNE(r.label, "");
         EXPECT_GE(VnSyntaxNames.IndexOfValue(std::to_string(r.syntax)), 0) << "unknown syntax";
         EXPECT_TRUE(r.access == A::NotAccess || r.access == A::ReadOnly || r.access == A::ReadWrite ||
-                    r.access == (A::NotAccess | A::Implied))
+                    r.access == (A::NotAccess | A::Implied) || r.access == (A::NotAccess | A::MayBeEmpty))
             << "access " << r.access;
+        if (r.access & A::MayBeEmpty) {
+            EXPECT_TRUE(r.syntax == VnSyntax::DisplayStr || r.syntax == VnSyntax::OctetStr)
+                << "only a string index may be empty";
+        }
         EXPECT_EQ(r.readExpr, nullptr);
         EXPECT_EQ(r.writeExpr, nullptr);
         EXPECT_EQ(r.value, nullptr);

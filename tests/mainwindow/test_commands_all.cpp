@@ -67,7 +67,8 @@ protected:
         SimSwitchOptions options;
         for (const char* file : {"commands-device.sim", "commands-layer2.sim", "commands-security.sim",
                                  "commands-layer3.sim", "commands-v3-device.sim", "dialogs-mgmt.sim",
-                                 "dialogs-mgmt2.sim", "dialogs-ports.sim", "dialogs-acl.sim", "filesystem.sim"})
+                                 "dialogs-mgmt2.sim", "dialogs-ports.sim", "dialogs-acl.sim", "filesystem.sim",
+                                 "dialogs-vlan.sim", "dialogs-qbridge.sim"})
             options.dataFiles.push_back(SimSwitch::dataPath(file));
         return options;
     }
