@@ -250,7 +250,13 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
 
 void TSNMPEditorPanel::CheckAllBtnClick()
 {
-    for (const _EditRow_s& row : EditsPanel->Rows) {
+    // A row hidden from the form (a status with no value left to choose)
+    // has nothing to send: ticking it would only make Set refuse the form.
+    const VnSNMPVarList* list = Request ? &Request->request.varList : nullptr;
+    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
+        const _EditRow_s& row = EditsPanel->Rows[static_cast<std::size_t>(i)];
+        if (list && i < list->Count() && (list->Item(i).access & VnAccess::Hidden))
+            continue;
         if (VnIsEnabled(row.CheckBox))
             row.CheckBox->setChecked(true);
     }

@@ -98,12 +98,12 @@ maskcolumns::Items TIPv4MaskDialog::LeftOut() const
     choice.udpOption = UDPOptionComBo->currentIndex();
     choice.flagBitOption = TCPFlagBitOptionComBo->currentIndex();
     choice.protocolIdOption = ProOptionComBo->currentIndex();
-    choice.sourceEmpty = IpAddMaskSrcEdit->text().isEmpty();
-    choice.destinationEmpty = IpAddMaskDstEdit->text().isEmpty();
-    choice.sourcePortEmpty = TCPUDPSrcMaskEdit->text().isEmpty();
-    choice.destinationPortEmpty = TCPUDPDstPortMaskEdit->text().isEmpty();
-    choice.flagBitMaskEmpty = TCPFlagBitMaskEdit->text().isEmpty();
-    choice.protocolIdMaskEmpty = ProIDMaskEdit->text().isEmpty();
+    choice.sourceEmpty = Blank(IpAddMaskSrcEdit);
+    choice.destinationEmpty = Blank(IpAddMaskDstEdit);
+    choice.sourcePortEmpty = Blank(TCPUDPSrcMaskEdit);
+    choice.destinationPortEmpty = Blank(TCPUDPDstPortMaskEdit);
+    choice.flagBitMaskEmpty = Blank(TCPFlagBitMaskEdit);
+    choice.protocolIdMaskEmpty = Blank(ProIDMaskEdit);
     return maskcolumns::Ipv4LeftOut(choice);
 }
 

@@ -65,8 +65,8 @@ bool TIPv6MaskDialog::CheckChoices()
     return !(Refuse(cbxClass->currentIndex() < 0, kChooseClass, cbxClass) ||
              Refuse(cbxFlowLabel->currentIndex() < 0, kChooseFlowLabel, cbxFlowLabel) ||
              Refuse(state < 0, kChooseMaskState, cbxIPv6MaskState) ||
-             Refuse(destination && edtIPv6DstMask->text().isEmpty(), kDestinationMissing, edtIPv6DstMask) ||
-             Refuse(source && edtIPv6SrcMask->text().isEmpty(), kSourceMissing, edtIPv6SrcMask));
+             Refuse(destination && Blank(edtIPv6DstMask), kDestinationMissing, edtIPv6DstMask) ||
+             Refuse(source && Blank(edtIPv6SrcMask), kSourceMissing, edtIPv6SrcMask));
 }
 
 bool TIPv6MaskDialog::CheckAddInput()
@@ -101,8 +101,7 @@ void TIPv6MaskDialog::AddCommand()
     if (Variant().cpu) {
         leftOut = maskcolumns::CpuIpv6AddLeftOut({cbxClass->currentIndex(), cbxFlowLabel->currentIndex(),
                                                   cbxIPv6MaskState->currentIndex(),
-                                                  edtIPv6SrcMask->text().isEmpty(),
-                                                  edtIPv6DstMask->text().isEmpty()});
+                                                  Blank(edtIPv6SrcMask), Blank(edtIPv6DstMask)});
     } else {
         leftOut = maskcolumns::Ipv6LeftOut(cbxIPv6MaskState->currentIndex(), false);
     }

@@ -9,6 +9,7 @@
 #include "VnAccessScope.h"
 #include "VnDialogFrame.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnSNMPVarList.h"
 #include "VnStatusOutput.h"
 
 namespace {
@@ -135,7 +136,13 @@ bool TMaskDialogBase::Refuse(bool failed, const char* text, QWidget* focus)
 bool TMaskDialogBase::RefuseEmptySent(const maskcolumns::Items& leftOut, int item, QLineEdit* field,
                                       const char* text)
 {
-    return Refuse(!leftOut.contains(item) && field->text().isEmpty(), text, field);
+    return Refuse(!leftOut.contains(item) && Blank(field), text, field);
+}
+
+bool TMaskDialogBase::Blank(const QLineEdit* field)
+{
+    const QString text = field->text();
+    return text.isEmpty() || IsNoValueText(text.toStdString());
 }
 
 void TMaskDialogBase::ShowWhole(QLineEdit* field, int digits)

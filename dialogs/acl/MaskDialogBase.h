@@ -103,6 +103,9 @@ protected:
     bool Send(const maskcolumns::Items& leftOut, At at);
     // A check of the dialog's own: the message and the focus when `failed`.
     bool Refuse(bool failed, const char* text, QWidget* focus);
+    // Empty, or the no-value text of a cell the walk left out: nothing to
+    // send either way.
+    static bool Blank(const QLineEdit* field);
     // The field must hold a value when its item goes out.
     bool RefuseEmptySent(const maskcolumns::Items& leftOut, int item, QLineEdit* field,
                          const char* text);

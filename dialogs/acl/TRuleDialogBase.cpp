@@ -18,9 +18,11 @@
 
 #include "Stackingportuitformunit.h"
 #include "VnAccessScope.h"
+#include "VnControlTransfer.h"
 #include "VnDialogFrame.h"
 #include "VnListRows.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnSNMPVarList.h"
 #include "VnStatusOutput.h"
 
 namespace {
@@ -334,8 +336,11 @@ void TRuleDialogBase::Send(VnRuleCommand command, bool atSelectedRow)
     Guard([&] {
         // An Edit with no port ticked writes a list of no ports (96 zero
         // bytes), also over a rule read with an empty list, whose grid
-        // shows no value: a box touched makes the grid the value.
-        if (PortGrid && command == VnRuleCommand::Edit && !choice.anyPort && !PortGrid->CheckBoxList().empty()) {
+        // shows no value: a box touched makes the grid the value. A rule
+        // whose port cell the walk did not bring has no list to replace:
+        // its grid stays without value and the column out of the set.
+        if (PortGrid && command == VnRuleCommand::Edit && !choice.anyPort && !PortGrid->CheckBoxList().empty() &&
+            SelectedCellHasValue(shape_.columns.port)) {
             QCheckBox* first = PortGrid->CheckBoxList().front();
             first->toggle();
             first->toggle();
@@ -353,6 +358,16 @@ void TRuleDialogBase::Send(VnRuleCommand command, bool atSelectedRow)
             Request->Refresh();
     });
     ClosingSteps();
+}
+
+bool TRuleDialogBase::SelectedCellHasValue(int item) const
+{
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    const std::vector<int>& items = Request->ColumnItems();
+    const auto column = std::find(items.begin(), items.end(), item);
+    if (selected.isEmpty() || column == items.end())
+        return false;
+    return !IsNoValueText(VnCellValue(selected.first(), static_cast<int>(column - items.begin())));
 }
 
 // -------------------------------------------------------------------- checks
@@ -387,7 +402,9 @@ bool TRuleDialogBase::FieldsFilled()
         QWidget* control = Field(field.item);
         const QLineEdit* edit = EditOf(field.item);
         const QComboBox* combo = ComboOf(field.item);
-        if ((edit && edit->text().isEmpty()) || (combo && combo->currentIndex() < 0)) {
+        // A cell the walk left out shows a no-value text: nothing to send.
+        const bool blank = edit && (edit->text().isEmpty() || IsNoValueText(edit->text().toStdString()));
+        if (blank || (combo && combo->currentIndex() < 0)) {
             VnFieldMessage(this, field.emptyText, control);
             return false;
         }

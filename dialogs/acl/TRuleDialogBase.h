@@ -146,6 +146,9 @@ private:
     // Sends one write with the plan of `command`: at the selected row, or
     // (Add) at the typed IDs; then the closing steps.
     void Send(VnRuleCommand command, bool atSelectedRow);
+    // The selected row's cell of `item` holds a value (a walk may leave
+    // a cell out).
+    bool SelectedCellHasValue(int item) const;
     void NoRowState();
     void RowState();
     void ClosingSteps();

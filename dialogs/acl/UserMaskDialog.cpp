@@ -63,7 +63,7 @@ maskcolumns::Chunks TUserMaskDialog::Chunks() const
     maskcolumns::Chunks chunks;
     const std::array<QLineEdit*, 5> fields = ChunkFields();
     for (std::size_t k = 0; k < fields.size(); ++k)
-        chunks[k] = fields[k]->text().toStdString();
+        chunks[k] = Blank(fields[k]) ? std::string() : fields[k]->text().toStdString();
     return chunks;
 }
 

@@ -9,6 +9,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <exception>
+
 #include "Stackingportuitformunit.h"
 #include "SwitchMib.h"
 #include "VnDialogFrame.h"
@@ -128,8 +130,22 @@ void TPortMirrorForm::FormCreate()
 {
     SetTitle(kTitle);
     VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] { CreatePortGrid(); });
-    OpenBinder(Binder, kMirrorBindings);
+    if (!OpenBinder(Binder, kMirrorBindings))
+        ShowEveryItem();
     SetErrorLanding(VnErrorLanding::StatusLine(Binder));
+}
+
+void TPortMirrorForm::ShowEveryItem()
+{
+    // A fill that stopped at a short bitmap left the controls after it
+    // showing what they showed before; a Set would send that as chosen.
+    for (int i = kTargetPort; i <= kState; ++i) {
+        try {
+            Binder->UpdateControls(i);
+        } catch (const std::exception&) {
+            // The read has reported it already.
+        }
+    }
 }
 
 void TPortMirrorForm::CreatePortGrid()
@@ -143,7 +159,8 @@ void TPortMirrorForm::BT_RefreshClick()
 {
     if (!CommandAllowed())
         return;
-    VnGuarded(VnErrorLanding::StatusLine(Binder), [this] { Binder->Refresh(); });
+    if (!VnGuarded(VnErrorLanding::StatusLine(Binder), [this] { Binder->Refresh(); }))
+        ShowEveryItem();
 }
 
 void TPortMirrorForm::ET_TargetPortChange()

@@ -17,6 +17,7 @@
 #include "VnDialogFrame.h"
 #include "VnDigitsEdit.h"
 #include "VnListRows.h"
+#include "VnMessages.h"
 #include "VnPortIndex.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
@@ -129,11 +130,20 @@ void TPortTrunkForm::FormCreate()
     OpenBinder(Binder, kTrunkBindings, VnErrorLanding::FirstPanel(StatusBar1), [this](VnSNMPRequest2Edits& binder) {
         // A row's member bitmap lands on an empty grid, so a short one
         // leaves no earlier row's ports behind.
+        // A type left unshown by a fill that stopped at a short bitmap is
+        // then no choice: Delete sends the row's own type, not the last one.
         binder.OnRowSelecting = [this](QTreeWidgetItem* row) {
-            if (row)
-                MemberPorts->UncheckAll();
+            rowShownWhole_ = false;
+            if (!row)
+                return;
+            MemberPorts->UncheckAll();
+            Combo_Type->setCurrentIndex(-1);
         };
-        binder.OnRowSelected = [this](QTreeWidgetItem*) { LV_PortTrunkClick(); };
+        // Not reached when filling the controls raised.
+        binder.OnRowSelected = [this](QTreeWidgetItem* row) {
+            rowShownWhole_ = row != nullptr;
+            LV_PortTrunkClick();
+        };
         binder.OnSelectionCleared = [this] { LV_PortTrunkClick(); };
     });
     EnterAddMode();
@@ -256,7 +266,7 @@ void TPortTrunkForm::BT_AddClick()
         VnFieldMessage(this, kIndexMissing, ED_Index);
         return;
     }
-    if (VnKeyListed(*Binder, kIndex, index)) {
+    if (VnKeyListed(*Binder, kIndex, index.trimmed())) {
         VnFieldMessage(this, kIndexTaken, ED_Index);
         return;
     }
@@ -288,6 +298,12 @@ void TPortTrunkForm::SetBtnClick()
     // group the user never chose.
     if (!Binder->SelectedRowIndex()) {
         VnFieldMessage(this, kNoGroupSelected);
+        return;
+    }
+    // A group whose fill stopped shows another group's master, type and
+    // state: sent, they would land on this one.
+    if (!rowShownWhole_) {
+        VnFieldMessage(this, QString::fromStdString(VnErrorText(kVnErrIndexOutOfRange)), LV_PortTrunk);
         return;
     }
     const int master = CheckedMasterIndex();

@@ -88,6 +88,9 @@ private:
     bool CheckUnitPort(int unit, int port);
     bool CheckMembers(int unit);
     bool MasterBoxChecked(int index);
+
+    // Whether the selected group's fill reached every control.
+    bool rowShownWhole_ = false;
 };
 
 extern TPortTrunkForm* PortTrunkForm;

@@ -176,7 +176,7 @@ void TProtocolVlanForm::AddClick()
         VnFieldMessage(this, kIndexMissing, Index);
         return;
     }
-    if (VnKeyListed(*Binder, kIndex, index)) {
+    if (VnKeyListed(*Binder, kIndex, index.trimmed())) {
         VnFieldMessage(this, kIndexTaken, Index);
         return;
     }

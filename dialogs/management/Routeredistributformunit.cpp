@@ -192,9 +192,12 @@ bool TRouteRedistributForm::MetricAccepted()
     }
     bool isNumber = false;
     const long metric = Edit1->text().toLong(&isNumber);
-    if (!isNumber)
-        return false;
     const QString destination = ComboBox2->currentText();
+    // Letters are refused with the range the destination takes.
+    if (!isNumber) {
+        VnFieldMessage(this, destination == "RIP" ? kRipOutOfBound : kOspfOutOfBound, Edit1);
+        return false;
+    }
     if (destination == "RIP" && (metric < 0 || metric > kRipMetricMax)) {
         VnFieldMessage(this, kRipOutOfBound, Edit1);
         return false;

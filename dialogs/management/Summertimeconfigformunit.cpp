@@ -113,7 +113,21 @@ void FillNumbers(QComboBox* list, int first, int last)
         list->addItem(QString::number(n));
 }
 
+// The longest a month gets; February has its 29th in a leap year.
+int DaysIn(int month)
+{
+    constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
+}
+
 }  // namespace
+
+bool VnAnnualDateExists(const VnAnnualPositions& p)
+{
+    if (AnyEmpty(p))
+        return true;
+    return p[0] + 1 <= DaysIn(p[1] + 1);
+}
 
 QString VnAnnualHex(const VnAnnualPositions& p)
 {
@@ -420,6 +434,16 @@ void TSummerTimeConfigForm::SetBtnClick()
 {
     if (!CommandAllowed())
         return;
+    // A date no year has is refused before the mode goes out.
+    if (ModeShown() == kAnnual) {
+        for (const auto* side : {&AnnualFrom, &AnnualTo}) {
+            if (!VnAnnualDateExists(PositionsOf(*side))) {
+                VnFieldMessage(this, QString(kNoSuchDate).arg((*side)[0]->currentText(), (*side)[1]->currentText()),
+                               (*side)[0]);
+                return;
+            }
+        }
+    }
     if (!ModeRequest->Apply(true, true, {}, nullptr))
         return;
     WaitFor(ModeRequest);

@@ -31,12 +31,16 @@ QString VnRepeatHex(const VnRepeatPositions& positions, bool end);
 // nothing, an octet out of its range leaves its own list empty.
 VnAnnualPositions VnAnnualFromHex(const QString& hex);
 VnRepeatPositions VnRepeatFromHex(const QString& hex, bool end);
+// False for a day the month never has (30 February, 31 April); a list
+// without a choice is no date to judge.
+bool VnAnnualDateExists(const VnAnnualPositions& positions);
 
 class TSummerTimeConfigForm : public TDialogBase {
 public:
     static constexpr int kWidth = 470;
     static constexpr int kHeight = 340;
     static constexpr const char* kTitle = "Summer Time Configuration: ";
+    static constexpr const char* kNoSuchDate = "Day %1 does not exist in month %2.";
 
     enum Mode { kDisable, kRepeating, kAnnual };
 

@@ -1,5 +1,7 @@
 #include "VnControlTransfer.h"
 
+#include <exception>
+
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <optional>
 
 #include "VnControlValue.h"
@@ -755,15 +758,26 @@ void RequireItem(const VnSNMPVarList& list, int index)
 
 void VnUpdateControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index)
 {
+    // A binding that cannot show its value must not leave the controls after
+    // it showing another row's values: the rest are filled, then the first
+    // failure is raised.
+    std::exception_ptr first;
     for (const auto& binding : bindings) {
         if (index != -1 && binding->itemIndex != index)
             continue;
-        RequireItem(list, binding->itemIndex);
-        const VnSNMPVarItem& item = list.Item(binding->itemIndex);
-        if (item.access & VnAccess::Invalid)
-            continue;
-        UpdateBinding(*binding, item);
+        try {
+            RequireItem(list, binding->itemIndex);
+            const VnSNMPVarItem& item = list.Item(binding->itemIndex);
+            if (item.access & VnAccess::Invalid)
+                continue;
+            UpdateBinding(*binding, item);
+        } catch (...) {
+            if (!first)
+                first = std::current_exception();
+        }
     }
+    if (first)
+        std::rethrow_exception(first);
 }
 
 void VnReadControls(VnSNMPVarList& list, const VnControlBindings& bindings, int index)

@@ -242,6 +242,20 @@ TEST_F(TransferTest, LabelsShowAndOtherControlsAreRefused)
     EXPECT_EQ(Value(kCount), "5") << "a control that holds no value leaves the item";
 }
 
+// A control that cannot show its value must not leave the ones bound after
+// it showing an earlier row: they are filled, then the failure is raised.
+TEST_F(TransferTest, AFailingBindingStillLetsTheLaterOnesShowTheirValues)
+{
+    QPushButton button(&form);
+    binder.BindControl(kState, &button);
+    const auto name = Edits(1, "earlier row");
+    binder.BindEdits(kName, "%s", name);
+    Value(kState) = "2";
+    Value(kName) = "this row";
+    EXPECT_EQ(CodeOf([&] { binder.UpdateControls(); }), kVnErrBadControlType);
+    EXPECT_EQ(name[0]->text(), "this row");
+}
+
 TEST_F(TransferTest, WholeValueControlsLeaveNoOldTail)
 {
     struct Case {

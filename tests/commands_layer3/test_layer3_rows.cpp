@@ -222,4 +222,108 @@ TEST_F(Layer3CommandTest, RoutePreferencesOutside1To999AreRefusedOnLeavingTheFie
     EXPECT_TRUE(sim().sets().empty());
 }
 
+// Typed as a user types and sent while the input still has the focus: the
+// column's format is checked at Set all the same.
+struct TypedCase {
+    const char* command;
+    int listRow;
+    int row;
+    const char* typed;
+    const char* sent;  // null: refused
+};
+
+const TypedCase kTypedCases[] = {
+    {"IGMPInterface1Click", 0, 3, "4", nullptr},
+    {"IGMPInterface1Click", 0, 3, "3", "1.3.6.1.4.1.88406.12.18.1.4.1.6.1=3"},
+    {"IGMPInterface1Click", 0, 2, "31745", nullptr},
+    {"IGMPInterface1Click", 0, 4, "9", nullptr},
+    {"VRRPOperation1Click", 1, 5, "256", nullptr},
+    {"VRRPOperation1Click", 1, 5, "0", "1.3.6.1.2.1.68.1.3.1.5.2.7=0"},
+    {"VRRPOperation1Click", 1, 11, "0", nullptr},
+    {"PIMCBSREntry1Click", 0, 1, "-2", nullptr},
+    {"PIMCBSREntry1Click", 0, 1, "-1", "1.3.6.1.4.1.88406.11.59.5.3.11.1.3.1.2.1=-1"},
+    {"IPStaticRoutingTable1Click", 0, 4, "0", nullptr},
+};
+
+TEST_F(Layer3CommandTest, FormatsAreCheckedAtSetInTheFieldStillBeingTyped)
+{
+    for (const TypedCase& c : kTypedCases) {
+        SCOPED_TRACE(std::string(c.command) + " row " + std::to_string(c.row) + " '" + c.typed + "'");
+        sim().clearSets();
+        Boxes().Clear();
+        EXPECT_TRUE(WithRowForm(Main(), c.command, c.listRow, [&](TSNMPListViewPanel& table, QDialog& edit) {
+            UntickAll(table);
+            RowOf(table, c.row).CheckBox->setChecked(true);
+            QLineEdit* input = EditOf(table, c.row);
+            ASSERT_NE(input, nullptr);
+            input->setFocus();
+            input->selectAll();
+            QTest::keyClicks(input, c.typed);
+            ASSERT_EQ(input->text().toStdString(), c.typed);
+            ClickSet(edit);
+        }));
+        if (c.sent) {
+            EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{c.sent});
+            continue;
+        }
+        EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+        EXPECT_FALSE(Boxes().Texts().isEmpty()) << "the user is told";
+    }
+}
+
+// A router whose priority cell is missing from the walk: every other cell
+// stays in its own row, the hole shows as no value, and an Edit of that row
+// sends only what the user ticked; the hole is never sent as data.
+TEST_F(Layer3CommandTest, AMissingCellStaysEmptyAndIsNeverSentBack)
+{
+    const std::string priority = "1.3.6.1.2.1.68.1.3.1.5";
+    sim().unset(priority + ".1.1");
+    EXPECT_TRUE(WithEditor(Main(), "VRRPOperation1Click", [&](TConfigForm& form, TSNMPEditorPanel&) {
+        const QTreeWidget& view = ListOf(form);
+        ASSERT_EQ(view.topLevelItemCount(), 2);
+        const QStringList first = RowTexts(*view.topLevelItem(0));
+        const QStringList second = RowTexts(*view.topLevelItem(1));
+        EXPECT_TRUE(IsNoValueText(first[5].toStdString())) << first[5].toStdString();
+        EXPECT_EQ(first[7], "10.90.90.90") << first.join("|").toStdString();
+        EXPECT_EQ(first[11], "1");
+        EXPECT_EQ(second[0], "2");
+        EXPECT_EQ(second[5], "90") << second.join("|").toStdString();
+    }));
+
+    EXPECT_TRUE(WithRowForm(Main(), "VRRPOperation1Click", 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        SetOneRow(table, edit, 4, "down");
+    }));
+    EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{"1.3.6.1.2.1.68.1.3.1.4.1.1=2"});
+
+    sim().clearSets();
+    Boxes().Clear();
+    EXPECT_TRUE(WithRowForm(Main(), "VRRPOperation1Click", 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        UntickAll(table);
+        RowOf(table, 5).CheckBox->setChecked(true);
+        ClickSet(edit);
+        EXPECT_TRUE(edit.isVisible());
+    }));
+    EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+    EXPECT_EQ(Boxes().Texts().size(), 1) << "the user is told";
+    EXPECT_FALSE(sim().get(priority + ".1.1"));
+}
+
+// Edit takes "valid" and "invalid" out of a static route's status list, so
+// its row is hidden; Check All must not tick it, or Set would refuse the
+// form as having an empty item.
+TEST_F(Layer3CommandTest, CheckAllLeavesTheHiddenStatusRowOut)
+{
+    EXPECT_TRUE(WithRowForm(Main(), "IPStaticRoutingTable1Click", 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+        UntickAll(table);
+        EditOf(table, 4)->setText("5");
+        edit.findChild<TCtrlBtnPanel*>()->CheckAllBtn->click();
+        EXPECT_FALSE(RowOf(table, 5).CheckBox->isChecked());
+        ClickSet(edit);
+    }));
+    const std::string row = ".172.16.0.0.255.255.0.0.1";
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{kL3 + ".2.5.1.4" + row + "=10.90.90.254",
+                                                            kL3 + ".2.5.1.5" + row + "=5"}));
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
 } // namespace

@@ -137,6 +137,38 @@ TEST_F(SummerTime, AnnualFirstReadsItsPairThenSendsIt)
     EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "2"), Scalar(2, "60")}, {Scalar(5, "01040000"), Scalar(6, "1F0A173B")}}));
 }
 
+TEST_F(SummerTime, AnAnnualDateNoYearHasSendsNothing)
+{
+    EXPECT_TRUE(VnAnnualDateExists({28, 1, 0, 0})) << "29 February";
+    EXPECT_TRUE(VnAnnualDateExists({30, 11, 0, 0})) << "31 December";
+    EXPECT_TRUE(VnAnnualDateExists({30, -1, 0, 0})) << "no month chosen";
+    struct Case {
+        int side;  // 0 From, 1 To
+        int day;
+        int month;
+        const char* why;
+    };
+    const Case cases[] = {
+        {0, 31, 2, "31 February"},
+        {0, 30, 2, "30 February"},
+        {1, 31, 4, "31 April"},
+        {1, 31, 11, "31 November"},
+    };
+    for (const Case& c : cases) {
+        auto form = Open();
+        ChooseMode(*form, TSummerTimeConfigForm::kAnnual);
+        form->SetBtnClick();  // reads the annual pair into the lists
+        sim().clearSets();
+        boxes.Clear();
+        auto& lists = c.side == 0 ? form->AnnualFrom : form->AnnualTo;
+        lists[0]->setCurrentIndex(c.day - 1);
+        lists[1]->setCurrentIndex(c.month - 1);
+        form->SetBtnClick();
+        EXPECT_TRUE(SetRecord().empty()) << c.why;
+        EXPECT_EQ(boxes.Texts().size(), 1) << c.why;
+    }
+}
+
 TEST_F(SummerTime, AnOffsetTheListCannotShowStays)
 {
     sim().set(std::string(kSummer) + ".2.0", "INTEGER", "45");

@@ -192,6 +192,22 @@ TEST_F(EthernetMasks, RefusalsSendNothingAndSayWhy)
     }
 }
 
+// A MAC cell the walk left out is no mask: a Set whose state compares it
+// asks for one instead of sending the state without it.
+TEST_F(EthernetMasks, SetRefusesAComparedMaskWhoseCellIsMissing)
+{
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        sim().unset(twin.entry + "5.2");
+        auto form = OpenTwin(twin);
+        Select(*form, "1");
+        Select(*form, "2");
+        EXPECT_EQ(form->MacMaskStateComBo->currentText(), "dst-MAC-addr");
+        form->SetBtn->click();
+        ExpectRefused(*form, Form::kDestinationMissing, "MacMaskDstEdit");
+    }
+}
+
 // The CPU filter takes masks 1 to 5 only.
 TEST_F(EthernetMasks, TheCpuFilterRefusesMaskSix)
 {

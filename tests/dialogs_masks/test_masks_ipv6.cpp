@@ -230,6 +230,22 @@ TEST_F(Ipv6Masks, ChecksInTheirOrderWithTheirFocusSendNothing)
 
 // After a refused check the port form's Add keeps the input for correcting;
 // its Set and the CPU form's Add clear it.
+// A mask cell the walk left out is no mask: Set asks for it as for an
+// empty field instead of sending the state without it.
+TEST_F(Ipv6Masks, SetRefusesAComparedMaskWhoseCellIsMissing)
+{
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        sim().unset(twin.entry + "6." + twin.listed.toStdString());
+        auto form = OpenTwin(twin);
+        form->activateWindow();
+        Select(*form, twin.listed);
+        EXPECT_EQ(form->cbxIPv6MaskState->currentText(), "dst-src-IPV6-addr");
+        form->btnModify->click();
+        ExpectRefused(*form, Form::kDestinationMissing, "edtIPv6DstMask");
+    }
+}
+
 TEST_F(Ipv6Masks, WhatARefusedCheckLeavesInTheFields)
 {
     struct Case {

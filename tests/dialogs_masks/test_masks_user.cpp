@@ -167,6 +167,27 @@ TEST_F(UserMasks, RefusalsSendNothing)
     }
 }
 
+// A chunk cell the walk left out is neither used nor sent: four used
+// chunks beside it are within the ports' limit, and only they go out.
+TEST_F(UserMasks, AMissingChunkCellIsNotCountedNorSent)
+{
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        const std::string id = twin.listed.toStdString();
+        for (int column = 2; column <= 5; ++column)
+            sim().set(twin.entry + std::to_string(column) + "." + id, "OCTETSTR", kChunkAHex);
+        sim().unset(twin.entry + "6." + id);
+        auto form = OpenTwin(twin);
+        Select(*form, twin.listed);
+        form->ComboBox1->setCurrentIndex(0);
+        form->OperButton->click();
+        ExpectSentAndCleared(*form, twin.entry,
+                             WithId({"2.ID=" + kChunkAHex, "3.ID=" + kChunkAHex, "4.ID=" + kChunkAHex,
+                                     "5.ID=" + kChunkAHex, "7.ID=1"},
+                                    id));
+    }
+}
+
 // The CPU filter's Edit sends the row status as shown: "createAndGo" on a
 // listed row is the agent's to refuse, and panel 0 shows it.
 TEST_F(UserMasks, CpuEditSendsCreateAndGoAsShown)

@@ -113,6 +113,9 @@ TEST_F(Redistribution, TheMetricIsCheckedAgainstTheDestinationsRange)
         {"OSPF", "17", nullptr},
         {"OSPF", "16777214", nullptr},
         {"OSPF", "16777215", TRouteRedistributForm::kOspfOutOfBound},
+        // Not a number: refused with the range, never silently.
+        {"RIP", "abc", TRouteRedistributForm::kRipOutOfBound},
+        {"OSPF", "1e3", TRouteRedistributForm::kOspfOutOfBound},
     };
     auto form = Open();
     for (const MetricCase& c : cases) {

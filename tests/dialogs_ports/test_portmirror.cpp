@@ -127,6 +127,18 @@ TEST_F(PortMirror, AShortBitmapIsReportedInTheFirstPanel)
     EXPECT_TRUE(form->StatusPanel->text().contains("Out of range for the bit(byte) index"))
         << form->StatusPanel->text().toStdString();
     EXPECT_TRUE(form->IngressPorts->Box(1, 1)->isChecked());
+    // The items after the short one show the switch's values, and a Set
+    // sends those, not the empty grid and cleared box of a form never filled.
+    EXPECT_TRUE(form->EgressPorts->Box(2, 2)->isChecked());
+    EXPECT_TRUE(form->CK_Status->isChecked());
+    form->BT_SetClick();
+    const std::vector<std::vector<std::string>> expected = {{
+        kMirror + "1.0=3",
+        kMirror + "2.0=" + Bitmap({{1, 1}}),
+        kMirror + "3.0=" + Bitmap({{2, 2}}),
+        kMirror + "4.0=3",
+    }};
+    EXPECT_EQ(SetRecord(), expected);
 }
 
 }  // namespace

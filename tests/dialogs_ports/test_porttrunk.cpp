@@ -11,6 +11,7 @@
 
 #include "Porttrunk.h"
 #include "Stackingportuitformunit.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "ports_test_support.h"
 
@@ -167,6 +168,9 @@ TEST_F(PortTrunk, AddChecksStopInOrderWithTheirMessageAndFocusAndSendNothing)
         {"index empty", [](TPortTrunkForm& f) { f.ED_Index->clear(); }, TPortTrunkForm::kIndexMissing, "ED_Index"},
         {"index listed", [](TPortTrunkForm& f) { f.ED_Index->setText("1"); f.UnitEdit->clear(); },
          TPortTrunkForm::kIndexTaken, "ED_Index"},
+        // Another spelling of a listed index addresses that group.
+        {"index listed as 02", [](TPortTrunkForm& f) { f.ED_Index->setText("02"); },
+         TPortTrunkForm::kIndexTaken, "ED_Index"},
         {"unit empty", [](TPortTrunkForm& f) { f.UnitEdit->clear(); }, TPortTrunkForm::kUnitMissing, "UnitEdit"},
         {"port empty", [](TPortTrunkForm& f) { f.PortEdit->clear(); }, TPortTrunkForm::kPortMissing, "PortEdit"},
         {"port 51", [](TPortTrunkForm& f) { f.UnitEdit->setText("2"); f.PortEdit->setText("51"); },
@@ -267,6 +271,31 @@ TEST_F(PortTrunk, SetAndDeleteWithoutASelectedGroupSendNothing)
     EXPECT_EQ(boxes.Texts(), QStringList({TPortTrunkForm::kNoGroupSelected, TPortTrunkForm::kNoGroupSelected}));
     EXPECT_TRUE(sim().sets().empty());
     EXPECT_EQ(ColumnTexts(form->LV_PortTrunk, "Index"), QStringList({"1", "2"}));
+}
+
+// A member bitmap shorter than the grid stops the fill at the grid: type
+// and state would still show the group selected before.
+TEST_F(PortTrunk, AGroupWithAShortBitmapTakesNoEarlierGroupsValues)
+{
+    sim().set(Col(4, 1), "OCTETSTR", "F0");
+    VnMessageBoxCapture boxes;
+    auto form = Open<TPortTrunkForm>();
+    ASSERT_TRUE(SelectRow(form->LV_PortTrunk, "Index", "2"));
+    ASSERT_TRUE(SelectRow(form->LV_PortTrunk, "Index", "1"));
+    EXPECT_EQ(boxes.Texts(), QStringList({QString::fromStdString(VnErrorText(kVnErrIndexOutOfRange))}));
+    EXPECT_NE(form->Combo_Type->currentText(), "lacp");
+
+    boxes.Clear();
+    form->UnitEdit->setText("1");
+    form->PortEdit->setText("1");
+    form->SetBtnClick();
+    EXPECT_EQ(boxes.Texts().size(), 1);
+    EXPECT_TRUE(sim().sets().empty());
+
+    // Delete still reaches the group, with its own type.
+    form->BT_DeleteClick();
+    const std::vector<std::vector<std::string>> expected = {{Col(6, 1) + "=2", Col(7, 1) + "=6"}};
+    EXPECT_EQ(SetRecord(), expected);
 }
 
 TEST_F(PortTrunk, UnitAndPortEditsTakeDigitsAndStillEdit)

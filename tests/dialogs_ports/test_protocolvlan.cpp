@@ -111,6 +111,9 @@ TEST_F(ProtocolVlan, AddChecksTheIndex)
     } cases[] = {
         {"", TProtocolVlanForm::kIndexMissing},
         {"5", TProtocolVlanForm::kIndexTaken},
+        // Another spelling of a listed index addresses that group.
+        {"05", TProtocolVlanForm::kIndexTaken},
+        {" 5", TProtocolVlanForm::kIndexTaken},
     };
     for (const auto& c : cases) {
         auto form = Open<TProtocolVlanForm>();
@@ -119,6 +122,7 @@ TEST_F(ProtocolVlan, AddChecksTheIndex)
         VnMessageBoxCapture boxes;
         form->AddClick();
         EXPECT_EQ(boxes.Texts(), QStringList({c.message})) << c.index;
+        EXPECT_TRUE(sim().sets().empty()) << c.index;
     }
     // Typed as a user would: the constraint refuses the group before
     // anything goes to the switch.

@@ -231,6 +231,22 @@ TEST_F(AclRuleKinds, Ipv6FieldChecksInOrderThenTheEditorIsEmptied)
     EXPECT_TRUE(sim().sets().empty());
 }
 
+// A cell the walk left out is no value to send: a checked field showing
+// it is refused as empty, not silently dropped from the set.
+TEST_F(AclRuleKinds, Ipv6EditRefusesACheckedFieldOfAMissingCell)
+{
+    sim().unset(kIpv6 + ".3.1.1");
+    auto form = Open<TIPv6RuleForm>();
+    form->activateWindow();
+    Select(*form, "1.1");
+    Box(*form, "ckClass")->setChecked(true);
+    VnMessageBoxCapture boxes;
+    form->EditButtonClick();
+    EXPECT_EQ(boxes.Texts(), QStringList({"Class should not be null."}));
+    EXPECT_EQ(form->focusWidget(), form->findChild<QWidget*>("edtClass"));
+    EXPECT_TRUE(sim().sets().empty());
+}
+
 TEST_F(AclRuleKinds, UserDefinedAcceptsFourOffsetsNotFive)
 {
     auto form = Open<TUserDefinedInformationRuleForm>();

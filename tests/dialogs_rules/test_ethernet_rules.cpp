@@ -246,6 +246,23 @@ TEST_F(EthernetRules, AShortPortListReplacesTheEarlierRowsPorts)
     EXPECT_EQ(OnlySet(kEntry), std::vector<std::string>{"14.1.2=" + Ports({{0, 0x20}})});
 }
 
+// A rule whose port cell the walk did not bring: its grid shows no ports,
+// and an Edit must not write that as a list of none, nor the ports of the
+// rule shown before it.
+TEST_F(EthernetRules, ARuleWithoutAPortCellKeepsItsPortsOutOfAnEdit)
+{
+    sim().unset(kEntry + ".14.2.5");
+    auto form = Open<Form>();
+    Select(*form, "1.1");
+    Select(*form, "2.5");
+    EXPECT_FALSE(form->PortGrid->Box(1, 1)->isChecked());
+    Check(*form, {"cbxVlan"});
+    Edit(*form, "VlanRuleEdit")->setText("office");
+    form->EditButtonClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(OnlySet(kEntry), std::vector<std::string>{"3.2.5=" + Hex("office")});
+}
+
 TEST_F(EthernetRules, AnEmptyPortValueIsWrittenAsNinetySixZeroBytes)
 {
     auto form = Open<Form>();
