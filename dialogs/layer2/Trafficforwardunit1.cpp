@@ -103,9 +103,14 @@ void TTrafficSegmentationForm::FormCreate()
                    binder.OnRefreshDone = [this](VnSNMPRequest2Controls&, const VnSNMPError&) {
                        refreshComplete_ = true;
                    };
+                   // Cleared before the fill: a row whose fill fails shows
+                   // no unit and port of the row selected before it.
                    binder.OnRowSelecting = [this](QTreeWidgetItem* row) {
-                       if (row)
+                       if (row) {
                            ForwardPorts->UncheckAll();
+                           Combo_Unit->clear();
+                           Combo_Port->clear();
+                       }
                    };
                    binder.OnRowSelected = [this](QTreeWidgetItem*) { LV_TrafficForwardClick(); };
                    binder.OnSelectionCleared = [this] { ForgetRow(); };

@@ -143,4 +143,19 @@ TEST_F(TrafficSegmentation, ClosingDuringADelayedWalkAsksForNoMoreRows)
     EXPECT_TRUE(sim().sets().empty());
 }
 
+// A forwarding list shorter than the grid fails the row's fill: the unit
+// and port of the row selected before must not stay beside it.
+TEST_F(TrafficSegmentation, ARowWhoseFillFailsShowsNoEarlierPort)
+{
+    sim().set(kSeg + "2.5", "OCTETSTR", "F0");
+    VnMessageBoxCapture boxes;
+    auto form = Open<TTrafficSegmentationForm>();
+    ASSERT_TRUE(SelectRow(form->LV_TrafficForward, kPortColumn, "3"));
+    ASSERT_EQ(form->Combo_Port->text(), "3");
+    ASSERT_TRUE(SelectRow(form->LV_TrafficForward, kPortColumn, "5"));
+    EXPECT_EQ(boxes.Texts().size(), 1) << "the short list is reported";
+    EXPECT_NE(form->Combo_Port->text(), "3");
+    EXPECT_EQ(form->ST_Port->text(), "5");
+}
+
 }  // namespace
