@@ -9,8 +9,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <exception>
-
 #include "Stackingportuitformunit.h"
 #include "SwitchMib.h"
 #include "VnDialogFrame.h"
@@ -130,22 +128,8 @@ void TPortMirrorForm::FormCreate()
 {
     SetTitle(kTitle);
     VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] { CreatePortGrid(); });
-    if (!OpenBinder(Binder, kMirrorBindings))
-        ShowEveryItem();
+    OpenBinder(Binder, kMirrorBindings);
     SetErrorLanding(VnErrorLanding::StatusLine(Binder));
-}
-
-void TPortMirrorForm::ShowEveryItem()
-{
-    // A fill that stopped at a short bitmap left the controls after it
-    // showing what they showed before; a Set would send that as chosen.
-    for (int i = kTargetPort; i <= kState; ++i) {
-        try {
-            Binder->UpdateControls(i);
-        } catch (const std::exception&) {
-            // The read has reported it already.
-        }
-    }
 }
 
 void TPortMirrorForm::CreatePortGrid()
@@ -159,8 +143,7 @@ void TPortMirrorForm::BT_RefreshClick()
 {
     if (!CommandAllowed())
         return;
-    if (!VnGuarded(VnErrorLanding::StatusLine(Binder), [this] { Binder->Refresh(); }))
-        ShowEveryItem();
+    VnGuarded(VnErrorLanding::StatusLine(Binder), [this] { Binder->Refresh(); });
 }
 
 void TPortMirrorForm::ET_TargetPortChange()

@@ -58,8 +58,6 @@ private:
     void CreatePortGrid();
     QScrollArea* GridArea(QGroupBox* group, const char* name);
     bool AnyChecked() const;
-    // Each item into its controls on its own, after a read whose fill raised.
-    void ShowEveryItem();
 };
 
 extern TPortMirrorForm* PortMirrorForm;

@@ -130,14 +130,10 @@ void TPortTrunkForm::FormCreate()
     OpenBinder(Binder, kTrunkBindings, VnErrorLanding::FirstPanel(StatusBar1), [this](VnSNMPRequest2Edits& binder) {
         // A row's member bitmap lands on an empty grid, so a short one
         // leaves no earlier row's ports behind.
-        // A type left unshown by a fill that stopped at a short bitmap is
-        // then no choice: Delete sends the row's own type, not the last one.
         binder.OnRowSelecting = [this](QTreeWidgetItem* row) {
             rowShownWhole_ = false;
-            if (!row)
-                return;
-            MemberPorts->UncheckAll();
-            Combo_Type->setCurrentIndex(-1);
+            if (row)
+                MemberPorts->UncheckAll();
         };
         // Not reached when filling the controls raised.
         binder.OnRowSelected = [this](QTreeWidgetItem* row) {
@@ -300,8 +296,8 @@ void TPortTrunkForm::SetBtnClick()
         VnFieldMessage(this, kNoGroupSelected);
         return;
     }
-    // A group whose fill stopped shows another group's master, type and
-    // state: sent, they would land on this one.
+    // A member list that did not fit the grid is not what the grid shows:
+    // sent, the grid would replace the group's members.
     if (!rowShownWhole_) {
         VnFieldMessage(this, QString::fromStdString(VnErrorText(kVnErrIndexOutOfRange)), LV_PortTrunk);
         return;

@@ -89,7 +89,7 @@ private:
     bool CheckMembers(int unit);
     bool MasterBoxChecked(int index);
 
-    // Whether the selected group's fill reached every control.
+    // Whether the selected group was shown without a fill error.
     bool rowShownWhole_ = false;
 };
 
