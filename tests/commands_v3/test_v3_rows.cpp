@@ -138,6 +138,71 @@ TEST_F(V3CommandTest, AVlanRangeGoesOutAsEightOctets)
     EXPECT_EQ(sent.value, "7000000000000001") << "eight octets";
 }
 
+// ---- a row without one of its cells
+
+struct HoleCase {
+    const char* command;
+    std::string hole;           // the cell taken out of list row 0
+    int holeColumn;             // its column in the list and row in the Edit form
+    std::vector<std::pair<int, QString>> kept;  // list row 0: column, text
+    std::vector<std::pair<int, QString>> next;  // list row 1: column, text
+    int edited;                 // the row ticked and typed in the Edit form
+    QString typed;
+    std::string sent;           // the one varbind the Edit sends
+};
+
+const HoleCase kHoles[] = {
+    {"AccessTable1Click", kAccess + ".6." + kAdminsNoPrefix, 5,
+     {{0, "admins"}, {1, ""}, {4, "all"}, {6, "all"}, {7, "active"}},
+     {{1, "ctx"}, {4, "all"}, {5, ""}, {6, "all"}},
+     4, "v2", kAccess + ".5." + kAdminsNoPrefix + "=7632"},
+    {"TargetAddressTable1Click", kTargetAddr + ".7.110.109.115", 6,
+     {{0, "nms"}, {3, "1500"}, {5, ""}, {7, "nonVolatile"}, {8, "active"}},
+     {{0, "trap1"}, {5, "trap"}, {6, "p1"}},
+     3, "3000", kTargetAddr + ".4.110.109.115=3000"},
+};
+
+TEST_F(V3CommandTest, AMissingCellStaysEmptyAndIsNeverSentBack)
+{
+    for (const HoleCase& c : kHoles) {
+        SCOPED_TRACE(c.command);
+        sim().clearSets();
+        Boxes().Clear();
+        sim().unset(c.hole);
+        EXPECT_TRUE(WithEditor(Main(), c.command, [&](TConfigForm& form, TSNMPEditorPanel&) {
+            const QTreeWidget& view = ListOf(form);
+            ASSERT_EQ(view.topLevelItemCount(), 2);
+            const QStringList first = RowTexts(*view.topLevelItem(0));
+            const QStringList second = RowTexts(*view.topLevelItem(1));
+            const std::string hole = first[c.holeColumn].toStdString();
+            EXPECT_TRUE(IsNoValueText(hole)) << first.join("|").toStdString();
+            for (const auto& [column, text] : c.kept)
+                EXPECT_EQ(first[column], text) << "column " << column << ": " << first.join("|").toStdString();
+            for (const auto& [column, text] : c.next)
+                EXPECT_EQ(second[column], text) << "column " << column << ": " << second.join("|").toStdString();
+        }));
+
+        EXPECT_TRUE(WithRowForm(Main(), c.command, 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+            SetOneRow(table, edit, c.edited, c.typed);
+        }));
+        EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{c.sent}) << Boxes().Texts().join("|").toStdString();
+        EXPECT_FALSE(sim().get(c.hole)) << "the hole is not filled in";
+
+        // Ticked alone and left as shown, the missing cell is no value to send.
+        sim().clearSets();
+        Boxes().Clear();
+        EXPECT_TRUE(WithRowForm(Main(), c.command, 0, [&](TSNMPListViewPanel& table, QDialog& edit) {
+            UntickAll(table);
+            RowOf(table, c.holeColumn).CheckBox->setChecked(true);
+            ClickSet(edit);
+            EXPECT_TRUE(edit.isVisible());
+        }));
+        EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+        EXPECT_EQ(Boxes().Texts().size(), 1) << "the user is told";
+        EXPECT_FALSE(sim().get(c.hole));
+    }
+}
+
 // ---- refused before anything is sent
 
 struct RefusalCase {

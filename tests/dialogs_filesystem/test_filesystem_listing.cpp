@@ -11,6 +11,7 @@
 #include "Filesysteminfo.h"
 #include "Targetdirectoryunit.h"
 #include "VnMessageBox.h"
+#include "VnSNMPVarList.h"
 #include "filesystem_test_support.h"
 
 namespace {
@@ -223,6 +224,57 @@ TEST_F(ListingTest, ClosingDuringADelayedWalkSendsNothingMore)
     EXPECT_FALSE(listing->AnyBinderBusy());
     listing.reset();
     EXPECT_TRUE(SetRecord().empty());
+}
+
+// A walk in which one entry lacks its attribute and another its time: each
+// cell stays with its own name, the missing ones show no value, and an
+// entry of unknown kind offers no command that would guess one.
+TEST_F(ListingTest, AnEntryMissingACellKeepsItsOwnRowAndOffersNoGuess)
+{
+    const auto cell = [](int column, const std::string& name) {
+        std::string oid = kFs + "3.3.2.1." + std::to_string(column) + "." + std::to_string(name.size());
+        for (unsigned char c : name)
+            oid += "." + std::to_string(c);
+        return oid;
+    };
+    WithListing("c:\\logs", [&](TFileSystemInforForm& listing) {
+        const std::string aTime = sim().get(cell(3, "a.txt"))->value;
+        sim().unset(cell(2, "a.txt"));
+        sim().unset(cell(3, "boot.log"));
+        sim().clearSets();
+        listing.BtnGetClick();
+        ASSERT_TRUE(WaitIdle(listing));
+        EXPECT_TRUE(SetRecord().empty()) << "a refresh only reads";
+
+        QTreeWidgetItem* a = Row(listing, "a.txt");
+        QTreeWidgetItem* boot = Row(listing, "boot.log");
+        QTreeWidgetItem* mine = Row(listing, "my_a.txt");
+        ASSERT_TRUE(a && boot && mine);
+        const auto noValue = [](const QTreeWidgetItem* row, int column) {
+            const std::string text = row->text(column).toStdString();
+            return text.empty() || IsNoValueText(text);
+        };
+        EXPECT_TRUE(noValue(a, TFileSystemInforForm::kAttribute))
+            << a->text(TFileSystemInforForm::kAttribute).toStdString();
+        EXPECT_EQ(Hex(a->text(TFileSystemInforForm::kTime).toStdString()), aTime);
+        EXPECT_TRUE(noValue(boot, TFileSystemInforForm::kTime))
+            << boot->text(TFileSystemInforForm::kTime).toStdString();
+        EXPECT_EQ(boot->text(TFileSystemInforForm::kAttribute), mine->text(TFileSystemInforForm::kAttribute));
+        EXPECT_FALSE(noValue(mine, TFileSystemInforForm::kTime));
+        EXPECT_EQ(listing.StaticText1->text(), QString::number(listing.ListView1->topLevelItemCount()));
+
+        listing.ListView1->setCurrentItem(a);
+        EXPECT_EQ(Entries(listing), (std::vector<bool>{false, false, false, false}));
+        listing.ListView1->setCurrentItem(boot);
+        EXPECT_EQ(Entries(listing), (std::vector<bool>{false, true, true, true}));
+        QString filled;
+        WhileModal([&] { listing.btn_Command_del->click(); }, [] { return FileDeleteForm; },
+                   [&] {
+                       filled = FileDeleteForm->edtDeleteFile->text();
+                       FileDeleteForm->close();
+                   });
+        EXPECT_EQ(filled, "C:\\LOGS\\boot.log");
+    });
 }
 
 }  // namespace

@@ -127,6 +127,30 @@ TEST_F(Servers, EditLeavesOutEmptiedFieldsAndTheRowStatus)
     EXPECT_EQ(sim().get(std::string(kServer) + ".4.10.1.1.2.4")->value, Hex("radkey"));
 }
 
+TEST_F(Servers, EditRefusesANumberThatDoesNotParse)
+{
+    struct Case {
+        const char* port;
+        const char* timeout;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"1812", "abc", "letters in the timeout"},
+        {"18x2", "10", "a letter in the port"},
+        {"99999999999", "10", "a port past any integer"},
+    };
+    auto form = Open();
+    for (const Case& c : cases) {
+        boxes.Clear();
+        SelectServer(*form, "10.1.1.2", "radius");
+        form->PortEdit->setText(c.port);
+        form->TimeoutEdit->setText(c.timeout);
+        form->EditButton->click();
+        EXPECT_EQ(boxes.Texts().size(), 1) << c.why;
+    }
+    EXPECT_TRUE(SetRecord().empty());
+}
+
 TEST_F(Servers, DeleteSendsDestroyOnlyAtTheSelectedServer)
 {
     auto form = Open();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -79,6 +80,35 @@ TEST_F(Community, AddSetAndDeleteCarryEveryColumn)
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{CommunitySet("writer", "wr1ter", "writerUser", 6)}));
     EXPECT_EQ(ColumnTexts(form->ListView1, "Index"), QStringList({"ab", "monitor"}));
+}
+
+TEST_F(Community, SetGoesToTheSelectedRowWhateverIndexIsTyped)
+{
+    auto form = Open();
+    Select(*form, "writer");
+    form->Edit1->setText("monitor");
+    form->Edit2->setText("w2");
+    VnMessageBoxCapture boxes;
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    const auto record = SetRecord();
+    // Sent at the selected row, or refused; never at the typed index.
+    if (!record.empty())
+        EXPECT_EQ(record, (std::vector<std::vector<std::string>>{CommunitySet("writer", "w2", "writerUser", 1)}));
+    EXPECT_EQ(sim().get(kCommunity + "2." + StringIndex("monitor", true))->value, Hex("mon1tor"));
+}
+
+TEST_F(Community, ATypedNameStopsAtThirtyTwoCharacters)
+{
+    auto form = Open();
+    Select(*form, "monitor");
+    form->Edit2->clear();
+    QTest::keyClicks(form->Edit2, QString(33, 'n'));
+    EXPECT_EQ(form->Edit2->text(), QString(32, 'n'));
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{
+                               CommunitySet("monitor", std::string(32, 'n'), "monitorUser", 1)}));
 }
 
 TEST_F(Community, DeleteNeedsASelectedRowAlsoAfterARefresh)

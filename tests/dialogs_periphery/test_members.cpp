@@ -72,6 +72,25 @@ TEST_F(Members, AnEmptyIdIsRefused)
     EXPECT_TRUE(sim().sets().empty());
 }
 
+TEST_F(Members, AnIdThatIsNoNumberIsRefused)
+{
+    auto form = Open();
+    TMSEditForm* edit = MSEditForm;
+    for (const char* id : {"x1", "1.5", "99999999999"}) {
+        SCOPED_TRACE(id);
+        VnMessageBoxCapture boxes;
+        ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+            edit->KeyIDEdit->setText(id);
+            edit->SetButtonClick();
+            EXPECT_TRUE(edit->isVisible());
+        }));
+        EXPECT_EQ(boxes.Texts().size(), 1);
+        ASSERT_TRUE(WaitIdle(*form));
+    }
+    RunEvents(50);
+    EXPECT_TRUE(sim().sets().empty());
+}
+
 TEST_F(Members, DeleteSendsTheStatusAloneAndTheNextAddAllThree)
 {
     auto form = Open();

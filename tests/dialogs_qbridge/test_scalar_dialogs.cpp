@@ -63,3 +63,41 @@ TEST_F(ScalarDialogs, PBridgeCapabilitiesErrorLeavesTheTrafficClassesShown)
         << lines.join('|').toStdString();
     EXPECT_EQ(lines.filter("Get: (VnSNMP++) Ok!").size(), 1) << lines.join('|').toStdString();
 }
+
+// The writable scalar missing from the switch: its combo shows no choice,
+// and Set without one sends nothing made up for it.
+TEST_F(ScalarDialogs, MissingWritableScalarIsNotSentBack)
+{
+    struct Case {
+        const char* why;
+        std::string oid;
+        bool pbridge;
+    };
+    const Case cases[] = {
+        {"GVRP status", kQ + "1.5.0", false},
+        {"traffic classes", "1.3.6.1.2.1.17.6.1.1.2.0", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto kept = sim().get(c.oid);
+        ASSERT_TRUE(kept);
+        sim().unset(c.oid);
+        sim().clearSets();
+        VnMessageBoxCapture boxes;
+        if (c.pbridge) {
+            auto form = Open<TPBridgeConfigForm>();
+            EXPECT_EQ(form->TrafficClassesState->currentIndex(), -1);
+            EXPECT_EQ(form->Edit_DeviceCapabilities->text().remove(' '), "C400");
+            form->BT_Set->click();
+            ASSERT_TRUE(WaitIdle(*form));
+        } else {
+            auto form = Open<TVLanGeneralInfoForm>();
+            EXPECT_EQ(form->GvrpStatus->currentIndex(), -1);
+            EXPECT_EQ(form->MaxVlanId->text(), "4094");
+            form->SetBtn->click();
+            ASSERT_TRUE(WaitIdle(*form));
+        }
+        EXPECT_TRUE(sim().sets().empty()) << SetRecord().size();
+        sim().set(c.oid, kept->type, kept->value);
+    }
+}

@@ -171,3 +171,25 @@ TEST_F(StaticFilter, ShortPortListIsReportedAndNotWidened)
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{{kQ + "3.2.1.5." + kMulticastTwin + "=2"}}));
 }
+
+// A key field changed after selecting a row: Set and Delete still go to
+// the selected entry.
+TEST_F(StaticFilter, EditedKeyFieldsDoNotMoveSetOrDelete)
+{
+    VnMessageBoxCapture boxes;
+    const std::string e = kQ + "3.2.1.";
+    auto form = Open<TMulticastFilterInformationForm>();
+    ASSERT_TRUE(SelectTwin(*form, "5"));
+    form->VidField->setText("10");
+    form->AddressField->setText("01005E000002");
+    form->SetBtn->click();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{
+                               {e + "3." + kMulticastTwin + "=" + Bitmap({{1, 7}}), e + "5." + kMulticastTwin + "=3"}}));
+    sim().clearSets();
+    ASSERT_TRUE(SelectTwin(*form, "5"));
+    form->VidField->setText("10");
+    form->DeleteBtn->click();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{{e + "5." + kMulticastTwin + "=2"}}));
+}

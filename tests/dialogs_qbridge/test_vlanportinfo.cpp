@@ -74,20 +74,23 @@ TEST_F(VlanPortInfo, RefusedSetsSendNothing)
         {"no row selected", false, "20"},
         {"a negative PVID for an unsigned column", true, "-1"},
         {"a PVID that is no number", true, "x"},
+        {"a PVID past 32 bits", true, "4294967296"},
     };
     for (const Case& c : cases) {
         VnMessageBoxCapture boxes;
         auto form = Open<TVLanPortInfomationForm>();
-        if (c.selectRow)
+        if (c.selectRow) {
             ASSERT_TRUE(SelectRow(form->LV_dot1qPortVlanEntry, {{"Port Number", "5"}})) << c.why;
+        }
         form->PortVLanID->setEnabled(true);
         form->PortVLanID->setText(c.pvid);
         form->SetBtn->click();
         ASSERT_TRUE(WaitIdle(*form)) << c.why;
         EXPECT_TRUE(sim().sets().empty()) << c.why;
         EXPECT_EQ(boxes.Texts().size(), 1) << c.why;
-        if (!c.selectRow)
+        if (!c.selectRow) {
             EXPECT_EQ(boxes.Texts().value(0).toStdString(), kVnNoRowSelectedText);
+        }
     }
 }
 
