@@ -48,6 +48,12 @@ std::string TypeName(SmiUINT32 type)
         return "Counter64";
     case kSmiUInteger32:
         return "UInteger32";
+    case kSmiNoSuchObject:
+        return "noSuchObject";
+    case kSmiNoSuchInstance:
+        return "noSuchInstance";
+    case kSmiEndOfMibView:
+        return "endOfMibView";
     default: {
         char text[24];
         std::snprintf(text, sizeof text, "type 0x%02X", static_cast<unsigned>(type));
@@ -148,4 +154,22 @@ std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf)
 {
     return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (" + (nextOf ? "the next in " : "") + asked
            + " asked)!";
+}
+
+std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>& reply)
+{
+    const std::string lead = "(VnSNMP++) Unexpected reply: ";
+    if (reply.size() != sent.size()) {
+        return lead + std::to_string(reply.size()) + (reply.size() == 1 ? " binding (" : " bindings (")
+               + std::to_string(sent.size()) + " sent)!";
+    }
+    for (std::size_t k = 0; k < sent.size(); ++k) {
+        const Vb& out = sent[k];
+        const Vb& back = reply[k];
+        if (back.get_oid() != out.get_oid())
+            return lead + Shown(back) + " (" + out.get_printable_oid() + " sent)!";
+        if (back.is_exception() || back.get_syntax() != out.get_syntax())
+            return lead + Shown(back) + " (" + TypeName(out.get_syntax()) + " sent)!";
+    }
+    return {};
 }

@@ -3,6 +3,7 @@
 // item of a given syntax can read, and the texts that tell the user what
 // the agent sent instead.
 #include <string>
+#include <vector>
 
 class Vb;
 
@@ -17,3 +18,8 @@ std::string WrongTypeText(const Vb& vb, unsigned syntax);
 // "(VnSNMP++) Unexpected reply: OID = TYPE: VALUE (OID asked)!"; with
 // `nextOf`, the reply of a get-next that left the column `asked`.
 std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf);
+// Empty when a set's reply repeats the bindings sent: as many, each with
+// the OID sent, in order, and a value of the type sent (no exception);
+// otherwise "(VnSNMP++) Unexpected reply: ..." naming the first binding
+// that does not, or the count.
+std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>& reply);

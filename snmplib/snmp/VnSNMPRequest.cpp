@@ -8,6 +8,7 @@
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnNumList.h"
+#include "VnReplyCheck.h"
 #include "VnSNMPSession.h"
 
 #include <QCoreApplication>
@@ -71,6 +72,7 @@ struct VnSNMPRequest::PendingCall {
     bool readValues = false;
     bool walkStep = false;       // a get-next of a table walk
     bool readBack = false;       // a set whose reply is read back
+    std::vector<Vb> sent;        // a set's bindings, which its reply must repeat
     AskedList asked;             // what each binding of the reply reads
     VnSNMPCompletion completion;
 };
@@ -330,6 +332,8 @@ void VnSNMPRequest::Send(int command, Pdu& pdu, SnmpTarget& target, VnSNMPComple
     call->readValues = readValues;
     call->walkStep = command == kPduGetNext;
     call->readBack = command == kPduSet;
+    if (command == kPduSet)
+        call->sent = pdu.vbs();
     call->asked = std::move(asked);
     call->completion = std::move(completion);
     // The engine never calls back inside the send, so the id is known
@@ -399,6 +403,14 @@ void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call
         std::from_chars(first, printable.data() + printable.size(), result.agentPort);
     }
 
+    // A set answered without error counts only when the reply repeats
+    // what was sent, whether or not it is read back.
+    if (call.readBack && result.code == kVnOk) {
+        if (std::string bad = SetReplyMismatch(call.sent, pdu.vbs()); !bad.empty()) {
+            result.code = kVnErrBadSyntax;
+            result.text = std::move(bad);
+        }
+    }
     const bool walkNoSuchName = result.code == kVnErrNoSuchName && IsTable() && call.walkStep;
     if ((result.code == kVnOk && call.readValues) || walkNoSuchName) {
         try {
@@ -515,9 +527,12 @@ bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMP
     Pdu pdu;
     BuildPdu(PduMode::Set, pdu);
     RequireBindings(pdu);
+    const std::vector<Vb> sent = pdu.vbs();
     const int result = Session().set(pdu, target);
     marks.Restore();
     RaiseResult(result);
+    if (std::string bad = SetReplyMismatch(sent, pdu.vbs()); !bad.empty())
+        RaiseMapped(kVnErrBadSyntax, bad);
     if (!readBack)
         return false;
     switch (ReadResponse(pdu, ReadableItems(), false, true)) {

@@ -283,15 +283,23 @@ void SimAgent::Shutdown()
         snmp_free_pdu(held->pdu);
     }
     held_.clear();
+    for (LateCopy& copy : late_)
+        snmp_free_pdu(copy.pdu);
+    late_.clear();
     snmp_shutdown(kAppName);
+    FreeCutVarbinds();
     shutdown_agent();
 }
 
 int SimAgent::OnPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
     auto* self = static_cast<SimAgent*>(magic);
+    int copies = 1;
+    bool late = false;
     try {
         if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+            // Copies held back from earlier replies go out ahead of this one.
+            self->SendLateCopies();
             int seq = pdu->command == SNMP_MSG_SET ? self->RecordSet(pdu) : 0;
             if (self->IsDropped(pdu)) {
                 if (seq)
@@ -302,11 +310,36 @@ int SimAgent::OnPacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu*
             // a slow set is held back before it starts, not in its handler.
             if (int ms = seq ? self->HoldTimeOf(pdu) : 0; ms && self->Hold(session, pdu, ms))
                 return 1;
+            copies = self->CopiesOf(pdu, late);
         }
     } catch (...) {
         return 0;
     }
-    return handle_snmp_packet(op, session, reqid, pdu, nullptr);
+    const int handled = handle_snmp_packet(op, session, reqid, pdu, nullptr);
+    if (late && copies > 1) {
+        // The clone keeps the sender's address and, for v3, its security state.
+        if (netsnmp_pdu* copy = snmp_clone_pdu(pdu))
+            self->late_.push_back({session, copy, copies - 1});
+        return handled;
+    }
+    // The engine answers a copy of the PDU each time, so every duplicate
+    // is a whole reply of its own, sent right after the first.
+    for (int i = 1; i < copies; ++i)
+        handle_snmp_packet(op, session, reqid, pdu, nullptr);
+    return handled;
+}
+
+void SimAgent::SendLateCopies()
+{
+    // Taken first: answering may bring us back here.
+    std::vector<LateCopy> due;
+    due.swap(late_);
+    for (LateCopy& copy : due) {
+        for (int i = 0; i < copy.copies; ++i)
+            handle_snmp_packet(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, copy.session, copy.pdu->reqid, copy.pdu,
+                               nullptr);
+        snmp_free_pdu(copy.pdu);
+    }
 }
 
 int SimAgent::RecordSet(const netsnmp_pdu* pdu)
@@ -339,6 +372,97 @@ bool SimAgent::IsDropped(const netsnmp_pdu* pdu) const
         }
     }
     return false;
+}
+
+int SimAgent::CopiesOf(const netsnmp_pdu* pdu, bool& late) const
+{
+    // Reads only: answering a set twice would apply it twice.
+    const bool next = pdu->command == SNMP_MSG_GETNEXT || pdu->command == SNMP_MSG_GETBULK;
+    if (!next && pdu->command != SNMP_MSG_GET)
+        return 1;
+    int most = 1;
+    const auto note = [&](const SimOid& oid) {
+        bool ruleLate = false;
+        const int copies = config_.faults.CopiesFor(oid, &ruleLate);
+        if (copies > most) {
+            most = copies;
+            late = ruleLate;
+        }
+    };
+    for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
+        SimOid name = ToSimOid(vb->name, vb->name_length);
+        note(name);
+        if (next) {
+            if (auto* found = config_.store.Next(name, false))
+                note(found->first);
+        }
+    }
+    return most;
+}
+
+void SimAgent::SpoilSetReply(netsnmp_pdu* pdu)
+{
+    netsnmp_variable_list* target = nullptr;
+    SimSetSpoil spoil = SimSetSpoil::Off;
+    for (auto* vb = pdu->variables; vb && !target; vb = vb->next_variable) {
+        spoil = config_.faults.SpoilFor(ToSimOid(vb->name, vb->name_length));
+        if (spoil != SimSetSpoil::Off)
+            target = vb;
+    }
+    if (!target)
+        return;
+    // Bindings cut from a reply stay alive until the next spoiled set: the
+    // agent's requests still point at them while this one is answered.
+    FreeCutVarbinds();
+    switch (spoil) {
+    case SimSetSpoil::None:
+        cut_.push_back(pdu->variables);
+        pdu->variables = nullptr;
+        break;
+    case SimSetSpoil::Fewer: {
+        netsnmp_variable_list** last = &pdu->variables;
+        while ((*last)->next_variable)
+            last = &(*last)->next_variable;
+        cut_.push_back(*last);
+        *last = nullptr;
+        break;
+    }
+    case SimSetSpoil::More:
+        snmp_varlist_add_variable(&pdu->variables, target->name, target->name_length, target->type,
+                                  target->val.string, target->val_len);
+        break;
+    case SimSetSpoil::Oid:
+        ++target->name[target->name_length - 1];
+        break;
+    case SimSetSpoil::Type:
+        // The numbers keep their value under another tag; anything else
+        // becomes INTEGER 0.
+        if (target->type == ASN_INTEGER)
+            target->type = ASN_GAUGE;
+        else if (target->type == ASN_GAUGE || target->type == ASN_COUNTER || target->type == ASN_TIMETICKS)
+            target->type = ASN_INTEGER;
+        else
+            snmp_set_var_typed_integer(target, ASN_INTEGER, 0);
+        break;
+    case SimSetSpoil::NoSuchObject:
+        snmp_set_var_typed_value(target, SNMP_NOSUCHOBJECT, nullptr, 0);
+        break;
+    case SimSetSpoil::NoSuchInstance:
+        snmp_set_var_typed_value(target, SNMP_NOSUCHINSTANCE, nullptr, 0);
+        break;
+    case SimSetSpoil::EndOfMibView:
+        snmp_set_var_typed_value(target, SNMP_ENDOFMIBVIEW, nullptr, 0);
+        break;
+    case SimSetSpoil::Off:
+        break;
+    }
+}
+
+void SimAgent::FreeCutVarbinds()
+{
+    for (auto* vb : cut_)
+        snmp_free_varbind(vb);
+    cut_.clear();
 }
 
 int SimAgent::HoldTimeOf(const netsnmp_pdu* pdu) const
@@ -502,6 +626,8 @@ void SimAgent::FinishSet(int mode, netsnmp_agent_request_info* reqinfo)
         if (!tx->done) {
             record_.MarkApplied(reqinfo->asp->pdu->reqid);
             tx->done = true;
+            // The PDU becomes the reply once every subtree has committed.
+            SpoilSetReply(reqinfo->asp->pdu);
         }
         break;
     case MODE_SET_UNDO:

@@ -13,6 +13,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class SimAgent {
 public:
@@ -42,6 +43,12 @@ private:
     int RecordSet(const netsnmp_pdu* pdu);
     bool IsDropped(const netsnmp_pdu* pdu) const;
     int HoldTimeOf(const netsnmp_pdu* pdu) const;  // longest set delay, ms
+    // How often a read is answered, and whether the copies wait for the next request.
+    int CopiesOf(const netsnmp_pdu* pdu, bool& late) const;
+    void SendLateCopies();
+    // Makes an applied set's reply differ from the PDU as a spoil-set rule says.
+    void SpoilSetReply(netsnmp_pdu* pdu);
+    void FreeCutVarbinds();
     bool Hold(netsnmp_session* session, const netsnmp_pdu* pdu, int ms);
 
     void AnswerGet(netsnmp_mib_handler*, netsnmp_handler_registration*,
@@ -70,4 +77,12 @@ private:
     bool controlOpen_ = false;
     std::string controlBuffer_;
     std::list<std::unique_ptr<HeldSet>> held_;
+    std::vector<netsnmp_variable_list*> cut_;  // bindings cut from the last spoiled reply
+    // A read answered once so far; its other copies go out ahead of the next reply.
+    struct LateCopy {
+        netsnmp_session* session;
+        netsnmp_pdu* pdu;  // our clone
+        int copies;
+    };
+    std::vector<LateCopy> late_;
 };

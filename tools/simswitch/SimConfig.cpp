@@ -373,6 +373,36 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
         config.faults.SetDelay(oid, static_cast<int>(ms));
         return true;
     }
+    if (keyword == "duplicate") {
+        auto args = SplitWords(rest, 3);
+        args.resize(4);
+        SimOid oid;
+        long copies = 0;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        const bool late = args[2] == "late";
+        if (!ParseLong(args[1], copies) || copies < 1 || copies > 10 || (!late && args[2] != "now" && !args[2].empty())
+            || !args[3].empty()) {
+            error = "duplicate needs OID COPIES (1 to 10) [now|late]";
+            return false;
+        }
+        config.faults.SetDuplicate(oid, static_cast<int>(copies), late);
+        return true;
+    }
+    if (keyword == "spoil-set") {
+        auto args = SplitWords(rest, 2);
+        args.resize(3);
+        SimOid oid;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        auto spoil = SimParseSpoil(args[1]);
+        if (!spoil || !args[2].empty()) {
+            error = "spoil-set needs OID off|none|fewer|more|oid|type|nosuchobject|nosuchinstance|endofmibview";
+            return false;
+        }
+        config.faults.SetSpoil(oid, *spoil);
+        return true;
+    }
     if (keyword == "repeat") {
         auto args = SplitWords(rest, 2);
         long first = 0, last = 0;

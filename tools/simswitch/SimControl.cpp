@@ -64,7 +64,8 @@ std::string SimControl::Run(const std::string& rawLine)
         return "ok\n";
     }
     // The fault directives read the same here as in a data file.
-    if (command == "drop" || command == "error" || command == "delay" || command == "filesystem" ||
+    if (command == "drop" || command == "error" || command == "delay" || command == "duplicate" ||
+        command == "spoil-set" || command == "filesystem" ||
         command.rfind("fs-", 0) == 0) {
         std::string error;
         if (!SimDataFile::ParseLine(command + ' ' + rest, config_, error))

@@ -17,6 +17,29 @@ bool SimParseOps(const std::string& text, std::vector<SimOp>& ops)
     return true;
 }
 
+std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
+{
+    static const struct {
+        const char* name;
+        SimSetSpoil spoil;
+    } kNames[] = {
+        {"off", SimSetSpoil::Off},
+        {"none", SimSetSpoil::None},
+        {"fewer", SimSetSpoil::Fewer},
+        {"more", SimSetSpoil::More},
+        {"oid", SimSetSpoil::Oid},
+        {"type", SimSetSpoil::Type},
+        {"nosuchobject", SimSetSpoil::NoSuchObject},
+        {"nosuchinstance", SimSetSpoil::NoSuchInstance},
+        {"endofmibview", SimSetSpoil::EndOfMibView},
+    };
+    for (const auto& entry : kNames) {
+        if (text == entry.name)
+            return entry.spoil;
+    }
+    return std::nullopt;
+}
+
 void SimFaults::Drop(const SimOid& prefix)
 {
     if (std::find(drops_.begin(), drops_.end(), prefix) == drops_.end())
@@ -42,11 +65,27 @@ void SimFaults::SetDelay(const SimOid& prefix, int ms)
         delays_.push_back({prefix, ms});
 }
 
+void SimFaults::SetDuplicate(const SimOid& prefix, int copies, bool late)
+{
+    std::erase_if(duplicates_, [&](const DuplicateRule& r) { return r.prefix == prefix; });
+    if (copies > 1)
+        duplicates_.push_back({prefix, copies, late});
+}
+
+void SimFaults::SetSpoil(const SimOid& prefix, SimSetSpoil spoil)
+{
+    std::erase_if(spoils_, [&](const SpoilRule& r) { return r.prefix == prefix; });
+    if (spoil != SimSetSpoil::Off)
+        spoils_.push_back({prefix, spoil});
+}
+
 void SimFaults::Clear()
 {
     drops_.clear();
     errors_.clear();
     delays_.clear();
+    duplicates_.clear();
+    spoils_.clear();
 }
 
 bool SimFaults::IsDropped(const SimOid& oid) const
@@ -71,4 +110,25 @@ int SimFaults::DelayFor(const SimOid& oid) const
             return rule.ms;
     }
     return 0;
+}
+
+int SimFaults::CopiesFor(const SimOid& oid, bool* late) const
+{
+    for (const auto& rule : duplicates_) {
+        if (SimOidHasPrefix(oid, rule.prefix)) {
+            if (late)
+                *late = rule.late;
+            return rule.copies;
+        }
+    }
+    return 1;
+}
+
+SimSetSpoil SimFaults::SpoilFor(const SimOid& oid) const
+{
+    for (const auto& rule : spoils_) {
+        if (SimOidHasPrefix(oid, rule.prefix))
+            return rule.spoil;
+    }
+    return SimSetSpoil::Off;
 }

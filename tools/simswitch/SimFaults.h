@@ -1,6 +1,7 @@
 #pragma once
 // Faults the switch is told to show: requests dropped under an OID prefix,
-// an error status answered for an OID and operation, replies delayed.
+// an error status answered for an OID and operation, replies delayed,
+// replies sent more than once, set replies that are not the PDU's.
 // Every rule matches the OIDs under its prefix (the OID itself included).
 #include "SimValue.h"
 
@@ -13,6 +14,16 @@ enum class SimOp { Get, GetNext, Set };
 // "get", "getnext", "set" or "all".
 bool SimParseOps(const std::string& text, std::vector<SimOp>& ops);
 
+// How an applied set's reply differs from the PDU: no bindings, the last
+// one left out, one binding too many, or the binding under the rule's
+// prefix with another OID, another type or an exception in place of its
+// value. Off removes the rule.
+enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, NoSuchObject, NoSuchInstance, EndOfMibView };
+
+// "off", "none", "fewer", "more", "oid", "type", "nosuchobject",
+// "nosuchinstance" or "endofmibview".
+std::optional<SimSetSpoil> SimParseSpoil(const std::string& text);
+
 class SimFaults {
 public:
     void Drop(const SimOid& prefix);
@@ -21,11 +32,17 @@ public:
     void SetError(const SimOid& prefix, SimOp op, int status);
     // 0 ms removes the rule.
     void SetDelay(const SimOid& prefix, int ms);
+    // Replies sent `copies` times in all; 1 removes the rule. With `late`
+    // the extra copies go out just before the next reply.
+    void SetDuplicate(const SimOid& prefix, int copies, bool late = false);
+    void SetSpoil(const SimOid& prefix, SimSetSpoil spoil);
     void Clear();
 
     bool IsDropped(const SimOid& oid) const;
     std::optional<int> ErrorFor(const SimOid& oid, SimOp op) const;
     int DelayFor(const SimOid& oid) const;  // 0: none
+    int CopiesFor(const SimOid& oid, bool* late = nullptr) const;  // 1: no duplicates
+    SimSetSpoil SpoilFor(const SimOid& oid) const;
 
 private:
     struct ErrorRule {
@@ -37,7 +54,18 @@ private:
         SimOid prefix;
         int ms;
     };
+    struct DuplicateRule {
+        SimOid prefix;
+        int copies;
+        bool late;
+    };
+    struct SpoilRule {
+        SimOid prefix;
+        SimSetSpoil spoil;
+    };
     std::vector<SimOid> drops_;
     std::vector<ErrorRule> errors_;
     std::vector<DelayRule> delays_;
+    std::vector<DuplicateRule> duplicates_;
+    std::vector<SpoilRule> spoils_;
 };
