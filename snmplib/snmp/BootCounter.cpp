@@ -1,8 +1,13 @@
 #include "BootCounter.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "SnmpSmi.h"
@@ -85,6 +90,41 @@ bool ReadLines(const std::string& fileName, std::vector<std::string>& lines, boo
     return true;
 }
 
+// Creates a side file for `fileName` in its folder under a name nobody
+// else uses: created exclusively and never through a link, so neither a
+// link planted under a guessable name nor a second writer is written
+// through. -1 when none can be made.
+int CreateSideFile(const std::string& fileName, std::string& sideName)
+{
+    static std::atomic<unsigned> serial{0};
+    std::random_device seed;
+    const std::string base = fileName + ".";
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char unique[64];
+        std::snprintf(unique, sizeof unique, "%ld.%u.%08x.new", static_cast<long>(::getpid()), serial++,
+                      static_cast<unsigned>(seed()));
+        sideName = base + unique;
+        const int fd = ::open(sideName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
 }  // namespace
 
 int getBootCounter(const std::string& fileName, const OctetStr& engineId, int& boots)
@@ -128,20 +168,20 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int b
     const int stored = boots < 0 ? 0 : boots;
     text += id + ' ' + std::to_string(stored) + '\n';
 
-    const std::string fresh = fileName + ".new";
-    {
-        File file(std::fopen(fresh.c_str(), "w"));
-        if (!file)
-            return BootCounterResult::WriteError;
-        const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-        if (!written || std::fflush(file.get()) != 0) {
-            file.reset();
-            std::remove(fresh.c_str());
-            return BootCounterResult::WriteError;
-        }
+    // The rename replaces the counter's directory entry: a counter that is
+    // a link becomes a file of its own, and what it pointed to is left as
+    // it was.
+    std::string fresh;
+    const int fd = CreateSideFile(fileName, fresh);
+    if (fd < 0)
+        return BootCounterResult::WriteError;
+    const bool written = WriteAll(fd, text);
+    if (::close(fd) != 0 || !written) {
+        ::unlink(fresh.c_str());
+        return BootCounterResult::WriteError;
     }
     if (std::rename(fresh.c_str(), fileName.c_str()) != 0) {
-        std::remove(fresh.c_str());
+        ::unlink(fresh.c_str());
         return BootCounterResult::WriteError;
     }
     return BootCounterResult::Ok;

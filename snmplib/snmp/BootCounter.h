@@ -14,6 +14,8 @@ inline constexpr int kMaxEngineBoots = 2147483647;
 int getBootCounter(const std::string& fileName, const OctetStr& engineId, int& boots);
 
 // Stores `boots` (clamped to 0..2147483647) for `engineId`: the new file
-// is written beside the old one and then takes its place. Returns
+// is written beside the old one, under a name of its own created afresh
+// (never through a link), and then takes its place. A counter file that is
+// a symbolic link is replaced by a file; its target is not written. Returns
 // BootCounterResult::Ok, or ReadError / WriteError.
 int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int boots);
