@@ -9,11 +9,13 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <exception>
 
+#include "SwitchMib.h"
 #include "TAboutForm.h"
 #include "VnEmsLauncher.h"
 #include "VnErrorLanding.h"
@@ -61,7 +63,8 @@ QLabel* HiddenLabel(QWidget* parent, const char* name)
 
 } // namespace
 
-TMainForm::TMainForm(std::vector<std::string> parameters, QWidget* parent) : QMainWindow(parent)
+TMainForm::TMainForm(std::vector<std::string> parameters, QWidget* parent, VnFirstBuild firstBuild)
+    : QMainWindow(parent)
 {
     MainForm = this;
     BuildComponents();
@@ -89,7 +92,16 @@ TMainForm::TMainForm(std::vector<std::string> parameters, QWidget* parent) : QMa
         return;
     }
     ReadStartupSettings(parameters);
-    RefreshDeviceView(FirstLoad);
+    if (firstBuild == VnFirstBuild::InConstructor) {
+        RefreshDeviceView(FirstLoad);
+        return;
+    }
+    firstBuildPending_ = true;
+    setWindowTitle(QString::fromLatin1(ModuleModel) + " : " + QString::fromStdString(AgentAddress));
+    ShowStatusText(QStringLiteral("Reading the stack units from %1 port %2 (%3)...")
+                       .arg(QString::fromStdString(AgentAddress))
+                       .arg(VnDefaultDevice.port)
+                       .arg(QString::fromStdString(VnVersionName(VnDefaultSecurity.version))));
 }
 
 TMainForm::~TMainForm()
@@ -300,6 +312,23 @@ void TMainForm::showEvent(QShowEvent* event)
     // Now framed (where a window manager frames at once): fit again.
     FitToScreen();
     CenterMainFormVertically();
+}
+
+// The walk blocks the window: it starts once the window has painted
+// itself, so the user sees the window, and what it is reading, meanwhile.
+// The paint pass ends with the flush to the screen; the build follows it.
+void TMainForm::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (!firstBuildPending_ || firstBuildQueued_)
+        return;
+    firstBuildQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (shutDown_ || !firstBuildPending_)
+            return;
+        firstBuildPending_ = false;
+        RefreshDeviceView(FirstLoad);
+    });
 }
 
 void TMainForm::ReleasePortButtons()

@@ -44,14 +44,21 @@ extern bool CfgFileFound;
 // Unit panels made by the current build of the device view.
 extern int PanelCount;
 
+// When the first device view is built: before the constructor returns,
+// or once the shown window has painted itself (the stack walk blocks, and
+// a window not yet painted would stay black meanwhile).
+enum class VnFirstBuild { InConstructor, AfterFirstPaint };
+
 class TMainForm : public QMainWindow {
 public:
     // `parameters` are the command-line parameters without the program
     // name. Raises the conversion error of a bad number in them or in the
-    // settings file, and the session's failure; ends with the device view.
+    // settings file, and the session's failure; ends with the device view
+    // unless `firstBuild` puts it off until the first paint.
     // Without parameters it shows "No parameter input", builds no device
     // view and sends nothing (TerminateRequested()).
-    explicit TMainForm(std::vector<std::string> parameters, QWidget* parent = nullptr);
+    explicit TMainForm(std::vector<std::string> parameters, QWidget* parent = nullptr,
+                       VnFirstBuild firstBuild = VnFirstBuild::InConstructor);
     ~TMainForm() override;
 
     // ---- state read by the menu commands and the dialogs
@@ -141,6 +148,11 @@ public:
     void SetClientHeight(int height);
     // Whether the last layout had to be cut to the screen.
     bool CutToScreen() const { return cutToScreen_; }
+    // The first device view is still to be built (VnFirstBuild::AfterFirstPaint).
+    bool FirstBuildPending() const { return firstBuildPending_; }
+    // What a build that showed no unit had to say, in full (empty otherwise);
+    // the panel area shows it.
+    QString BuildNotice() const { return buildNotice_; }
 
     // Start-up without parameters: the program ends instead of running.
     bool TerminateRequested() const { return terminate_; }
@@ -150,6 +162,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildComponents();
@@ -161,12 +174,17 @@ private:
     void ShowPortPopup(VnSpeedButton* button, const QPoint& pos);
     void ShutDown();
     void SetRmonItemsEnabled(bool enabled);
+    void ShowEmptyViewNote();
+    QString UnitWalkFailure(const std::string& error, bool timedOut) const;
 
     bool terminate_ = false;
     bool confirmClose_ = true;
     bool shutDown_ = false;
     QPointer<VnSpeedButton> popupButton_;
     bool unitWalkFailed_ = false;
+    bool firstBuildPending_ = false;
+    bool firstBuildQueued_ = false;
+    QLabel* emptyViewNote_ = nullptr;  // in the panel area while no unit is shown
     QString buildNotice_;  // what the current build has to tell the user at its end
     int clientWidth_ = 0;
     int clientHeight_ = 0;

@@ -18,6 +18,9 @@
 #include "SwitchMib.h"
 #include "VnDeviceViewTables.h"
 #include "VnErrorLanding.h"
+#include "VnException.h"
+#include "VnMessages.h"
+#include "VnSNMPDefaults.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPRequest2Leds.h"
 #include "VnStatusOutput.h"
@@ -178,21 +181,61 @@ void TMainForm::RefreshDeviceView(bool firstLoad)
                            : QStringLiteral("No stack unit to show: none of the agent's units is present "
                                             "and of a known model");
     if (!buildNotice_.isEmpty())
-        ShowLastingStatusText(buildNotice_);
+        ShowLastingStatusText(buildNotice_.section('\n', 0, 0));
+    ShowEmptyViewNote();
+}
+
+// A window without a unit panel says why in the panel area, in full.
+void TMainForm::ShowEmptyViewNote()
+{
+    if (!UnitPanels.isEmpty() || buildNotice_.isEmpty()) {
+        if (emptyViewNote_)
+            emptyViewNote_->hide();
+        return;
+    }
+    if (!emptyViewNote_) {
+        emptyViewNote_ = new QLabel(ScrollBox1->widget());
+        emptyViewNote_->setObjectName("EmptyViewNote");
+        emptyViewNote_->setWordWrap(true);
+        emptyViewNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        emptyViewNote_->setMargin(8);
+    }
+    emptyViewNote_->setText(buildNotice_);
+    const int width = std::max(0, ClientWidth() - 3);
+    emptyViewNote_->setFixedWidth(width);
+    emptyViewNote_->adjustSize();
+    emptyViewNote_->move(0, 0);
+    emptyViewNote_->show();
+    const int needed = emptyViewNote_->height() + StatusBar->sizeHint().height() + 4;
+    if (ClientHeight() < needed)
+        SetClientHeight(needed);
+    ScrollBox1->widget()->adjustSize();
 }
 
 void TMainForm::LoadStackUnits()
 {
-    const bool read = VnGuarded(VnErrorLanding::Silent(), [this] {
+    std::string error;
+    bool timedOut = false;
+    bool read = true;
+    try {
         if (!UnitRequest)
             UnitRequest = MakeListRequest(this, StackUnitTable, StatusPanel0(), UnitListView);
         // Synchronous: the walk is complete when Refresh returns.
         UnitRequest->Refresh();
-    });
+    } catch (const VnException& e) {
+        read = false;
+        error = e.what();
+        timedOut = e.HelpContext() == kVnErrTimeout;
+    } catch (const std::exception& e) {
+        read = false;
+        error = e.what();
+    } catch (...) {
+        read = false;
+    }
     if (!read) {
         unitWalkFailed_ = true;
-        buildNotice_ = QStringLiteral("Get Unit Information Failed");
-        ShowStatusText(buildNotice_);
+        buildNotice_ = UnitWalkFailure(error, timedOut);
+        ShowStatusText(buildNotice_.section('\n', 0, 0));
     }
 
     for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
@@ -202,6 +245,30 @@ void TMainForm::LoadStackUnits()
             break;
         }
     }
+}
+
+// The failure's first line keeps the status line's text and says what was
+// tried and what happened; the next ones say where the settings come from.
+QString TMainForm::UnitWalkFailure(const std::string& error, bool timedOut) const
+{
+    const QString outcome = timedOut || error.empty()
+                                ? QStringLiteral("no answer within the time-out")
+                                : QString::fromStdString(error);
+    const QString tried = QStringLiteral("%1 port %2 (%3)")
+                              .arg(QString::fromStdString(VnDefaultDevice.address))
+                              .arg(VnDefaultDevice.port)
+                              .arg(QString::fromStdString(VnVersionName(VnDefaultSecurity.version)));
+    const std::string file = VnSettingsFilePath(SettingsFolder, AgentAddress);
+    const QString fileText = file.empty() ? QStringLiteral("(no file for this address)")
+                                          : QString::fromStdString(file);
+    const QString where = CfgFileFound
+                              ? QStringLiteral("The agent's port and SNMP version come from %1.").arg(fileText)
+                              : QStringLiteral("No settings file %1: the default port and SNMP version were "
+                                               "used.")
+                                    .arg(fileText);
+    return QStringLiteral("Get Unit Information Failed: asked %1: %2\n%3\nCheck the agent and the settings "
+                          "file, then choose Basic Configuration > Refresh Panel.")
+        .arg(tried, outcome, where);
 }
 
 void TMainForm::LoadSlotModules()

@@ -237,3 +237,17 @@ void VnApplyParameters(const std::vector<std::string>& parameters,
         ApplyOption(found.option->option, found.value, state);
     }
 }
+
+std::string VnVersionName(std::uint8_t version)
+{
+    switch (version) {
+    case 0:
+        return "SNMPv1";
+    case 1:
+        return "SNMPv2c";
+    case 3:
+        return "SNMPv3";
+    default:
+        return "SNMP version code " + std::to_string(version);
+    }
+}

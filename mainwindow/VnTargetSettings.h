@@ -82,5 +82,8 @@ std::uint16_t VnPortNumber(const std::string& text);
 // that is no integer, VnVersionError for any other number.
 std::uint8_t VnSnmpVersion(const std::string& text);
 
+// "SNMPv1", "SNMPv2c", "SNMPv3" for the version codes 0, 1 and 3.
+std::string VnVersionName(std::uint8_t version);
+
 // Screens other than 96 pixels per inch get dialogs 1.25 times larger.
 inline bool VnLargeFontsForDpi(int dpi) { return dpi != 96; }
