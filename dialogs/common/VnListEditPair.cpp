@@ -60,6 +60,15 @@ std::optional<QString> TListFormBase::SelectedCell(int item) const
     return selected.first()->text(static_cast<int>(column - columns.begin()));
 }
 
+bool TListFormBase::RefuseMalformedRow(QWidget* field)
+{
+    const std::optional<VnRowInstance> row = listBinder_ ? listBinder_->SelectedRowInstance() : std::nullopt;
+    if (!row || row->malformed.empty())
+        return false;
+    VnFieldMessage(this, QString::fromStdString(VnMalformedRowText(*row)), field);
+    return true;
+}
+
 void TListFormBase::FollowSelection(QTreeWidget* listView, std::function<void(bool selected)> follow)
 {
     On(listView, &QTreeWidget::itemSelectionChanged,

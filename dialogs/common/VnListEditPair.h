@@ -59,6 +59,9 @@ public:
 
     // Text of item `item` in the selected row; none without a selected row.
     std::optional<QString> SelectedCell(int item) const;
+    // True, after saying so over the form, when the selected row was read at
+    // an instance that does not decode exactly: its key texts name no row.
+    bool RefuseMalformedRow(QWidget* field);
 
     // One set on the list binder with the columns `choose` leaves out of
     // the scope, at the selected row (`atSelectedRow`) or at the key the

@@ -34,6 +34,16 @@ class VnRadioGroup;
 // Why a set that addresses the selected row sent nothing: no row was selected.
 inline constexpr const char* kVnNoRowSelectedText = "Choose the item first.";
 
+// The instance a list row was read at, and why it does not decode exactly
+// for the table's index ("" when it does).
+struct VnRowInstance {
+    std::string instance;
+    std::string malformed;
+};
+
+// Why a set at a row whose instance does not decode exactly sends nothing.
+std::string VnMalformedRowText(const VnRowInstance& row);
+
 class VnSNMPRequest2Edits : public VnSNMPRequest2Controls {
 public:
     explicit VnSNMPRequest2Edits(QWidget* owner);
@@ -60,14 +70,18 @@ public:
     // The selected row's index: the texts of its key items' columns, in key
     // order. None without a list view or a selected row.
     std::optional<std::vector<std::string>> SelectedRowIndex() const;
+    // The instance the selected row was read at. None without a list view
+    // or a selected row.
+    std::optional<VnRowInstance> SelectedRowInstance() const;
 
     // A set at the selected row, for the Set and Delete of a list: Apply
-    // with the controls read, except that the key items take the selected
-    // row's index whatever the controls bound to them hold (a typed key is
-    // for adding a row only). Without a selected row nothing is sent:
-    // kVnNoRowSelectedText in a message box, "nothing sent" in the status
-    // output, and the list view gets the focus. False when nothing was sent
-    // or started.
+    // with the controls read, at exactly the instance the selected row was
+    // read at, whatever the controls bound to the key items hold (a typed
+    // key is for adding a row only). Without a selected row nothing is
+    // sent: kVnNoRowSelectedText in a message box, "nothing sent" in the
+    // status output, and the list view gets the focus. A row whose instance
+    // does not decode exactly is refused the same way, naming the instance.
+    // False when nothing was sent or started.
     bool ApplyToSelectedRow(bool refreshAfterApply = true, const std::string& itemList = {},
                             const VnSNMPValues* values = nullptr);
     // The selected row into the bound controls again, as selecting it did
@@ -155,4 +169,23 @@ private:
     QElapsedTimer sinceEvents_;  // a blocking walk's last painting
     // The selected row's index while ApplyToSelectedRow reads the controls.
     std::optional<std::vector<std::string>> pinnedIndex_;
+};
+
+// Pins a set to the selected row's own instance for the scope's life (the
+// generic editors' Edit and Delete, and ApplyToSelectedRow): whatever the
+// key texts say, the set goes to the row that was read. Without a selected
+// row nothing is pinned (Pinned() is false); a row whose instance does not
+// decode exactly raises VnSetRefused naming it.
+class VnSelectedRowPin {
+public:
+    explicit VnSelectedRowPin(VnSNMPRequest2Edits& binder);
+    ~VnSelectedRowPin();
+    VnSelectedRowPin(const VnSelectedRowPin&) = delete;
+    VnSelectedRowPin& operator=(const VnSelectedRowPin&) = delete;
+    bool Pinned() const { return pinned_; }
+
+private:
+    VnSNMPRequest2Edits& binder_;
+    std::shared_ptr<const bool> alive_;
+    bool pinned_ = false;
 };

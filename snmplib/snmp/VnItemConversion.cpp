@@ -204,6 +204,19 @@ VnIndexValue DecodeIndexValue(unsigned syntax, bool implied, std::span<const std
     }
 }
 
+bool IndexDecodesExactly(unsigned syntax, bool implied, std::span<const std::uint32_t> subIds,
+                         const VnIndexValue& decoded)
+{
+    if (decoded.consumed > subIds.size())
+        return false;
+    try {
+        const VnSubIds again = EncodeIndexValue(syntax, implied, decoded.text);
+        return std::ranges::equal(again, subIds.first(decoded.consumed));
+    } catch (const VnValueRefused&) {
+        return false;
+    }
+}
+
 bool KeyMayBeEmpty(unsigned syntax, bool implied) noexcept
 {
     namespace S = VnSyntax;
@@ -297,6 +310,17 @@ bool IsEndOfColumnText(unsigned char itemType, std::string_view column,
         return false;
     // Get-next only ever moves forward; an agent that answers with the same
     // OID again, or goes back, would keep the walk going for ever.
+    return ParseSubIds(returned) <= ParseSubIds(previous);
+}
+
+bool IsNonIncreasingInColumnText(unsigned char itemType, std::string_view column,
+                                 std::string_view previous, std::string_view returned)
+{
+    if (itemType == SVT_SV || itemType == MVT_SV || previous.empty())
+        return false;
+    if (returned.size() <= column.size() || returned.substr(0, column.size()) != column
+        || returned[column.size()] != '.')
+        return false;
     return ParseSubIds(returned) <= ParseSubIds(previous);
 }
 

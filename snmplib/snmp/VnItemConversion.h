@@ -40,6 +40,13 @@ struct VnIndexValue {
 // sub-identifiers as 0; a counted value takes what is there. Nothing beyond
 // the instance is read. Unknown syntaxes raise -511.
 VnIndexValue DecodeIndexValue(unsigned syntax, bool implied, std::span<const std::uint32_t> subIds);
+// True when `decoded`, read from the front of `subIds`, encodes back to
+// exactly the sub-identifiers it took: a length that is the count that
+// follows, octets and address parts of 0-255, as many sub-identifiers as a
+// fixed-width value needs. A row whose key is not exact would be written at
+// another row if its texts were encoded again.
+bool IndexDecodesExactly(unsigned syntax, bool implied, std::span<const std::uint32_t> subIds,
+                         const VnIndexValue& decoded);
 // True for the keys that stay a key when empty: strings that carry their
 // length (VACM rows have an empty context prefix, for one). Any other empty
 // key would encode to nothing and take the next key's place.
@@ -54,6 +61,11 @@ VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text);
 // come after `previous` (an agent that does not advance). Scalars never end.
 bool IsEndOfColumnText(unsigned char itemType, std::string_view column,
                        std::string_view previous, std::string_view returned);
+// Of those ends, the one that is a fault of the agent: `returned` is still
+// in the column but not after `previous`. A reply that left the column is
+// the column's ordinary end.
+bool IsNonIncreasingInColumnText(unsigned char itemType, std::string_view column,
+                                 std::string_view previous, std::string_view returned);
 
 // A received binding as the display text of `syntax` (before option lists).
 std::string VbToValueText(unsigned syntax, const Vb& vb);

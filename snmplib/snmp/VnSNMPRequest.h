@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,15 +102,29 @@ public:
     bool TestRowFilter() { return EvaluateCondition(rowFilter); }
     bool TestCondition(const std::string& condition) { return EvaluateCondition(condition); }
 
-    // The current row's instance suffix from the key items' values.
+    // While set, a table set addresses exactly this instance (the one the
+    // selected row was read at) instead of encoding the key items' values.
+    std::optional<std::string> rowInstance;
+
+    // The current row's instance suffix: rowInstance when set, else the
+    // key items' values encoded.
     std::string KeyIndex();
     // The first key item whose value cannot address a row (a no-value text,
     // empty unless a string key that carries its length, or no number for a
     // numeric syntax); -1 when all can. Other malformed keys are refused,
     // by name, when KeyIndex encodes them.
     int KeyWithoutValue() const;
-    // Fills the key items from a row's instance suffix.
+    // Fills the key items from a row's instance suffix. An instance that
+    // does not decode exactly for the index (sub-identifiers left over or
+    // missing, a length that is not the count that follows, an octet or
+    // address part above 255) gives every key item the text
+    // MalformedKeyText(instance), and ReadRowMalformed() says why.
     void SetKeysFromIndex(const std::string& instance);
+    // The instance of the row read last, and why it does not decode
+    // exactly ("" when it does).
+    const std::string& ReadRowInstance() const { return readRowInstance_; }
+    const std::string& ReadRowMalformed() const { return readRowMalformed_; }
+    static std::string MalformedKeyText(const std::string& instance);
 
     // Item `i`'s OID, with the list's name appended when it has one.
     std::string ColumnOid(int i) const;
@@ -177,12 +192,14 @@ private:
     void MarkSetItems(const std::string& itemList, const VnSNMPValues* values);
     // Refusals of a set, before anything is sent.
     void RequireRowIndex() const;
-    static void RequireBindings(const Pdu& pdu);
+    void RequireBindings(const Pdu& pdu) const;
 
     // The walk under way: columns that have left their table, and the
     // first binding that was not what was asked (told when the walk ends).
     std::vector<bool> columnEnded_;
     std::string badReply_;
+    std::string readRowInstance_;
+    std::string readRowMalformed_;
     int outstanding_ = 0;
     std::vector<unsigned long> pending_;  // ids of the asynchronous requests under way
     bool destroying_ = false;

@@ -105,6 +105,8 @@ bool VnSNMPRequest::IsEndOfColumn(const std::string& column, const std::string& 
 
 std::string VnSNMPRequest::KeyIndex()
 {
+    if (rowInstance)
+        return *rowInstance;
     const int keys = std::min<int>(static_cast<int>(varList.keyCount), varList.Count());
     std::string index;
     for (int k = 0; k < keys; ++k) {
@@ -117,6 +119,8 @@ std::string VnSNMPRequest::KeyIndex()
 
 int VnSNMPRequest::KeyWithoutValue() const
 {
+    if (rowInstance)
+        return rowInstance->empty() ? 0 : -1;
     const int keys = std::min<int>(static_cast<int>(varList.keyCount), varList.Count());
     for (int k = 0; k < keys; ++k) {
         const VnSNMPVarItem& item = varList.Item(k);
@@ -130,17 +134,43 @@ int VnSNMPRequest::KeyWithoutValue() const
     return -1;
 }
 
+std::string VnSNMPRequest::MalformedKeyText(const std::string& instance)
+{
+    return instance + " (malformed instance)";
+}
+
 void VnSNMPRequest::SetKeysFromIndex(const std::string& instance)
 {
     if (varList.keyCount > static_cast<unsigned>(varList.Count()))
         VnRaise(kVnErrBadKeyCount);
-    std::string rest = instance;
-    for (int k = 0; k < static_cast<int>(varList.keyCount); ++k) {
-        if (rest.empty())
-            VnRaise(kVnErrBadKeyCount);
+    readRowInstance_ = instance;
+    readRowMalformed_.clear();
+    const VnSubIds ids = ParseSubIds(instance);
+    std::span<const std::uint32_t> rest(ids);
+    const int keys = static_cast<int>(varList.keyCount);
+    for (int k = 0; k < keys && readRowMalformed_.empty(); ++k) {
+        VnSNMPVarItem& item = varList.Item(k);
+        const bool implied = IndexIsImplied(varList, k);
+        const VnIndexValue decoded = DecodeIndexValue(item.syntax, implied, rest);
+        if (!IndexDecodesExactly(item.syntax, implied, rest, decoded)) {
+            const std::string& name = item.label.empty() ? item.oid : item.label;
+            readRowMalformed_ = rest.empty() ? "the instance ends before the index column " + name
+                                             : "the index column " + name + " does not decode exactly";
+            break;
+        }
+        item.value = ShownText(item, decoded.text);
+        rest = rest.subspan(decoded.consumed);
+    }
+    if (readRowMalformed_.empty() && keys > 0 && !rest.empty())
+        readRowMalformed_ = "sub-identifiers are left over after the index";
+    if (readRowMalformed_.empty() && (ids.empty() || JoinSubIds(ids) != instance))
+        readRowMalformed_ = "the instance is no list of sub-identifiers";
+    for (int k = 0; k < keys; ++k) {
+        VnSNMPVarItem& item = varList.Item(k);
+        if (!readRowMalformed_.empty())
+            item.value = MalformedKeyText(instance);
         if (!varList.IsReadable(k))
-            varList.Item(k).lastOid = ColumnOid(k) + "." + instance;
-        rest = IndexToItemValue(k, rest);
+            item.lastOid = ColumnOid(k) + "." + instance;
     }
 }
 

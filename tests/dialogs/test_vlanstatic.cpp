@@ -437,6 +437,33 @@ TEST_F(VlanStatic, SetWritesTheSelectedVlanNotTheTypedOne)
     EXPECT_EQ(sim().get(std::string(kName) + "10")->value, "6D676D74") << "VLAN 10 keeps its name";
 }
 
+// A row at 20.7 decodes to "VLAN 20" if the number left over is dropped;
+// it is listed with its own instance and neither Set nor Delete touch it,
+// nor VLAN 20.
+TEST_F(VlanStatic, ARowWhoseInstanceDoesNotDecodeIsListedButNeverWritten)
+{
+    for (const char* column : {kName, kEgress, kForbidden, kUntagged})
+        sim().set(std::string(column) + "20.7", "OCTETSTR", column == kName ? Hex("odd") : kEmptyPorts);
+    sim().set(std::string(kRowStatus) + "20.7", "INTEGER", "1");
+    auto form = Open();
+    EXPECT_EQ(VlanIds(*form), QStringList({"1", "10", "20", "20.7 (malformed instance)"}));
+    VnMessageBoxCapture boxes;
+    for (const bool del : {true, false}) {
+        Select(*form, "20.7 (malformed instance)");
+        boxes.Clear();
+        if (del)
+            form->DeleteBtnClick();
+        else
+            form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{})) << (del ? "Delete" : "Set");
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        EXPECT_TRUE(boxes.Texts()[0].contains("instance 20.7 ")) << boxes.Texts()[0].toStdString();
+    }
+    EXPECT_TRUE(sim().get(std::string(kRowStatus) + "20")) << "the real VLAN 20 stays";
+    EXPECT_TRUE(sim().get(std::string(kRowStatus) + "20.7"));
+}
+
 TEST_F(VlanStatic, SetAndDeleteWithoutASelectedRowSendNothing)
 {
     const struct {

@@ -193,3 +193,46 @@ TEST_F(StaticFilter, EditedKeyFieldsDoNotMoveSetOrDelete)
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{{e + "5." + kMulticastTwin + "=2"}}));
 }
+
+// A MAC part of 341 would show as 55, the MAC of the real twin: the row
+// is listed under its own instance and Delete on it sends nothing.
+TEST_F(StaticFilter, AUnicastRowWithAMacPartAbove255IsNeverWritten)
+{
+    const std::string e = kQ + "3.1.1.";
+    const std::string bad = "1.0.17.34.51.68.341.3";
+    sim().set(e + "3." + bad, "OCTETSTR", "F0");
+    sim().set(e + "4." + bad, "INTEGER", "3");
+    VnMessageBoxCapture boxes;
+    auto form = Open<TUnicastFilterInformationForm>();
+    ASSERT_EQ(Rows(*form), 4);
+    ASSERT_EQ(form->SetBtn, nullptr) << "the unicast list has Delete only";
+    for (QPushButton* command : {form->DeleteBtn}) {
+        ASSERT_TRUE(SelectRow(form->ListView, {{"Index", QString::fromStdString(bad + " (malformed instance)")}}));
+        boxes.Clear();
+        command->click();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{})) << command->text().toStdString();
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        EXPECT_TRUE(boxes.Texts()[0].contains(QString::fromStdString("instance " + bad))) << boxes.Texts()[0].toStdString();
+    }
+    EXPECT_EQ(sim().get(e + "4." + kUnicastTwin)->value, "3") << "the real twin is untouched";
+}
+
+// The unicast keys are shown only: the enabling a row click makes leaves
+// them read-only and disabled; the multicast keys stay read-only.
+TEST_F(StaticFilter, UnicastKeyFieldsStayDisabledAfterARowClick)
+{
+    auto unicast = Open<TUnicastFilterInformationForm>();
+    auto multicast = Open<TMulticastFilterInformationForm>();
+    ASSERT_TRUE(SelectTwin(*unicast, "3"));
+    ASSERT_TRUE(SelectTwin(*multicast, "5"));
+    for (QLineEdit* key : {unicast->VidField, unicast->AddressField}) {
+        EXPECT_FALSE(key->isEnabled()) << key->objectName().toStdString();
+        EXPECT_TRUE(key->isReadOnly()) << key->objectName().toStdString();
+        EXPECT_FALSE(key->text().isEmpty()) << key->objectName().toStdString();
+    }
+    for (QLineEdit* key : {multicast->VidField, multicast->AddressField}) {
+        EXPECT_TRUE(key->isEnabled()) << key->objectName().toStdString();
+        EXPECT_TRUE(key->isReadOnly()) << key->objectName().toStdString();
+    }
+}

@@ -264,13 +264,87 @@ TEST(IndexToItemValue, OptionListsAndKeys)
     EXPECT_EQ(t.request.varList.Item(1).lastOid, "");
     EXPECT_EQ(t.request.KeyIndex(), "2.10.1.2.3");
 
-    try {
-        t.request.SetKeysFromIndex("1");
-        ADD_FAILURE() << "an instance too short for the keys";
-    } catch (const VnException& e) {
-        EXPECT_EQ(e.HelpContext(), kVnErrBadKeyCount);
-        EXPECT_STREQ(e.what(), "(VnSNMP++) Bad key count of SNMP variable list!");
+    // An instance too short for the keys is a row that cannot be addressed
+    // by its key texts: every key says so, the instance is kept.
+    t.request.SetKeysFromIndex("1");
+    EXPECT_EQ(t.value(0), "1 (malformed instance)");
+    EXPECT_EQ(t.value(1), "1 (malformed instance)");
+    EXPECT_EQ(t.request.ReadRowInstance(), "1");
+    EXPECT_FALSE(t.request.ReadRowMalformed().empty());
+}
+
+TEST(SetKeysFromIndex, AnInstanceThatDoesNotDecodeExactlyIsMalformed)
+{
+    const unsigned kKey = VnAccess::NotAccess;
+    const unsigned kImpliedKey = VnAccess::NotAccess | VnAccess::Implied;
+    const struct {
+        VnSNMPVarDesc key;
+        const char* instance;
+        const char* value;  // the key's text, nullptr: malformed
+        const char* why;
+    } cases[] = {
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "VID", S::Integer, kKey}, "20", "20", "one number"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "VID", S::Integer, kKey}, "20.7", nullptr, "a number left over"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::OctetStr, kKey}, "2.65.66", "4142", "counted octets"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::OctetStr, kKey}, "5.65.66", nullptr,
+         "a length larger than what follows"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::OctetStr, kKey}, "1.65.66", nullptr,
+         "a length smaller than what follows"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::OctetStr, kKey}, "2.65.256", nullptr, "an octet above 255"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::DisplayStr, kImpliedKey}, "65.66", "AB", "IMPLIED string"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::DisplayStr, kImpliedKey}, "65.66.300", nullptr,
+         "IMPLIED string with a sub-identifier above 255"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::DisplayStr, kKey}, "2.65.66.67", nullptr,
+         "a counted string followed by more"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "MAC", S::MacAddress, kKey}, "0.1.2.3.4.5", "000102030405", "six octets"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "MAC", S::MacAddress, kKey}, "0.1.2.3.4.341", nullptr,
+         "a MAC part above 255"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "MAC", S::MacAddress, kKey}, "0.1.2.3.4", nullptr, "five octets"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Addr", S::IpAddress, kKey}, "10.90.90.90", "10.90.90.90", "an address"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Addr", S::IpAddress, kKey}, "10.90.90", nullptr, "three parts"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Addr", S::IpAddress, kKey}, "10.90.90.90.7", nullptr,
+         "an address and a number left over"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "Addr", S::IpAddress, kKey}, "10.90.256.90", nullptr,
+         "an address part above 255"},
+        {{"1.3.6.1.4.1.88406.999.7.1.1", "On", S::Boolean, kKey}, "7", nullptr, "a truth value of 7"},
+    };
+    for (const auto& c : cases) {
+        KeyedTable t({c.key}, 1);
+        t.request.SetKeysFromIndex(c.instance);
+        EXPECT_EQ(t.request.ReadRowInstance(), c.instance) << c.why;
+        if (c.value) {
+            EXPECT_EQ(t.value(0), c.value) << c.why;
+            EXPECT_EQ(t.request.ReadRowMalformed(), "") << c.why;
+            EXPECT_EQ(t.request.KeyIndex(), c.instance) << c.why << ": the key texts address the row read";
+        } else {
+            EXPECT_EQ(t.value(0), std::string(c.instance) + " (malformed instance)") << c.why;
+            EXPECT_NE(t.request.ReadRowMalformed(), "") << c.why;
+        }
     }
+}
+
+TEST(SetKeysFromIndex, TwoKeysDecodeInTurn)
+{
+    KeyedTable t({{"1.3.6.1.4.1.88406.999.7.1.1", "Name", S::OctetStr, VnAccess::NotAccess},
+                  {"1.3.6.1.4.1.88406.999.7.1.2", "Port", S::Integer, VnAccess::NotAccess}},
+                 2);
+    t.request.SetKeysFromIndex("2.65.66.9");
+    EXPECT_EQ(t.value(0), "4142");
+    EXPECT_EQ(t.value(1), "9");
+    EXPECT_EQ(t.request.ReadRowMalformed(), "");
+    t.request.SetKeysFromIndex("2.65.66");
+    EXPECT_EQ(t.value(1), "2.65.66 (malformed instance)") << "the second key has nothing left";
+}
+
+TEST(KeyIndex, APinnedRowInstanceIsSentAsItStands)
+{
+    KeyedTable t({{"1.3.6.1.4.1.88406.999.7.1.1", "VID", S::Integer, VnAccess::NotAccess}}, 1);
+    t.request.varList.Item(0).value = "20";
+    t.request.rowInstance = "20.7";
+    EXPECT_EQ(t.request.KeyIndex(), "20.7");
+    EXPECT_EQ(t.request.KeyWithoutValue(), -1);
+    t.request.rowInstance = "";
+    EXPECT_EQ(t.request.KeyWithoutValue(), 0) << "an empty pinned instance addresses no row";
 }
 
 TEST(IndexToItemValue, KeyCountBeyondTheListIsRefused)
