@@ -26,12 +26,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The demo stack: three units, an RQ-6026S with an RM-210C module third.
+# The demo's data: default.sim, then the files of demo.list (the list the
+# all-commands test loads too), ending with the demo stack of three units,
+# an RQ-6026S with an RM-210C module third.
 DATA=tools/simswitch/data
-"$SWITCH" --port 0 "$DATA/default.sim" "$DATA/commands-device.sim" "$DATA/dialogs-vlan.sim" \
-  "$DATA/dialogs-qbridge.sim" "$DATA/commands-layer3.sim" "$DATA/commands-v3-device.sim" \
-  "$DATA/dialogs-mgmt.sim" "$DATA/dialogs-mgmt2.sim" "$DATA/dialogs-ports.sim" \
-  "$DATA/dialogs-acl.sim" "$DATA/filesystem.sim" "$DATA/demo-stack.sim" </dev/null >"$WORK/switch.out" 2>&1 &
+DATA_FILES=("$DATA/default.sim")
+while read -r name; do
+  name=${name%%#*}
+  name=${name//[[:space:]]/}
+  [[ -n "$name" ]] && DATA_FILES+=("$DATA/$name")
+done <"$DATA/demo.list"
+"$SWITCH" --port 0 "${DATA_FILES[@]}" </dev/null >"$WORK/switch.out" 2>&1 &
 SWITCH_PID=$!
 PORT=""
 for _ in $(seq 100); do

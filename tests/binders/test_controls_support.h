@@ -25,7 +25,7 @@ inline void Aim(VnSNMPRequest& request, std::uint16_t port)
     request.security.version = 1;  // SNMPv2c
     request.security.readCommunity = simswitch::kReadCommunity;
     request.security.writeCommunity = simswitch::kWriteCommunity;
-    request.timeout = 100;
+    request.timeout = kTestSnmpTimeout;
     request.retries = 1;
 }
 

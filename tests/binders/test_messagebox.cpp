@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -36,11 +37,29 @@ TEST(MessageBox, CaptureRecordsAndAnswersThenPutsThePreviousHandlerBack)
     EXPECT_EQ(outer.Texts(), QStringList{"plain"});
 }
 
+// A box no test captured would wait for a user forever: in a test program
+// it fails the test and is answered as closing it would.
+TEST(MessageBox, ABoxNoTestExpectedFailsTheTestInsteadOfWaiting)
+{
+    static VnMsgAnswer answer = VnMsgAnswer::Ok;
+    EXPECT_NONFATAL_FAILURE(answer = VnMessageBox(nullptr, "Nobody answers", VnMsgButtons::OkCancel),
+                            "a message box no test expected: \"Nobody answers\"");
+    EXPECT_EQ(answer, VnMsgAnswer::Cancel);
+    EXPECT_NONFATAL_FAILURE(answer = VnMessageBox(nullptr, "Sure?", VnMsgButtons::YesNo), "Sure?");
+    EXPECT_EQ(answer, VnMsgAnswer::No);
+}
+
 TEST(MessageBox, CaptionIsTheProgramFileName)
 {
     EXPECT_EQ(VnProgramName(), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     EXPECT_FALSE(VnProgramName().isEmpty());
 }
+
+// The real box while it lives, in place of the test program's handler.
+struct RealBoxes {
+    VnMessageBoxFn previous = VnSetMessageBoxHandler({});
+    ~RealBoxes() { VnSetMessageBoxHandler(previous); }
+};
 
 // Answers the real box once it is up, as a user would.
 void WhenBoxShows(std::function<void(QMessageBox*)> act)
@@ -57,6 +76,7 @@ void WhenBoxShows(std::function<void(QMessageBox*)> act)
 
 TEST(MessageBox, RealBoxShowsPlainTextAndReportsTheButton)
 {
+    RealBoxes real;
     QString caption, text;
     Qt::TextFormat format = Qt::AutoText;
     WhenBoxShows([&](QMessageBox* box) {
@@ -77,6 +97,7 @@ TEST(MessageBox, RealBoxShowsPlainTextAndReportsTheButton)
 
 TEST(MessageBox, EscapeAnswersTheCautiousButton)
 {
+    RealBoxes real;
     const struct {
         VnMsgButtons buttons;
         VnMsgAnswer answer;

@@ -70,7 +70,7 @@ protected:
         agent_.setProcessChannelMode(QProcess::MergedChannels);
         agent_.start(kSnmpd, {"-f", "-Lo", "-C", "-c", conf, "-M", folder_.path(),
                               QString("udp:127.0.0.1:%1").arg(port_)});
-        ASSERT_TRUE(agent_.waitForStarted(5000));
+        ASSERT_TRUE(agent_.waitForStarted(kTestPatienceMs));
         QByteArray said;
         ASSERT_TRUE(RunUntil([&] {
             said += agent_.readAll();

@@ -32,7 +32,7 @@ inline void PrintTo(const QString& text, std::ostream* os)
 namespace formtest {
 
 // Runs `action` once on the next modal dialog to open (the one on top),
-// from inside its own modal loop. A dialog still open 15 s later is
+// from inside its own modal loop. A dialog still open the test patience later is
 // rejected, so a failed test does not hang.
 class OnModal {
 public:
@@ -56,7 +56,7 @@ private:
             action_(dialog);
             return;
         }
-        if (dialog == seen_ && opened_.elapsed() > 15000) {
+        if (dialog == seen_ && opened_.elapsed() > kTestPatienceMs) {
             ADD_FAILURE() << "a modal form stayed open";
             dialog->reject();
         }
@@ -140,7 +140,7 @@ inline std::unique_ptr<VnSNMPRequest2Edits> MakeBinder(QWidget* owner, const VnS
     binder->request.security.version = 1;  // SNMPv2c
     binder->request.security.readCommunity = simswitch::kReadCommunity;
     binder->request.security.writeCommunity = simswitch::kWriteCommunity;
-    binder->request.timeout = 100;
+    binder->request.timeout = kTestSnmpTimeout;
     binder->request.retries = 1;
     return binder;
 }

@@ -28,7 +28,7 @@ inline void AimDefaults(std::uint16_t port)
     VnDefaultSecurity.version = 1;  // SNMPv2c
     VnDefaultSecurity.readCommunity = simswitch::kReadCommunity;
     VnDefaultSecurity.writeCommunity = simswitch::kWriteCommunity;
-    VnDefaultTimeout = 100;
+    VnDefaultTimeout = kTestSnmpTimeout;
 }
 
 // The front ports of the models the tests use.
@@ -62,7 +62,7 @@ inline VnDialogContext Context(std::vector<std::pair<std::string, std::string>> 
     return context;
 }
 
-inline bool WaitIdle(const TDialogBase& dialog, int timeoutMs = 10000)
+inline bool WaitIdle(const TDialogBase& dialog, int timeoutMs = kTestPatienceMs)
 {
     return RunUntil([&] { return !dialog.AnyBinderBusy(); }, timeoutMs);
 }

@@ -2,11 +2,14 @@
 // The switch with the management dialogs' objects, and working a modal edit
 // form from a test.
 #include <QDialog>
+#include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "dialog_test_support.h"
 
@@ -24,12 +27,40 @@ protected:
     }
 };
 
+// Runs the step posted at the form's first showing, inside its modal loop;
+// a form that opens late (after a wait of its own) still gets it.
+class OnFirstShow : public QObject {
+public:
+    OnFirstShow(QDialog* form, std::function<void()> step) : form_(form), step_(std::move(step))
+    {
+        form->installEventFilter(this);
+    }
+    ~OnFirstShow() override
+    {
+        if (form_)
+            form_->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == form_ && event->type() == QEvent::Show && step_)
+            QTimer::singleShot(0, this, std::exchange(step_, {}));
+        return false;
+    }
+
+private:
+    QPointer<QDialog> form_;
+    std::function<void()> step_;
+};
+
 // Runs `open`; once `form` is shown modally, `inside` runs, and the form is
-// closed unless `inside` closed it. Whether the form was shown.
+// closed unless `inside` closed it (a failed step included). Whether the
+// form was shown.
 inline bool WhileShown(QDialog* form, const std::function<void()>& open, const std::function<void()>& inside = {})
 {
     bool shown = false;
-    QTimer::singleShot(0, form, [&] {
+    OnFirstShow onShow(form, [&] {
         if (!form->isVisible())
             return;
         shown = true;

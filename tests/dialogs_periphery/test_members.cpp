@@ -50,7 +50,7 @@ TEST_F(Members, AddSendsTheThreeColumnsAtTheTypedId)
     EXPECT_EQ(form->windowTitle(), "MSInformationForm");
     EXPECT_EQ(Ids(*form), QStringList({"1", "2"}));
     EXPECT_EQ(form->Request->request.timeout, TMSInformationForm::kListTimeout);
-    EXPECT_EQ(MSEditForm->Binder->request.timeout, 100);
+    EXPECT_EQ(MSEditForm->Binder->request.timeout, VnDefaultTimeout) << "the edit form keeps the default";
     Add(*form, "3", "");
     const std::vector<std::vector<std::string>> expected = {
         {kMember + "8.3=3", kMember + "9.3=", kMember + "10.3=4"}};

@@ -59,17 +59,14 @@ QString StatusText(QWidget& form)
     return text;
 }
 
-// A switch serving the objects of every menu area's editors.
+// A switch serving the objects of every menu area's editors: the demo's
+// data (scripts/run.sh loads the same list).
 class AllCommands : public MainFormTest {
 protected:
     SimSwitchOptions switchOptions() const override
     {
         SimSwitchOptions options;
-        for (const char* file : {"commands-device.sim", "commands-layer2.sim", "commands-security.sim",
-                                 "commands-layer3.sim", "commands-v3-device.sim", "dialogs-mgmt.sim",
-                                 "dialogs-mgmt2.sim", "dialogs-ports.sim", "dialogs-acl.sim", "filesystem.sim",
-                                 "dialogs-vlan.sim", "dialogs-qbridge.sim"})
-            options.dataFiles.push_back(SimSwitch::dataPath(file));
+        options.dataFiles = SimSwitch::dataList("demo.list");
         return options;
     }
 };

@@ -69,7 +69,7 @@ inline bool WithModal(const std::function<void()>& command, const std::function<
 }
 
 // Waits until a generic editor's first refresh has ended.
-inline bool WaitForRefresh(TConfigForm& form, int timeoutMs = 10000)
+inline bool WaitForRefresh(TConfigForm& form, int timeoutMs = kTestPatienceMs)
 {
     return RunUntil(
         [&] {

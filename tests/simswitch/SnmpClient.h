@@ -16,7 +16,9 @@ struct SnmpTarget {
     std::string authPassword;
     std::string privProtocol;  // "", "DES"
     std::string privPassword;
-    int timeoutMs = 1000;
+    // Long enough for a loaded machine: a test that expects a time-out
+    // sets a short one.
+    int timeoutMs = 10000;
     int retries = 0;
 
     static SnmpTarget V1(const std::string& community);

@@ -30,8 +30,7 @@ protected:
     SimSwitchOptions switchOptions() const override
     {
         SimSwitchOptions options;
-        for (const char* name : {"commands-device.sim", "dialogs-vlan.sim", "demo-stack.sim"})
-            options.dataFiles.push_back(SimSwitch::dataPath(name));
+        options.dataFiles = SimSwitch::dataList("demo.list");  // what scripts/run.sh loads
         return options;
     }
 
@@ -51,9 +50,7 @@ protected:
     std::map<std::string, std::string> Column(const std::string& column)
     {
         std::map<std::string, std::string> cells;
-        SnmpTarget target = SnmpTarget::V2c(kReadCommunity);
-        target.timeoutMs = 500;
-        SnmpClient client(port(), target);
+        SnmpClient client(port(), SnmpTarget::V2c(kReadCommunity));
         const std::string prefix = column + ".";
         for (std::string oid = column;;) {
             SnmpReply reply = client.GetNext({oid});

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "VnSNMPDefaults.h"
+
 void EnsureSessionStarted()
 {
     static bool started = false;
@@ -17,4 +19,5 @@ void EnsureSessionStarted()
         ~Remove() { std::filesystem::remove_all(folder); }
     } remove{folder};
     StartSession(folder);
+    VnDefaultTimeout = kTestSnmpTimeout;
 }

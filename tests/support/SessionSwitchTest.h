@@ -10,8 +10,15 @@
 #include <utility>
 #include <vector>
 
+// The time-out of one try of a test's requests, in hundredths of a second
+// (one retry follows): a loaded machine can hold a reply back for over a
+// second, and a reply late beyond both tries would end a walk short. Tests
+// of time-outs set their own.
+inline constexpr int kTestSnmpTimeout = 300;
+
 // Starts the process-wide session (and its event timer) once per test
-// program, with its boot counter in a temporary folder.
+// program, with its boot counter in a temporary folder; new requests get
+// kTestSnmpTimeout.
 void EnsureSessionStarted();
 
 // A fresh switch with default.sim and one more file of tools/simswitch/data

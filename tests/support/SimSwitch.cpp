@@ -1,5 +1,7 @@
 #include "SimSwitch.h"
 
+#include "EventLoopWait.h"
+
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -24,8 +26,10 @@
 
 namespace {
 
-constexpr int kStartTimeoutMs = 10000;  // generous: sanitizers slow the start
-constexpr int kCommandTimeoutMs = 5000;
+// Limits against a switch that hangs, never against a slow one: a
+// sanitizer build beside a full CPU load can take seconds for either.
+constexpr int kStartTimeoutMs = kTestPatienceMs;
+constexpr int kCommandTimeoutMs = kTestPatienceMs;
 
 std::vector<std::string> Words(const std::string& line, std::size_t count, std::string& rest)
 {
@@ -50,6 +54,24 @@ std::string SimSwitch::programPath()
 std::string SimSwitch::dataPath(const std::string& name)
 {
     return std::string(VN_SIMSWITCH_DATA_DIR) + "/" + name;
+}
+
+std::vector<std::string> SimSwitch::dataList(const std::string& name)
+{
+    std::ifstream in(dataPath(name));
+    if (!in)
+        throw std::runtime_error("SimSwitch: cannot read " + dataPath(name));
+    std::vector<std::string> paths;
+    std::string line;
+    while (std::getline(in, line)) {
+        line = line.substr(0, line.find('#'));
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            continue;
+        const auto last = line.find_last_not_of(" \t\r");
+        paths.push_back(dataPath(line.substr(first, last - first + 1)));
+    }
+    return paths;
 }
 
 SimSwitch::SimSwitch(SimSwitchOptions options)

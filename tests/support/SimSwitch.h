@@ -78,6 +78,10 @@ public:
     static std::string programPath();
     // A file of tools/simswitch/data, e.g. dataPath("testtables.sim").
     static std::string dataPath(const std::string& name);
+    // The paths of the files a list of tools/simswitch/data names, one a
+    // line ("#" starts a comment), e.g. dataList("demo.list"). Throws
+    // std::runtime_error when the list cannot be read.
+    static std::vector<std::string> dataList(const std::string& name);
 
 private:
     void sendLine(const std::string& line);
