@@ -19,6 +19,7 @@
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPVarList.h"
 #include "VnErrorLanding.h"
+#include "VnSendBoxes.h"
 
 namespace {
 
@@ -188,6 +189,7 @@ void TEditsPanel::SetRequest(VnSNMPRequest2Edits* binder)
                     fitLater_.start();
             });
         }
+        VnTickOnUserEdit(row.InputCtrl, row.CheckBox);
     }
     ResetRows(false);
     ArrangeRows(kLayoutRows, true);

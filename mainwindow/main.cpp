@@ -7,11 +7,13 @@
 
 #include "TForm1.h"
 #include "TMainForm.h"
+#include "SwitchMib.h"
 #include "VnMessageBox.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    VnSetModuleName(QString::fromLatin1(ModuleModel));
     const std::vector<std::string> parameters(argv + 1, argv + argc);
     try {
         auto* mainForm = new TMainForm(parameters, nullptr, VnFirstBuild::AfterFirstPaint);

@@ -14,6 +14,12 @@ VnMessageBoxFn& Handler()
     return handler;
 }
 
+QString& ModuleName()
+{
+    static QString name;
+    return name;
+}
+
 QMessageBox::Icon ToQtIcon(VnMsgIcon icon)
 {
     switch (icon) {
@@ -79,7 +85,7 @@ VnMessageBoxFn VnSetMessageBoxHandler(VnMessageBoxFn handler)
 
 VnMsgAnswer VnMessageBox(QWidget* owner, const QString& text, VnMsgButtons buttons, VnMsgIcon icon)
 {
-    const VnMessageBoxArgs args{owner, text, VnProgramName(), buttons, icon};
+    const VnMessageBoxArgs args{owner, text, VnMessageCaption(), buttons, icon};
     // A copy: the handler may put another in its place while it runs.
     const VnMessageBoxFn handler = Handler();
     if (handler)
@@ -92,6 +98,16 @@ QString VnProgramName()
     if (!QCoreApplication::instance())
         return QCoreApplication::applicationName();
     return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+void VnSetModuleName(const QString& name)
+{
+    ModuleName() = name;
+}
+
+QString VnMessageCaption()
+{
+    return ModuleName().isEmpty() ? VnProgramName() : ModuleName();
 }
 
 VnMessageBoxCapture::VnMessageBoxCapture(VnMsgAnswer answer) : answer_(answer)

@@ -27,8 +27,8 @@ using VnMessageBoxFn = std::function<VnMsgAnswer(const VnMessageBoxArgs&)>;
 // handler brings back the real message box.
 VnMessageBoxFn VnSetMessageBoxHandler(VnMessageBoxFn handler);
 
-// Shows `text` in a modal box over `owner`, captioned with the program
-// file's name, and returns the button pressed. Closing a box without
+// Shows `text` in a modal box over `owner`, captioned with
+// VnMessageCaption(), and returns the button pressed. Closing a box without
 // pressing a button answers Cancel (OK and Cancel), No (Yes and No) or Ok.
 VnMsgAnswer VnMessageBox(QWidget* owner, const QString& text,
                          VnMsgButtons buttons = VnMsgButtons::Ok,
@@ -37,6 +37,12 @@ VnMsgAnswer VnMessageBox(QWidget* owner, const QString& text,
 // The program file's name without its folder; the application name when no
 // application object exists yet.
 QString VnProgramName();
+
+// The caption of every message box: the module's name once the program has
+// given it (the file's name says nothing to a user of the host), else
+// VnProgramName(). An empty name goes back to the file's name.
+void VnSetModuleName(const QString& name);
+QString VnMessageCaption();
 
 // For tests: while it lives, message boxes are not shown but recorded and
 // answered with the chosen answer; the previous handler comes back after.

@@ -31,6 +31,19 @@ bool IsDirectoryTail(const QString& path, qsizetype from, qsizetype to)
     return true;
 }
 
+// Only A to Z fold: a full case folding turns other characters (the
+// Kelvin sign, the long s, fullwidth letters) into ASCII letters, and the
+// path would pass a check its typed characters fail.
+QString AsciiLower(const QString& text)
+{
+    QString lower = text;
+    for (QChar& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return lower;
+}
+
 // "c:" followed by nothing or a backslash.
 bool HasDrive(const QString& path)
 {
@@ -88,13 +101,13 @@ QString VnTrimmedPath(const QString& text)
 
 bool VnIsValidDirectoryPath(const QString& text)
 {
-    const QString path = VnTrimmedPath(text).toLower();
+    const QString path = AsciiLower(VnTrimmedPath(text));
     return HasDrive(path) && IsDirectoryTail(path, 2, path.size());
 }
 
 bool VnIsValidFilePath(const QString& text, bool allowUnderscore)
 {
-    const QString path = VnTrimmedPath(text).toLower();
+    const QString path = AsciiLower(VnTrimmedPath(text));
     const qsizetype slash = path.lastIndexOf('\\');
     if (!HasDrive(path) || slash < 2 || !IsDirectoryTail(path, 2, slash + 1))
         return false;

@@ -74,7 +74,6 @@ const VnForwardingDescription TMulticastForwardingInformationForm::kDescription{
     .rowCount = true,
     .refreshOffered = false,
     .uncheckOnRefresh = false,
-    .firstMemoLine = nullptr,
 };
 
 const VnForwardingDescription TForwardUnregisteredInformationForm::kDescription{
@@ -89,7 +88,6 @@ const VnForwardingDescription TForwardUnregisteredInformationForm::kDescription{
     .rowCount = true,
     .refreshOffered = true,
     .uncheckOnRefresh = true,
-    .firstMemoLine = "Memo1",
 };
 
 const VnForwardingDescription TTpGroupDestinationForwardedForm::kDescription{
@@ -102,7 +100,6 @@ const VnForwardingDescription TTpGroupDestinationForwardedForm::kDescription{
     .rowCount = false,
     .refreshOffered = false,
     .uncheckOnRefresh = false,
-    .firstMemoLine = nullptr,
 };
 
 TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget* owner,
@@ -148,8 +145,6 @@ void TForwardingForm::BuildLayout()
     RefreshBtn = frame.Button("RefreshBtn", "Refresh");
     if (d.refreshOffered)
         SetBtn = frame.Button("SetBtn", "Set");
-    if (d.firstMemoLine)
-        Memo1->appendPlainText(d.firstMemoLine);
 
     VnFieldGrid holder(panel4);
     PageControl1 = new QTabWidget(panel4);

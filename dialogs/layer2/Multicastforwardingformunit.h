@@ -34,7 +34,6 @@ struct VnForwardingDescription {
     bool rowCount;         // "Samples" and ST_Count
     bool refreshOffered;   // a Set button that reads the table again
     bool uncheckOnRefresh;
-    const char* firstMemoLine;  // null: the memo starts empty
 };
 
 class TForwardingForm : public TDialogBase {

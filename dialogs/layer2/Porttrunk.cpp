@@ -177,16 +177,16 @@ void TPortTrunkForm::LV_PortTrunkClick()
     const VnUnitPort master = VnUnitPortOfIndex(Number(ED_MasterPort));
     UnitEdit->setText(QString::number(master.unit));
     PortEdit->setText(QString::number(master.port));
-    const QString state = Combo_State->currentText();
-    if (state == "enable" || state == "disable")
-        ComboBox1->setCurrentText(state);
+    Combo_StateChange();
 }
 
 void TPortTrunkForm::Combo_StateChange()
 {
+    // A state that is neither (missing, createAndWait) shows no choice, so
+    // Set sends no state unless the user picks one; never the state of the
+    // group shown before.
     const QString state = Combo_State->currentText();
-    if (state == "enable" || state == "disable")
-        ComboBox1->setCurrentText(state);
+    ComboBox1->setCurrentIndex(state == "enable" || state == "disable" ? ComboBox1->findText(state) : -1);
 }
 
 bool TPortTrunkForm::CheckUnitPort(int unit, int port)
@@ -312,7 +312,13 @@ void TPortTrunkForm::SetBtnClick()
     if (!CheckMembers(Number(UnitEdit)))
         return;
     bool sent = false;
-    VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [&] { sent = Binder->ApplyToSelectedRow(true); });
+    VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [&] {
+        // No state chosen: the group's state is not the dialog's to send.
+        VnAccessScope scope(Binder->request.varList);
+        if (ComboBox1->currentIndex() < 0)
+            scope.LeaveOut(kTrunkState);
+        sent = Binder->ApplyToSelectedRow(true);
+    });
     if (!sent)
         return;
     ComboBox1->setCurrentIndex(Combo_State->currentIndex());
@@ -327,7 +333,7 @@ void TPortTrunkForm::BT_DeleteClick()
         VnFieldMessage(this, kNoGroupSelected, ED_Index);
         return;
     }
-    VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] {
+    const bool finished = VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] {
         // Type and state of the selected group only; the other words come
         // back as the fixed values of the table, however the set ends.
         VnAccessScope scope(Binder->request.varList, {kIndex, kName, kMasterPort, kMember, kFloodingPort});
@@ -339,6 +345,8 @@ void TPortTrunkForm::BT_DeleteClick()
         Combo_State->setCurrentIndex(kDestroyEntry);
         Binder->ApplyToSelectedRow(false);
     });
-    VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] { Binder->Refresh(); });
+    // A set the agent refused keeps its message: no read after it.
+    if (finished)
+        VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] { Binder->Refresh(); });
     EnterAddMode();
 }

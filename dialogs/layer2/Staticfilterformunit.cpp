@@ -174,7 +174,13 @@ void TStaticFilterForm::FormCreate()
                 Ports->UncheckAll();
         };
         // Not reached when filling the controls raised.
-        binder.OnRowSelected = [this](QTreeWidgetItem* row) { rowShownWhole_ = row != nullptr; };
+        binder.OnRowSelected = [this](QTreeWidgetItem* row) {
+            rowShownWhole_ = row != nullptr;
+            // The binder enables every bound control on a selection; the
+            // keys of a listed entry are shown, never edited.
+            for (QLineEdit* key : {VidField, AddressField})
+                key->setEnabled(!description_.keyFieldsDisabled);
+        };
     });
 }
 

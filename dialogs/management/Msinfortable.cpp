@@ -40,7 +40,8 @@ const VnBindingTable kWriteBindings{
     .descriptors = MemberWriteTable,
     .itemType = MVT_SV,
     .keyCount = 1,
-    .rows = {{E::kCandidate, K::Edits, "KeyIDEdit", "%i"},
+    // The ID is also the member's index: a negative number is no index.
+    .rows = {{E::kCandidate, K::Edits, "KeyIDEdit", "%i{n0}"},
              {E::kPassword, K::Edits, "MS_Password", "%s"},
              {E::kRowStatus, K::ComboBox, "Row_Status"}},
 };
@@ -113,7 +114,7 @@ void TMSInformationForm::EditButtonClick()
     if (!CommandAllowed() || MSEditForm->AnyBinderBusy())
         return;
     const std::optional<QString> id = SelectedCell(kMemberId);
-    if (!id)
+    if (!id || RefuseMalformedRow(EditButton))
         return;
     MSEditForm->EditMode = VnEditMode::Edit;
     MSEditForm->KeyIDEdit->setText(*id);
@@ -130,6 +131,8 @@ void TMSInformationForm::DeleteButtonClick()
         VnFieldMessage(this, kVnNoRowSelectedText, DeleteButton);
         return;
     }
+    if (RefuseMalformedRow(DeleteButton))
+        return;
     MSEditForm->EditMode = VnEditMode::Edit;
     MSEditForm->Row_Status->setCurrentIndex(kDestroyEntry);
     bool sent = false;
@@ -186,7 +189,11 @@ void TMSEditForm::FormActivate()
 
 bool TMSEditForm::ApplyAt(const QString& memberId)
 {
-    Binder->request.varList.name = memberId.toStdString();
+    // The index as the number the field holds ("+3", "03" and "3" are one
+    // member); a text that is no number is refused by the field's check.
+    bool isNumber = false;
+    const qlonglong id = memberId.trimmed().toLongLong(&isNumber);
+    Binder->request.varList.name = (isNumber ? QString::number(id) : memberId).toStdString();
     return Binder->Apply(true, true, {}, nullptr);
 }
 

@@ -113,19 +113,22 @@ void TRouteRedistributForm::BuildLayout()
     On(CloseBtn, &QPushButton::clicked, [this] { reject(); });
     On(ComboBox1, &QComboBox::currentIndexChanged, [this] { ComboBox1Change(); });
     On(ComboBox2, &QComboBox::currentIndexChanged, [this] { ComboBox1Change(); });
-    FollowSelection(ListView1, [this](bool selected) { DeleteBtn->setEnabled(selected); });
+    FollowSelection(ListView1, [this](bool) { FollowRowSelection(); });
 }
 
 void TRouteRedistributForm::FormCreate()
 {
     SetTitle(kTitle);
     OpenListBinder(Request, kRedistributionBindings, VnErrorLanding::Silent(), [this](VnSNMPRequest2Edits& binder) {
+        // After the binder's own enabling of the controls.
         binder.OnRowSelected = [this](QTreeWidgetItem* row) {
+            FollowRowSelection();
             if (row)
                 ListView1Click();
         };
+        binder.OnSelectionCleared = [this] { FollowRowSelection(); };
     });
-    DeleteBtn->setEnabled(false);
+    FollowRowSelection();
     // Few columns: each as wide as its texts.
     ListView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
@@ -157,6 +160,15 @@ void TRouteRedistributForm::ListView1Click()
     ComboBox1Change();
 }
 
+void TRouteRedistributForm::FollowRowSelection()
+{
+    const bool selected = !ListView1->selectedItems().isEmpty();
+    DeleteBtn->setEnabled(selected);
+    AddBtn->setEnabled(!selected);
+    ComboBox1->setEnabled(!selected);
+    ComboBox2->setEnabled(!selected);
+}
+
 void TRouteRedistributForm::EnableTypes(std::initializer_list<int> buttons)
 {
     for (int n = 1; n <= kTypeButtons; ++n) {
@@ -183,7 +195,7 @@ void TRouteRedistributForm::ComboBox1Change()
     }
 }
 
-bool TRouteRedistributForm::MetricAccepted()
+bool TRouteRedistributForm::MetricAccepted(bool atSelectedRow)
 {
     if (Edit1->text().isEmpty()) {
         if (Edit1->isEnabled())
@@ -192,7 +204,9 @@ bool TRouteRedistributForm::MetricAccepted()
     }
     bool isNumber = false;
     const long metric = Edit1->text().toLong(&isNumber);
-    const QString destination = ComboBox2->currentText();
+    // A Set goes to the selected row: its range is that row's.
+    const std::optional<QString> rowDestination = atSelectedRow ? SelectedCell(kDestination) : std::nullopt;
+    const QString destination = rowDestination ? *rowDestination : ComboBox2->currentText();
     // Letters are refused with the range the destination takes.
     if (!isNumber) {
         VnFieldMessage(this, destination == "RIP" ? kRipOutOfBound : kOspfOutOfBound, Edit1);
@@ -220,7 +234,7 @@ void TRouteRedistributForm::ApplyWithStatus(int statusEntry, bool atSelectedRow)
 
 void TRouteRedistributForm::EditBtnClick()
 {
-    if (!CommandAllowed() || !MetricAccepted())
+    if (!CommandAllowed() || !MetricAccepted(true))
         return;
     // The selected row's own status: a Set neither creates nor destroys.
     const std::optional<QString> status = SelectedCell(kRowStatus);
@@ -229,7 +243,7 @@ void TRouteRedistributForm::EditBtnClick()
 
 void TRouteRedistributForm::AddBtnClick()
 {
-    if (!CommandAllowed() || !MetricAccepted())
+    if (!CommandAllowed() || !MetricAccepted(false))
         return;
     ApplyWithStatus(kCreateAndGoEntry, false);
 }

@@ -71,8 +71,12 @@ public:
 private:
     void BuildLayout();
     void EnableTypes(std::initializer_list<int> buttons);
-    // The metric checks of Set and Add; false when the command stops.
-    bool MetricAccepted();
+    // The metric checks of Set and Add, against the selected row's
+    // destination for a Set; false when the command stops.
+    bool MetricAccepted(bool atSelectedRow);
+    // A selected row's protocols are its index: shown, not chosen, and no
+    // Add over them.
+    void FollowRowSelection();
     // One set with the status entry `statusEntry` at the selected row, or
     // at the protocols chosen (Add); the status shown comes back after.
     void ApplyWithStatus(int statusEntry, bool atSelectedRow);

@@ -17,6 +17,7 @@
 #include "VnDialogFrame.h"
 #include "VnListRows.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnSendBoxes.h"
 
 TSystemLogHostForm* SystemLogHostForm = nullptr;
 TLogHostEditForm* LogHostEditForm = nullptr;
@@ -87,7 +88,7 @@ void TSystemLogHostForm::FormCreate()
 {
     MakeEditForm(LogHostEditForm)->SetErrorLanding(VnErrorLanding::MemoLine(Memo1));
     OpenListBinder(Request, kHostBindings, VnErrorLanding::MemoLine(Memo1));
-    EditButton->setEnabled(false);
+    ListView1SelectItem(false);
 }
 
 void TSystemLogHostForm::GetButtonClick()
@@ -99,7 +100,9 @@ void TSystemLogHostForm::GetButtonClick()
 
 void TSystemLogHostForm::ListView1SelectItem(bool selected)
 {
+    // Both act on the selected row only.
     EditButton->setEnabled(selected);
+    DeleteButton->setEnabled(selected);
 }
 
 void TSystemLogHostForm::EditButtonClick()
@@ -135,21 +138,25 @@ TLogHostEditForm::TLogHostEditForm(TDialogBase* listForm) : TEditFormBase(listFo
     auto* fieldsArea = new QWidget(this);
     fieldsArea->setObjectName("Panel2");
     VnFieldGrid fields(fieldsArea);
-    IndexEdit = fields.Add<QLineEdit>(0, 0, "Server Index [1..4]", "IndexEdit");
-    IPAddrEdit = fields.Add<QLineEdit>(1, 0, "Server IP Address", "IPAddrEdit");
-    FacComboBox = fields.Add<QComboBox>(2, 0, "Server Facility", "FacComboBox");
-    SevComboBox = fields.Add<QComboBox>(3, 0, "Server Severity", "SevComboBox");
-    PortEdit = fields.Add<QLineEdit>(4, 0, "Server UDP Port [514 or 6000-65535]", "PortEdit");
-    StateComboBox = fields.Add<QComboBox>(5, 0, "Server State", "StateComboBox");
-    RowComboBox = fields.Add<QComboBox>(6, 0, "Server Row Status", "RowComboBox");
+    // Pair 1: the send boxes take the column at the left edge.
+    IndexEdit = fields.Add<QLineEdit>(0, 1, "Server Index [1..4]", "IndexEdit");
+    IPAddrEdit = fields.Add<QLineEdit>(1, 1, "Server IP Address", "IPAddrEdit");
+    FacComboBox = fields.Add<QComboBox>(2, 1, "Server Facility", "FacComboBox");
+    SevComboBox = fields.Add<QComboBox>(3, 1, "Server Severity", "SevComboBox");
+    PortEdit = fields.Add<QLineEdit>(4, 1, "Server UDP Port [514 or 6000-65535]", "PortEdit");
+    StateComboBox = fields.Add<QComboBox>(5, 1, "Server State", "StateComboBox");
+    RowComboBox = fields.Add<QComboBox>(6, 1, "Server Row Status", "RowComboBox");
     fields.Layout()->setRowStretch(7, 1);
-    // Each box on the row of the field it sends.
+    // Each box on the row of the field it sends; a change the user makes
+    // to the field ticks it.
     std::array<QCheckBox**, kBoxCount> boxes{&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5};
+    const std::array<QWidget*, kBoxCount> sent{IPAddrEdit, FacComboBox, SevComboBox, PortEdit, StateComboBox};
     for (int n = 1; n <= kBoxCount; ++n) {
         auto* box = new QCheckBox(fieldsArea);
         box->setObjectName(QString("CheckBox%1").arg(n));
-        fields.Layout()->addWidget(box, n, 2);
+        fields.Layout()->addWidget(box, n, 0);
         *boxes[static_cast<std::size_t>(n - 1)] = box;
+        VnTickOnUserEdit(sent[static_cast<std::size_t>(n - 1)], box);
     }
     layout->addWidget(fieldsArea, 1);
 

@@ -241,6 +241,47 @@ TEST_F(TableEditorTest, TheAddFormStartsFromResetRows)
     EXPECT_TRUE(SetRecord().empty());
 }
 
+// Values typed into the Add and Edit forms go out without their boxes
+// touched; what the program fills in ticks nothing, and a box the user
+// unticks keeps its column out.
+TEST_F(TableEditorTest, WhatTheUserTypesIsSentWithoutTouchingTheBoxes)
+{
+    Build();
+    ShowAndWalk(3);
+    OnModal add([&](QDialog* dialog) {
+        QTest::keyClicks(Edit(kVlan), "21");
+        QTest::keyClicks(Edit(kPort), "4");
+        QTest::keyClicks(Edit(kRowName), "cam");
+        QTest::keyClicks(Edit(kPriority), "5");
+        SetButton(dialog)->click();
+    });
+    column->AddBtn->click();
+    EXPECT_TRUE(add.Ran());
+    EXPECT_EQ(SetRecord(), (Record{{FORMTEST_T(3) ".21.4=63616D", FORMTEST_T(4) ".21.4=5", FORMTEST_T(5) ".21.4=4"}}));
+    ASSERT_TRUE(RunUntil([&] { return !binder->Busy() && list->topLevelItemCount() == 4; }));
+
+    sim().clearSets();
+    Select(1);
+    bool nothingTicked = false;
+    OnModal edit([&](QDialog* dialog) {
+        nothingTicked = !Box(kRowName)->isChecked() && !Box(kPriority)->isChecked() &&
+                        !SetButton(dialog)->isEnabled();
+        Edit(kPriority)->selectAll();
+        QTest::keyClicks(Edit(kPriority), "2");
+        QTest::keyClicks(Edit(kRowName), "x");
+        Box(kRowName)->click();  // the name after all not
+        SetButton(dialog)->click();
+    });
+    column->EditBtn->click();
+    EXPECT_TRUE(edit.Ran());
+    EXPECT_TRUE(nothingTicked) << "the row the program showed ticks nothing";
+    ASSERT_EQ(SetRecord().size(), 1u);
+    ASSERT_EQ(SetRecord()[0].size(), 1u);
+    EXPECT_EQ(SetRecord()[0][0].substr(0, std::string(FORMTEST_T(4)).size()), FORMTEST_T(4));
+    EXPECT_EQ(SetRecord()[0][0].substr(SetRecord()[0][0].size() - 2), "=2");
+    ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
+}
+
 TEST_F(TableEditorTest, ClickingBesideTheRowsEmptiesTheEdits)
 {
     Build();

@@ -51,6 +51,34 @@ TEST(FileSystemRules, PathRules)
     }
 }
 
+// Letters outside ASCII are refused as typed, also those a case folding
+// turns into ASCII letters.
+TEST(FileSystemRules, NonAsciiLettersAreRefusedEvenWhenTheyFoldToAscii)
+{
+    struct Case {
+        const char16_t* name;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"\u212Aey", "Kelvin sign folds to k"},
+        {u"\u017Fys", "long s folds to s"},
+        {u"\uFF41bc", "fullwidth a"},
+        {u"\uFF21BC", "fullwidth A folds to fullwidth a"},
+        {u"\u0131nfo", "dotless i"},
+        {u"\u0130NFO", "capital I with dot folds to i and a combining dot"},
+        {u"d\u00E9j\u00E0", "accented letters"},
+    };
+    for (const Case& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        EXPECT_FALSE(VnIsValidDirectoryPath("c:\\" + name)) << c.why;
+        EXPECT_FALSE(VnIsValidFilePath("c:\\" + name + "\\a.txt", true)) << c.why;
+        EXPECT_FALSE(VnIsValidFilePath("c:\\dir\\" + name + ".txt", true)) << c.why;
+    }
+    EXPECT_FALSE(VnIsValidDirectoryPath(QString::fromUtf16(u"\uFF43:\\a"))) << "fullwidth drive letter";
+    // ASCII capitals still fold.
+    EXPECT_TRUE(VnIsValidFilePath("C:\\KEY\\LOG_A.TXT", true));
+}
+
 TEST(FileSystemRules, TrimmingTakesBlanksAndControlCharacters)
 {
     EXPECT_EQ(VnTrimmedPath(QString(" \t c:\\new\x01 \r\n")), "c:\\new");

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <memory>
@@ -103,6 +104,22 @@ TEST_F(SummerTime, OpensWithTheRepeatingRuleOnly)
     // The annual pair was never read.
     EXPECT_TRUE(form->AnualTimeStartEdit->text().isEmpty());
     EXPECT_TRUE(boxes.Texts().isEmpty());
+}
+
+// One read, one line: opening and Refresh in each mode say "Get" once.
+TEST_F(SummerTime, EachReadWritesOneGetLine)
+{
+    for (const char* mode : {"2", "1", "0"}) {
+        SCOPED_TRACE(std::string("mode ") + mode);
+        sim().set(std::string(kSummer) + ".1.0", "INTEGER", mode);
+        auto form = Open();
+        const auto getLines = [&form] { return MemoLines(form->Memo1).filter(QRegularExpression("^Get:")).size(); };
+        EXPECT_EQ(getLines(), 1) << form->Memo1->toPlainText().toStdString();
+        form->GetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_EQ(getLines(), 2) << form->Memo1->toPlainText().toStdString();
+    }
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
 }
 
 TEST_F(SummerTime, DisableSendsTheModeAndOffsetOnly)

@@ -142,6 +142,65 @@ TEST_F(SyslogHost, EditSendsTheActiveStatusAndTheCheckedColumnsAtTheRow)
     }
 }
 
+// Fields the user changes go out without their boxes touched; the user can
+// untick a box again, and what the program shows ticks nothing.
+TEST_F(SyslogHost, WhatTheUserChangesIsSentWithoutTouchingTheBoxes)
+{
+    auto form = Open();
+    sim().clearSets();
+    EXPECT_TRUE(InEditForm(form->AddButton, [&](TLogHostEditForm& edit) {
+        QTest::keyClicks(edit.IndexEdit, "2");
+        QTest::keyClicks(edit.IPAddrEdit, "10.9.8.7");
+        QTest::keyClick(edit.FacComboBox, Qt::Key_Down);
+        QTest::keyClick(edit.SevComboBox, Qt::Key_Down);
+        QTest::keyClicks(edit.PortEdit, "6001");
+        edit.SetButton->click();
+    }));
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (Record{{Column(2, 2, "10.9.8.7"), Column(3, 2, "1"), Column(4, 2, "2"),
+                                    Column(5, 2, "6001"), Column(6, 2, "2"), Column(7, 2, "4")}}));
+
+    sim().clearSets();
+    Select(*form, "3");
+    EXPECT_TRUE(InEditForm(form->EditButton, [&](TLogHostEditForm& edit) {
+        for (int n = 1; n <= TLogHostEditForm::kBoxCount; ++n)
+            EXPECT_FALSE(edit.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->isChecked()) << n;
+        edit.PortEdit->selectAll();
+        QTest::keyClicks(edit.PortEdit, "6002");
+        // Another state chosen, then its box unticked: the state after all not.
+        QTest::keyClick(edit.StateComboBox, edit.StateComboBox->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_TRUE(edit.CheckBox5->isChecked());
+        edit.CheckBox5->click();
+        edit.SetButton->click();
+    }));
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(SetRecord(), (Record{{Column(5, 3, "6002"), Column(7, 3, "1")}}));
+}
+
+TEST_F(SyslogHost, TheSendBoxesStandAtTheLeftOfTheirFields)
+{
+    auto form = Open();
+    EXPECT_TRUE(InEditForm(form->AddButton, [&](TLogHostEditForm& edit) {
+        const std::pair<QCheckBox*, QWidget*> pairs[] = {{edit.CheckBox1, edit.IPAddrEdit},
+                                                         {edit.CheckBox2, edit.FacComboBox},
+                                                         {edit.CheckBox3, edit.SevComboBox},
+                                                         {edit.CheckBox4, edit.PortEdit},
+                                                         {edit.CheckBox5, edit.StateComboBox}};
+        for (const auto& [box, field] : pairs) {
+            const QRect boxRect = box->geometry();
+            const QRect fieldRect = field->geometry();
+            EXPECT_LT(boxRect.right(), fieldRect.left()) << field->objectName().toStdString();
+            for (const QLabel* label : edit.findChildren<QLabel*>()) {
+                if (label->buddy() == field) {
+                    EXPECT_LT(boxRect.right(), label->x()) << field->objectName().toStdString();
+                }
+            }
+            EXPECT_TRUE(boxRect.center().y() >= fieldRect.top() && boxRect.center().y() <= fieldRect.bottom())
+                << field->objectName().toStdString();
+        }
+    }));
+}
+
 TEST_F(SyslogHost, AddChecksSendNothing)
 {
     struct Case {
@@ -193,7 +252,13 @@ TEST_F(SyslogHost, DeleteDestroysTheSelectedRowOnly)
 TEST_F(SyslogHost, DeleteWithoutARowSendsNothing)
 {
     auto form = Open();
-    form->DeleteButton->click();
+    // Delete, as Edit, follows the selection.
+    EXPECT_FALSE(form->DeleteButton->isEnabled());
+    Select(*form, "3");
+    EXPECT_TRUE(form->DeleteButton->isEnabled());
+    form->ListView1->clearSelection();
+    EXPECT_FALSE(form->DeleteButton->isEnabled());
+    form->DeleteButtonClick();
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(boxes.Texts(), QStringList{kVnNoRowSelectedText});
     EXPECT_TRUE(SetRecord().empty());

@@ -3,8 +3,11 @@
 // answered, the access words back after Delete, and the two time-outs.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
+#include <map>
 #include <memory>
 
 #include "Msinfortable.h"
@@ -87,8 +90,25 @@ TEST_F(Members, AnIdThatIsNoNumberIsRefused)
         EXPECT_EQ(boxes.Texts().size(), 1);
         ASSERT_TRUE(WaitIdle(*form));
     }
+    // Typed as a user types: a negative ID is no index, refused at the
+    // field as a too large one is.
+    std::map<std::string, QString> messages;
+    for (const char* id : {"-1", "-2147483648", "4294967296"}) {
+        SCOPED_TRACE(id);
+        VnMessageBoxCapture boxes;
+        ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+            QTest::keyClicks(edit->KeyIDEdit, id);
+            edit->SetButtonClick();
+            EXPECT_TRUE(edit->isVisible());
+        }));
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        messages[id] = boxes.Texts().front();
+        ASSERT_TRUE(WaitIdle(*form));
+    }
     RunEvents(50);
     EXPECT_TRUE(sim().sets().empty());
+    EXPECT_EQ(messages["-1"], messages["4294967296"]);
+    EXPECT_FALSE(form->Memo1->toPlainText().contains("Invalid Object Identifier"));
 }
 
 TEST_F(Members, DeleteSendsTheStatusAloneAndTheNextAddAllThree)

@@ -245,6 +245,38 @@ TEST_F(Redistribution, ASetAfterARefusedAddSendsTheRowsOwnStatus)
               (std::vector<std::vector<std::string>>{{Cell(3, "3.2", 2), Cell(4, "3.2", 5), Cell(5, "3.2", 1)}}));
 }
 
+// A selected row's protocols are its index: locked while it is selected,
+// and the metric is checked against that row's destination.
+TEST_F(Redistribution, ASelectedRowLocksItsProtocolsAndChecksItsOwnRange)
+{
+    auto form = Open();
+    const auto locked = [&form] {
+        return !form->ComboBox1->isEnabled() && !form->ComboBox2->isEnabled() && !form->AddBtn->isEnabled();
+    };
+    EXPECT_FALSE(locked());
+    SelectPair(*form, "OSPF", "RIP");
+    EXPECT_TRUE(locked());
+    EXPECT_TRUE(form->EditBtn->isEnabled());
+
+    // Whatever the destination combo came to show, the row is RIP's.
+    form->ComboBox2->setCurrentText("OSPF");
+    form->RadioButtons[2]->setChecked(true);  // type-1
+    form->Edit1->setText("1000");
+    VnMessageBoxCapture boxes;
+    form->EditBtnClick();
+    RunEvents(50);
+    EXPECT_EQ(boxes.Texts(), QStringList({TRouteRedistributForm::kRipOutOfBound}));
+    EXPECT_TRUE(sim().sets().empty());
+
+    form->ListView1->clearSelection();
+    EXPECT_FALSE(locked());
+    SelectPair(*form, "static", "OSPF");
+    EXPECT_TRUE(locked());
+    form->RefreshBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_FALSE(locked());
+}
+
 TEST_F(Redistribution, DeleteFollowsTheSelectionAlsoAfterARefresh)
 {
     auto form = Open();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 #include "Porttrunk.h"
@@ -296,6 +297,45 @@ TEST_F(PortTrunk, AGroupWithAShortBitmapTakesNoEarlierGroupsValues)
     form->BT_DeleteClick();
     const std::vector<std::vector<std::string>> expected = {{Col(6, 1) + "=2", Col(7, 1) + "=6"}};
     EXPECT_EQ(SetRecord(), expected);
+}
+
+// A state the combo cannot show (missing, createAndWait) shows no choice:
+// Set then sends no state, never the state of the group clicked before.
+TEST_F(PortTrunk, AGroupWithoutAShownStateSendsNoStateUnlessOneIsChosen)
+{
+    struct Case {
+        const char* name;
+        std::function<void(SimSwitch&)> second;
+        const char* chosen;  // empty: the combo left alone
+        std::string state;   // the state sent for group 2; empty: none
+    };
+    const Case cases[] = {
+        {"state missing", [](SimSwitch& s) { s.unset(Col(7, 2)); }, "", ""},
+        {"createAndWait", [](SimSwitch& s) { s.set(Col(7, 2), "INTEGER", "5"); }, "", ""},
+        {"state missing, enable chosen", [](SimSwitch& s) { s.unset(Col(7, 2)); }, "enable", Col(7, 2) + "=1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim().set(Col(7, 1), "INTEGER", "2");
+        c.second(sim());
+        auto form = Open<TPortTrunkForm>();
+        ASSERT_TRUE(SelectRow(form->LV_PortTrunk, "Index", "1"));
+        EXPECT_EQ(form->ComboBox1->currentText(), "disable");
+        ASSERT_TRUE(SelectRow(form->LV_PortTrunk, "Index", "2"));
+        EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
+        if (*c.chosen)
+            form->ComboBox1->setCurrentText(c.chosen);
+        sim().clearSets();
+        form->SetBtnClick();
+        const std::vector<std::vector<std::string>> record = SetRecord();
+        ASSERT_EQ(record.size(), 1u);
+        const std::vector<std::string>& sent = record.front();
+        const auto state = std::find_if(sent.begin(), sent.end(),
+                                        [](const std::string& v) { return v.rfind(Col(7, 2) + "=", 0) == 0; });
+        EXPECT_EQ(state == sent.end() ? std::string() : *state, c.state);
+        EXPECT_TRUE(std::none_of(sent.begin(), sent.end(),
+                                 [](const std::string& v) { return v.rfind(Col(7, 1), 0) == 0; }));
+    }
 }
 
 TEST_F(PortTrunk, UnitAndPortEditsTakeDigitsAndStillEdit)
