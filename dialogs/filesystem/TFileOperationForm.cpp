@@ -15,6 +15,7 @@
 #include "Filesysteminfo.h"
 #include "SyslogFileSystemMib.h"
 #include "VnDialogFrame.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
 
@@ -127,8 +128,12 @@ bool TFileOperationForm::RunOperation(const Operation& operation, const QString&
         using S = Operation::ShortLine;
         const bool shortLine = ListingMode() && (operation.shortLine == S::Always ||
                                                  (operation.shortLine == S::SetOnly && !setDone));
-        const QString line = shortLine ? QString(operation.phrase) + path.toUpper() + " met error."
-                                       : VnResultError(operation.phrase, path, failure);
+        QString line = shortLine ? QString(operation.phrase) + path.toUpper() + " met error."
+                                 : VnResultError(operation.phrase, path, failure);
+        // A set whose reply was lost may still have reached the switch (it
+        // was resent, and a slow switch applies it later).
+        if (!setDone && e.what() == VnErrorText(kVnErrTimeout))
+            line += kMayStillComplete;
         Report(line, failure);
         return false;
     }

@@ -38,6 +38,9 @@ public:
     };
 
     static constexpr int kListingModeLast = 5;
+    // Follows the result line of a set that timed out.
+    static constexpr const char* kMayStillComplete =
+        " The switch may still carry out the operation; the directory listing shows the outcome.";
 
     int Mode = 0;
     // The listing the dialog was opened from (listing modes only).

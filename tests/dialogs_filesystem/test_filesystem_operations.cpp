@@ -86,6 +86,29 @@ TEST_F(OperationTest, MakeDirectoryFailures)
     EXPECT_EQ(SetRecord(), Record{});
 }
 
+// A set without an answer may still be carried out: the line says so after
+// the time-out; a status read without an answer follows a set that was
+// answered, and says nothing more.
+TEST_F(OperationTest, ASetThatTimedOutSaysTheOperationMayStillComplete)
+{
+    VnMessageBoxCapture boxes;
+    auto form = Open<TDirectoryForm>(11);
+    form->edtDirectory->setText("c:\\new");
+    sim().drop(kFs + "3.1");
+    form->btnOper->click();
+    const QString line = form->ResultPanelText();
+    EXPECT_TRUE(line.startsWith("Creating directory C:\\NEW met error: ")) << line.toStdString();
+    EXPECT_TRUE(line.endsWith(TDirectoryForm::kMayStillComplete)) << line.toStdString();
+    sim().clearFaults();
+
+    sim().drop(kFs + "1");
+    form->btnOper->click();
+    EXPECT_FALSE(form->ResultPanelText().endsWith(TDirectoryForm::kMayStillComplete))
+        << form->ResultPanelText().toStdString();
+    sim().clearFaults();
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+}
+
 TEST_F(OperationTest, DeleteDirectoryInMenuModeOpensEmptyAndReadOnly)
 {
     VnMessageBoxCapture boxes;
