@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "EventLoopWait.h"
+#include "SessionSwitchTest.h"
 #include "SimSwitchTest.h"
 #include "TConfigForm.h"
 #include "TMainForm.h"
@@ -102,6 +103,7 @@ protected:
         main_->WriteCommunity = simswitch::kWriteCommunity;
         VnDefaultDevice.address = simswitch::kAddress;
         VnDefaultDevice.port = port();
+        VnDefaultTimeout = kTestSnmpTimeout;
         VnDefaultSecurity.version = 1;
         VnDefaultSecurity.readCommunity = simswitch::kReadCommunity;
         VnDefaultSecurity.writeCommunity = simswitch::kWriteCommunity;
