@@ -487,7 +487,7 @@ void TSNMPListViewPanel::ShowEditForm()
     RefreshBtnClick();
 }
 
-void TSNMPListViewPanel::DeleteBtnClick(QPushButton*)
+void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
 {
     if (VnMessageBox(window(), "Are you sure to delete it?", VnMsgButtons::OkCancel, VnMsgIcon::Question)
         != VnMsgAnswer::Ok)
@@ -503,6 +503,11 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton*)
     if (ListViewPanel->ListView->selectedItems().isEmpty())
         return;
     VnBinderModeScope blocking(binder, VnSNMPRequest2Controls::kModeSync);
+    // Asked before the question: a walk under way may not be stopped for it.
+    if (Request && Request->Busy()) {
+        Request->RefuseWhileBusy(sender ? sender->text().remove(u'&').toStdString() : std::string());
+        return;
+    }
     {
         VnAccessScope marks(list);
         for (int i = 0; i < list.Count(); ++i) {

@@ -68,7 +68,17 @@ TSNMPPanel::TSNMPPanel(QWidget* owner, VnSNMPRequest2Edits* request, TMsgPanel* 
     rightSplitter_->setStretchFactor(0, 1);
     rightSplitter_->setStretchFactor(1, 0);
 
-    connect(CtrlBtnPanel->RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(CtrlBtnPanel->RefreshBtn, &QPushButton::clicked, this, [this] {
+        // The user's Refresh, not a read-back after a set: said when refused,
+        // and the last set's outcome gives way to it.
+        if (Request && Request->Busy()) {
+            Request->RefuseWhileBusy("Refresh");
+            return;
+        }
+        if (Request)
+            Request->ReleaseSetOutcome();
+        RefreshBtnClick();
+    });
     connect(CtrlBtnPanel->CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
 
     if (msgPanel) {
@@ -218,7 +228,11 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
     if (!Request)
         return false;
     VnSNMPRequest2Edits& binder = *Request;
-    bool emptyRow = false;
+    if (binder.Busy()) {
+        binder.RefuseWhileBusy(sender ? sender->text().remove(u'&').toStdString() : std::string());
+        return false;
+    }
+    QStringList emptyRows;
     bool done = false;
     {
         // The set is finished, reply and all, when the click returns.
@@ -231,10 +245,12 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
             // An index column that may be empty is sent as it stands.
             const unsigned access = list.Item(i).access;
             if (!(access & (VnAccess::Invalid | VnAccess::MayBeEmpty)) && EditsPanel->IsRowEmpty(i))
-                emptyRow = true;
+                emptyRows << QString::fromStdString(list.Item(i).label);
         }
-        if (emptyRow) {
-            VnMessageBox(window(), "Some items are empty!", VnMsgButtons::Ok, VnMsgIcon::Warning);
+        if (!emptyRows.isEmpty()) {
+            // Which ones: a long form leaves the user searching otherwise.
+            VnMessageBox(window(), "Some items are empty! (" + emptyRows.join(", ") + ")", VnMsgButtons::Ok,
+                         VnMsgIcon::Warning);
             return false;
         }
         VnGuarded(VnErrorLanding::StatusLine(&binder), [&] { done = binder.Apply(false, true); });

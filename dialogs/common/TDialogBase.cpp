@@ -1,5 +1,6 @@
 #include "TDialogBase.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -163,7 +164,20 @@ bool TDialogBase::AnyBinderBusy() const
 
 bool TDialogBase::CommandAllowed() const
 {
-    return !closing_ && !closed_ && !AnyBinderBusy();
+    if (closing_ || closed_)
+        return false;
+    for (const OwnedBinder& owned : binders_) {
+        if (!owned.binder->Busy())
+            continue;
+        std::string command;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(sender_))
+            command = button->text().remove(u'&').toStdString();
+        owned.binder->RefuseWhileBusy(command);
+        return false;
+    }
+    for (const OwnedBinder& owned : binders_)
+        owned.binder->ReleaseSetOutcome();
+    return true;
 }
 
 void TDialogBase::StopBinders()

@@ -100,14 +100,18 @@ public:
     template <typename Sender, typename Signal, typename Handler>
     QMetaObject::Connection On(const Sender* sender, Signal signal, Handler handler)
     {
+        const QObject* from = sender;
         return QObject::connect(sender, signal, handlers_.get(),
-                                [this, handler = std::move(handler)](auto&&... args) {
+                                [this, from, handler = std::move(handler)](auto&&... args) {
+                                    // The command's name for a refusal while busy.
+                                    const QObject* outer = std::exchange(sender_, from);
                                     Guard([&] {
                                         if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
                                             handler(std::forward<decltype(args)>(args)...);
                                         else
                                             handler();
                                     });
+                                    sender_ = outer;
                                 });
     }
     // Where what a handler connected by On() raises lands (default: the
@@ -131,7 +135,10 @@ public:
     void WaitForWalksToEnd();
     // Refresh, Set, Add and Delete start only while no binder of the form
     // is busy (a second walk on one list would repeat its rows) and the
-    // form is neither closing nor closed.
+    // form is neither closing nor closed. A command refused while a binder
+    // is busy says so on that binder's status line, named after the button
+    // that started it. A command allowed is a new act of the user: the
+    // last set's outcome gives way to what follows.
     bool CommandAllowed() const;
     // From a close to the next showing: no command runs, and with
     // VnWalkOnClose::Stop the binders' requests send nothing.
@@ -165,6 +172,7 @@ private:
     std::function<void()> beforeBindersGo_;
     VnErrorLanding landing_ = VnErrorLanding::Silent();
     VnWalkOnClose walkOnClose_ = VnWalkOnClose::Stop;
+    const QObject* sender_ = nullptr;  // of the handler running
     bool closing_ = false;
     bool closed_ = false;
 };

@@ -161,6 +161,13 @@ void TProtocolVlanForm::SendAndReturn(VnAccessScope& scope, bool atSelectedRow)
     // A refused input keeps the fields for correcting.
     if (finished && !sent)
         return;
+    // A set the agent refused: its message stays in the first panel, with
+    // no read after it.
+    if (!finished) {
+        ClearEdits();
+        ProtocolTypeChange();
+        return;
+    }
     VnGuarded(VnErrorLanding::FirstPanel(StatusBar1), [this] { Binder->Refresh(); });
     ShowMode(false);
     ClearEdits();

@@ -659,7 +659,9 @@ std::optional<std::string> ControlText(const _ControlBinding_s& binding, const V
     }
     case ControlKind::ComboBox: {
         auto* combo = static_cast<QComboBox*>(first);
-        if (combo->currentIndex() < 0)
+        // A value outside the list, as the agent holds it, is not the
+        // user's choice: nothing to write.
+        if (combo->currentIndex() < 0 || VnComboShowsRawValue(combo))
             return std::nullopt;
         return StdText(combo->currentText());
     }
@@ -712,9 +714,17 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
     // would become a value nobody chose (0 for "12ab", 44.1.1.1 for
     // "300.1.1.1"); the set refuses it by the field's name.
     std::optional<std::string> typed;
+    // A combo box showing the agent's value outside its list: the value is
+    // not the user's, and is not written back.
+    bool agentsValueShown = false;
     for (const _ControlBinding_s* binding : bindings) {
         if (binding->controls.empty() || !binding->controls[0])
             continue;
+        if (auto* combo = qobject_cast<QComboBox*>(binding->controls[0].data());
+            combo && VnComboShowsRawValue(combo)) {
+            agentsValueShown = true;
+            continue;
+        }
         if (binding->hasBits) {
             if (BitsShowNoValue(*binding))
                 continue;
@@ -746,6 +756,8 @@ void ReadItem(VnSNMPVarItem& item, const std::vector<const _ControlBinding_s*>& 
         item.value = LabelOf(item.options, *typed);
     else if (bytes)
         item.value = LabelOf(item.options, BytesToValue(*bytes, item.syntax));
+    else if (agentsValueShown)
+        item.value = kVnNotDoneValue;
 }
 
 void RequireItem(const VnSNMPVarList& list, int index)

@@ -242,6 +242,38 @@ qsizetype LengthOf(const _EditConstraint_s& r, const QString& text)
     return static_cast<qsizetype>(VnControlValue(r.control, &text).size());
 }
 
+// Whether the text is a whole number for its conversion. The typing filter
+// lets a text pass on its way to one ("-", ".", "1,"), and such a text would
+// read as 0 or lose its last number.
+bool IsWholeNumberText(const _EditConstraint_s& r, const QString& text)
+{
+    const auto digit = [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; };
+    qsizetype at = 0;
+    if ((r.conversion == 'i' || r.conversion == 'f') && text.startsWith(u'-'))
+        at = 1;
+    bool digits = false;
+    bool point = false;
+    bool afterDelimiter = false;
+    for (; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (digit(c)) {
+            digits = true;
+            afterDelimiter = false;
+            continue;
+        }
+        if (r.conversion == 'f' && c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        if (r.conversion == 'n' && c == QLatin1Char(r.delimiter) && digits && !afterDelimiter) {
+            afterDelimiter = true;
+            continue;
+        }
+        return false;
+    }
+    return digits && !afterDelimiter;
+}
+
 // The message of the rule a non-empty text breaks, or none.
 std::optional<QString> BrokenRule(const _EditConstraint_s& r, const QString& text)
 {
@@ -250,7 +282,7 @@ std::optional<QString> BrokenRule(const _EditConstraint_s& r, const QString& tex
     case 'i':
     case 'u': {
         const double value = TextToFloat(text.toStdString());
-        if (value < r.minimum || value > r.maximum)
+        if (!IsWholeNumberText(r, text) || value < r.minimum || value > r.maximum)
             return Message(kMsgNumberRange, {{"[MIN]", Number(r.minimum)}, {"[MAX]", Number(r.maximum)}});
         return std::nullopt;
     }
@@ -284,7 +316,7 @@ std::optional<QString> BrokenRule(const _EditConstraint_s& r, const QString& tex
         }
         const unsigned low = ListBound(r.minimum);
         const unsigned high = ListBound(r.maximum);
-        if (!numbers.AllInRange(low, high))
+        if (!IsWholeNumberText(r, text) || !numbers.AllInRange(low, high))
             return Message(kMsgListRange, {{"[DELIMITER]", delimiter},
                                            {"[MIN]", std::to_string(low)},
                                            {"[MAX]", std::to_string(high)}});
@@ -420,6 +452,14 @@ void VnEditConstraint::RememberText(QLineEdit* edit)
 {
     if (_EditConstraint_s* record = Find(edit))
         record->lastText = edit->text();
+}
+
+void VnEditConstraint::SetFieldName(QLineEdit* edit, const QString& name)
+{
+    for (const auto& record : records_) {
+        if (record->control == edit)
+            record->fieldName = name;
+    }
 }
 
 void VnEditConstraint::SetOwner(QWidget* owner)
@@ -594,7 +634,7 @@ void VnEditConstraint::PutBack(_EditConstraint_s& record)
 void VnEditConstraint::Fail(_EditConstraint_s& record, const QString& message)
 {
     QPointer<QLineEdit> edit(record.control);
-    VnMessageBox(MessageOwner(edit), message);
+    VnMessageBox(MessageOwner(edit), record.fieldName.isEmpty() ? message : record.fieldName + ": " + message);
     // The box ran an event loop: the edit or its constraint may be gone.
     if (!edit)
         return;

@@ -46,6 +46,7 @@ struct _EditConstraint_s {
     unsigned short flags = 0;
     char endChar = 0;        // 0: none
     QString lastText;        // put back when a check fails
+    QString fieldName;       // names the field in a refusal; empty: none
     VnEditHandler onChange;  // runs after the typing filter passed
     VnEditHandler onExit;    // runs after the exit check passed
 };
@@ -71,6 +72,9 @@ public:
     // An edit without a constraint is ignored.
     void RemoveConstraint(QLineEdit* edit);
     void RememberText(QLineEdit* edit);
+    // The field's name put before its refusals ("Priority: Please enter a
+    // number between 0 and 7!"), for every constraint of the edit.
+    void SetFieldName(QLineEdit* edit, const QString& name);
     // The window over which messages are shown and whose focus moves on.
     void SetOwner(QWidget* owner);
     _EditConstraint_s* Find(const QLineEdit* edit);

@@ -7,8 +7,20 @@
 
 #include "VnOptionList.h"
 #include "VnRadioGroup.h"
+#include "VnSNMPVarList.h"
 
 namespace {
+
+// Marks the entry of a value outside the option list.
+constexpr int kRawValueRole = Qt::UserRole + 41;
+
+void DropRawEntries(QComboBox* combo)
+{
+    for (int i = combo->count() - 1; i >= 0; --i) {
+        if (combo->itemData(i, kRawValueRole).toBool())
+            combo->removeItem(i);
+    }
+}
 
 QStringList Labels(const VnOptionList& list)
 {
@@ -42,9 +54,22 @@ void SelectComboBox(const VnOptionList& list, QComboBox* combo, std::string_view
     if (!combo)
         return;
     const QSignalBlocker quiet(combo);
+    DropRawEntries(combo);
     combo->setCurrentIndex(list.IndexOfLabel(text));
     if (combo->currentIndex() < 0)
         combo->setCurrentIndex(list.IndexOfValue(text));
+    if (combo->currentIndex() >= 0 || text.empty() || IsNoValueText(text))
+        return;
+    // An empty box would hide what the agent holds, and a form's check
+    // would take it for a field left empty.
+    combo->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    combo->setItemData(combo->count() - 1, true, kRawValueRole);
+    combo->setCurrentIndex(combo->count() - 1);
+}
+
+bool VnComboShowsRawValue(const QComboBox* combo)
+{
+    return combo && combo->currentIndex() >= 0 && combo->itemData(combo->currentIndex(), kRawValueRole).toBool();
 }
 
 void SelectRadioGroup(const VnOptionList& list, VnRadioGroup* group, std::string_view text)

@@ -67,6 +67,13 @@ std::string OkText()
     return VnErrorText(kVnOk);
 }
 
+// The binders of one form that are busy, counted on the form: its cursor
+// shows the work until the last of them ends.
+constexpr const char* kBusyBindersProperty = "vnBusyBinders";
+
+// Between a set's line and the line of the read-back after it.
+constexpr const char* kLineGap = "   ";
+
 }  // namespace
 
 VnSNMPRequest2Controls::VnSNMPRequest2Controls(QWidget* owner)
@@ -78,6 +85,8 @@ VnSNMPRequest2Controls::~VnSNMPRequest2Controls()
 {
     *alive_ = false;
     request.keepGoing = false;
+    if (busy_ && showsWork_)
+        FollowOwnerCursor(false);
     busy_ = false;
     if (wakeWaiter_)
         wakeWaiter_();
@@ -90,9 +99,74 @@ void VnSNMPRequest2Controls::SetOutput(QWidget* output)
 
 void VnSNMPRequest2Controls::SetBusy(bool busy)
 {
+    if (busy != busy_ && showsWork_)
+        FollowOwnerCursor(busy);
     busy_ = busy;
-    if (!busy && wakeWaiter_)
+    if (busy)
+        return;
+    writing_ = false;
+    busyNote_.clear();
+    if (wakeWaiter_)
         wakeWaiter_();
+}
+
+void VnSNMPRequest2Controls::FollowOwnerCursor(bool busy)
+{
+    if (!owner_)
+        return;
+    const int before = owner_->property(kBusyBindersProperty).toInt();
+    const int now = std::max(0, before + (busy ? 1 : -1));
+    owner_->setProperty(kBusyBindersProperty, now);
+    // The busy cursor keeps the pointer usable: Stop and Close still work.
+    if (before == 0 && now > 0)
+        owner_->setCursor(Qt::BusyCursor);
+    else if (before > 0 && now == 0)
+        owner_->unsetCursor();
+}
+
+void VnSNMPRequest2Controls::ShowProgress()
+{
+    if (!output_ || !busy_ || !showsWork_)
+        return;
+    std::string line;
+    if (writing_)
+        line = "Writing to the agent...";
+    else if (IsTableList())
+        line = "Reading... " + std::to_string(rowsRead_) + (rowsRead_ == 1 ? " row" : " rows");
+    else
+        line = "Reading...";
+    if (!busyNote_.empty())
+        line += " " + busyNote_;
+    VnWriteStatusLine(output_, QString::fromStdString(line), VnLineKind::Passing);
+}
+
+void VnSNMPRequest2Controls::RefuseWhileBusy(const std::string& command)
+{
+    busyNote_ = (writing_ ? "Busy writing to the agent: " : "Busy reading from the agent: ")
+                + (command.empty() ? std::string("the command") : command) + " not done.";
+    if (output_) {
+        ShowProgress();
+        return;
+    }
+    VnMessageBox(owner_, QString::fromStdString(busyNote_));
+}
+
+void VnSNMPRequest2Controls::ReleaseSetOutcome()
+{
+    setOutcome_ = SetOutcome::None;
+}
+
+void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok)
+{
+    statusTemplate_ = kVnStatusSet;
+    if (!output_)
+        return;
+    setOutcome_ = SetOutcome::None;
+    setLine_ = QString::fromStdString(VnFillStatusTemplate(VnStatusTemplate(statusTemplate_), text,
+                                                           request.varList.caption, VnStatusTime()));
+    VnWriteStatusLine(output_, setLine_);
+    setOutcome_ = ok ? SetOutcome::Ok : SetOutcome::Refused;
+    refusedText_ = ok ? std::string() : text;
 }
 
 bool VnSNMPRequest2Controls::IsScalarList() const
@@ -109,9 +183,27 @@ void VnSNMPRequest2Controls::ShowStatus(const std::string& errorText)
 {
     if (!output_)
         return;
-    const std::string line = VnFillStatusTemplate(VnStatusTemplate(statusTemplate_), errorText,
-                                                  request.varList.caption, VnStatusTime());
-    VnWriteStatusLine(output_, QString::fromStdString(line));
+    const QString line = QString::fromStdString(VnFillStatusTemplate(
+        VnStatusTemplate(statusTemplate_), errorText, request.varList.caption, VnStatusTime()));
+    if (statusTemplate_ == kVnStatusSet || setOutcome_ == SetOutcome::None) {
+        // A handler's landing repeating the refusal the set has written.
+        if (setOutcome_ == SetOutcome::Refused && errorText == refusedText_)
+            return;
+        VnWriteStatusLine(output_, line);
+        return;
+    }
+    // The first read after a set: its line must not hide the set's. After a
+    // refusal nothing says "Ok" beside it; after a success the read's line
+    // stands beside the set's (below it, in a memo).
+    const SetOutcome after = std::exchange(setOutcome_, SetOutcome::None);
+    if (after == SetOutcome::Refused && errorText == OkText()) {
+        // The read's progress gives way to the refusal, not to an Ok.
+        if (VnShowsPassingLine(output_))
+            VnWriteStatusLine(output_, setLine_);
+        return;
+    }
+    const bool oneLine = qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr;
+    VnWriteStatusLine(output_, oneLine ? setLine_ + kLineGap + line : line);
 }
 
 void VnSNMPRequest2Controls::ShowError(const std::string& text)
@@ -142,7 +234,11 @@ void VnSNMPRequest2Controls::OnGetError(const VnSNMPError& result)
 void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
 {
     statusTemplate_ = kVnStatusSet;
-    ShowError(result.text);
+    if (!output_) {
+        ShowError(result.text);
+        return;
+    }
+    ShowSetOutcome(result.text, false);
 }
 
 void VnSNMPRequest2Controls::Refresh()
@@ -182,8 +278,10 @@ void VnSNMPRequest2Controls::Refresh()
         if (!request.keepGoing)
             return;
         BusyScope busy(*this);
+        rowsRead_ = 0;
         request.GetAsync(RefreshCompletion(), true);
         busy.Keep();
+        ShowProgress();
     }
 }
 
@@ -214,12 +312,15 @@ void VnSNMPRequest2Controls::OnRefreshResponse(const VnSNMPError& result)
                 FinishRefresh(result);
             return;
         }
-        if (request.TestRowFilter())
+        if (request.TestRowFilter()) {
             AddRow();
+            ++rowsRead_;
+        }
         if (!*alive)
             return;
         if (request.keepGoing) {
             request.GetAsync(RefreshCompletion(), false);
+            ShowProgress();
             return;
         }
         FinishRefresh(result);
@@ -287,6 +388,8 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
         return false;
     }
     statusTemplate_ = kVnStatusSet;
+    // A new command: the last set's outcome has been seen.
+    setOutcome_ = SetOutcome::None;
     VnNumList<int> named;
     named.delimiter = ',';
     named.Parse(itemList);
@@ -309,6 +412,7 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
     }
     if (mode == kModeAsync) {
         BusyScope busy(*this);
+        writing_ = true;
         try {
             request.SetAsync(
                 [this, alive = alive_](const VnSNMPError& result, VnSNMPVarList&) {
@@ -322,6 +426,7 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             return false;
         }
         busy.Keep();
+        ShowProgress();
         return true;
     }
     {
@@ -332,10 +437,16 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             busy.End();
             ShowRefusal(refused.what());
             return false;
+        } catch (const std::exception& e) {
+            // The agent refused or did not answer: the set's own line says
+            // so before the caller's landing shows the message.
+            busy.End();
+            ShowSetOutcome(e.what(), false);
+            throw;
         }
         AfterApply();
         busy.End();
-        ShowStatus(OkText());
+        ShowSetOutcome(OkText(), true);
     }
     if (IsTableList() && refreshAfterApply_)
         Refresh();
@@ -360,8 +471,7 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
         }
         AfterApply();
         SetBusy(false);
-        statusTemplate_ = kVnStatusSet;
-        ShowStatus(OkText());
+        ShowSetOutcome(OkText(), true);
         // The read-back starts here, from the set's completion, so it sees
         // what the set wrote.
         if (IsTableList() && refreshAfterApply_)

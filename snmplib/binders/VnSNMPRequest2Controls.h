@@ -78,6 +78,14 @@ public:
     // A status line with the status output, else the error message box over
     // the owner, captioned with the program's name.
     void ShowError(const std::string& text);
+    // The user acts again (a command of the form): the outcome of the last
+    // set no longer stands over the lines that follow. Until then a set's
+    // line stays in view: a read-back after a set that went through adds
+    // its line beside it, and after a refused set no read says "Ok".
+    void ReleaseSetOutcome();
+    // A command refused because the binder is busy: says so, with the rows
+    // read so far, in the status output (else a message box); nothing is sent.
+    void RefuseWhileBusy(const std::string& command);
     // False once the binder is destroyed: lets work that may outlive it
     // (a landing, a modal box) tell.
     std::shared_ptr<const bool> AliveToken() const { return alive_; }
@@ -135,6 +143,9 @@ protected:
     // A set refused before sending: `reason` in a message box over the
     // owner, "nothing sent" in the status output.
     void ShowRefusal(const std::string& reason);
+    // Whether a read or write shows itself while it runs (progress line,
+    // busy cursor); default on.
+    void SetShowsWork(bool shows) { showsWork_ = shows; }
     // An object that lives as long as the binder: the context of its
     // signal connections and timers.
     QObject* Context() const { return context_.get(); }
@@ -146,8 +157,16 @@ private:
     class BusyScope;
     class CallDepth;
 
+    enum class SetOutcome { None, Ok, Refused };
+
     void SetOutput(QWidget* output);
     void SetBusy(bool busy);
+    // A set's line, which then stands until the user acts again.
+    void ShowSetOutcome(const std::string& text, bool ok);
+    // "Reading... 12 rows" while a walk runs, "Writing..." while a set does,
+    // with a refused command's note; the next line takes its place.
+    void ShowProgress();
+    void FollowOwnerCursor(bool busy);
     bool IsScalarList() const;
     bool IsTableList() const;
     void FinishRefresh(const VnSNMPError& result);
@@ -159,6 +178,13 @@ private:
     QPointer<QWidget> owner_;
     QPointer<QWidget> output_;
     bool busy_ = false;
+    bool showsWork_ = true;
+    bool writing_ = false;               // the busy work is a set
+    int rowsRead_ = 0;                   // of the walk under way
+    std::string busyNote_;               // a command refused meanwhile
+    SetOutcome setOutcome_ = SetOutcome::None;
+    QString setLine_;                    // the line the last set wrote
+    std::string refusedText_;            // its error text, when refused
     int statusTemplate_ = 0;
     bool refreshAfterApply_ = true;
     std::vector<int> setItems_;          // the item list of the Apply under way

@@ -160,6 +160,10 @@ void VnSNMPRequest2Edits::BindEdits(int i, std::string_view format, const std::v
     AddBinding(i, std::vector<QWidget*>(bound.begin(), bound.end()), {}, false);
 }
 
+    // A refusal names the field: several edits of one item are one field.
+    const std::string& label = request.varList.Item(i).label;
+    for (QLineEdit* edit : bound)
+        constraints_->SetFieldName(edit, QString::fromStdString(label));
 void VnSNMPRequest2Edits::BindCheckBoxes(int i, std::string_view bitList, std::initializer_list<QCheckBox*> boxes)
 {
     BindBits(i, bitList, std::vector<QCheckBox*>(boxes));

@@ -18,6 +18,8 @@ VnSNMPRequest2Leds::VnSNMPRequest2Leds(QWidget* owner) : VnSNMPRequest2Controls(
     QObject::connect(&pollTimer_, &QTimer::timeout, Context(), [this] { OnPollTimer(); });
     QObject::connect(&blinkTimer_, &QTimer::timeout, Context(), [this] { OnBlinkTimer(); });
     blinkTimer_.setInterval(kBlinkInterval);
+    // A poll every few seconds is no work the user waits for.
+    SetShowsWork(false);
 }
 
 VnSNMPRequest2Leds::~VnSNMPRequest2Leds()

@@ -2,6 +2,9 @@
 
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTime>
 
 #include <cstdio>
@@ -58,11 +61,29 @@ void VnStatusBar::SetStatusLine(const QString& text)
     line_->setVisible(!text.isEmpty());
 }
 
-void VnWriteStatusLine(QWidget* output, const QString& line)
+void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
 {
     if (!output)
         return;
     if (auto* memo = qobject_cast<QPlainTextEdit*>(output)) {
+        // The passing line is known by its text: a line someone else
+        // appended after it stays.
+        static constexpr const char* kPassing = "vnPassingLine";
+        const QString passing = memo->property(kPassing).toString();
+        memo->setProperty(kPassing, kind == VnLineKind::Passing ? line : QString());
+        QTextDocument* document = memo->document();
+        if (passing.isEmpty() || document->lastBlock().text() != passing) {
+            memo->appendPlainText(line);
+            return;
+        }
+        if (document->blockCount() == 1) {
+            memo->setPlainText(line);
+            memo->moveCursor(QTextCursor::End);
+            return;
+        }
+        QTextCursor last(document->lastBlock());
+        last.select(QTextCursor::BlockUnderCursor);
+        last.removeSelectedText();
         memo->appendPlainText(line);
         return;
     }
@@ -76,6 +97,15 @@ void VnWriteStatusLine(QWidget* output, const QString& line)
     }
     if (auto* panel = dynamic_cast<VnStatusPanel*>(output))
         panel->SetText(line);
+}
+
+bool VnShowsPassingLine(const QWidget* output)
+{
+    const auto* memo = qobject_cast<const QPlainTextEdit*>(output);
+    if (!memo)
+        return output != nullptr;
+    const QString passing = memo->property("vnPassingLine").toString();
+    return !passing.isEmpty() && memo->document()->lastBlock().text() == passing;
 }
 
 std::string VnStatusTime()

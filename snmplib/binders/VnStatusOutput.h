@@ -50,7 +50,13 @@ private:
 // appended, a VnStatusBar as its status line (another QStatusBar as its
 // message), a VnStatusPanel as its text. A null output or a widget of any
 // other class takes nothing.
-void VnWriteStatusLine(QWidget* output, const QString& line);
+// A passing line (the progress of a walk) is replaced by the next line
+// written, also in a memo, where it takes the place of the last line.
+enum class VnLineKind { Lasting, Passing };
+void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind = VnLineKind::Lasting);
+// Whether the output's last line is a passing one: always for an output of
+// one line, which any line replaces.
+bool VnShowsPassingLine(const QWidget* output);
 
 // The local time as a status line shows it: "hh:mm:ss" on the 12-hour
 // clock, a blank and the locale's morning or afternoon designator.

@@ -173,3 +173,9 @@ std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>&
     }
     return {};
 }
+
+std::string NonIncreasingOidText(const std::string& returned, const std::string& asked)
+{
+    return "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID " + returned
+           + " for the next after " + asked + "; the list ends there!";
+}

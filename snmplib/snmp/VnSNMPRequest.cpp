@@ -501,15 +501,34 @@ void VnSNMPRequest::RequireRowIndex() const
 {
     // A key without a value would address another row (".0" for a number),
     // or the column itself.
-    if (IsTable() && KeyWithoutValue() >= 0)
-        throw VnSetRefused(kVnNoRowIndexText, kVnErrBadKeyCount);
+    if (!IsTable())
+        return;
+    const int key = KeyWithoutValue();
+    if (key < 0)
+        return;
+    // Named as the field the user typed into.
+    const VnSNMPVarItem& item = varList.Item(key);
+    const std::string& name = item.label.empty() ? item.oid : item.label;
+    throw VnSetRefused(name + ": " + kVnNoRowIndexText, kVnErrBadKeyCount);
 }
 
-void VnSNMPRequest::RequireBindings(const Pdu& pdu)
+void VnSNMPRequest::RequireBindings(const Pdu& pdu) const
 {
     // An empty set would be answered with success for writing nothing.
-    if (pdu.get_vb_count() == 0)
-        throw VnSetRefused(kVnNoValueToSetText, kVnErrBadDataValue);
+    if (pdu.get_vb_count() > 0)
+        return;
+    // The fields chosen for the set that hold no value: the user ticked
+    // them, and should know which.
+    std::string names;
+    for (int i = 0; i < varList.Count(); ++i) {
+        const VnSNMPVarItem& item = varList.Item(i);
+        if (!varList.IsWritable(i) || (IsTable() && static_cast<unsigned>(i) < varList.keyCount)
+            || !IsNoValueText(item.value))
+            continue;
+        names += (names.empty() ? "" : ", ") + (item.label.empty() ? item.oid : item.label);
+    }
+    throw VnSetRefused(names.empty() ? std::string(kVnNoValueToSetText) : names + ": " + kVnNoValueToSetText,
+                       kVnErrBadDataValue);
 }
 
 bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMPValues* values)

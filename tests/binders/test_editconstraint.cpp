@@ -311,7 +311,6 @@ TEST(EditConstraintMessages, ExitCheckNamesTheBrokenRule)
         {"%n;{n-5x10}", "11",
          "Please enter a delimited number string with delimiter ';'.\nHere,each number is between 0 and 10!"},
         {"%n,", "1,4294967295", nullptr},
-        {"%n,{l2}", "1,", nullptr},
         {"%i{l5n}", "", "Empty value is not allowed!"},
         {"%i{n1x5}", "", nullptr},
     };
@@ -330,6 +329,75 @@ TEST(EditConstraintMessages, ExitCheckNamesTheBrokenRule)
             EXPECT_EQ(boxes.Shown()[0].icon, VnMsgIcon::None);
             EXPECT_EQ(boxes.Shown()[0].caption, VnProgramName());
         }
+    }
+}
+
+// Texts the typing filter lets through on their way to a number: each
+// would be sent as 0 (or lose a number) unless the field refuses it, with
+// its format's own message. Whole numbers next to them still pass.
+TEST(EditConstraintMessages, NumbersStillBeingTypedAreRefusedAtTheField)
+{
+    const char* kRange = "Please enter a number between -5 and 5!";
+    const char* kList = "Please enter a delimited number string with delimiter ','.\nHere,each number is between 0 and 9!";
+    const struct {
+        const char* format;
+        const char* text;
+        const char* message;  // nullptr: passes
+        const char* why;
+    } cases[] = {
+        {"%i{n-5x5}", "-", kRange, "a lone sign reads as 0, which the range holds"},
+        {"%i{n-5x5}", "-0", nullptr, "a signed zero is a number"},
+        {"%i{n-5x5}", "-5", nullptr, "the lowest number"},
+        {"%i", "-", "Please enter a number between -2147483648 and 2147483647!", "the whole 32-bit range"},
+        {"%f{n-5x5}", ".", kRange, "a lone point"},
+        {"%f{n-5x5}", "-", kRange, "a lone sign"},
+        {"%f{n-5x5}", "-.", kRange, "sign and point"},
+        {"%f{n-5x5}", "1.", nullptr, "a point after digits"},
+        {"%f{n-5x5}", ".5", nullptr, "digits after a point"},
+        {"%f{n-5x5}", "-0.5", nullptr, "a negative fraction"},
+        {"%n,{x9}", "1,", kList, "a trailing delimiter"},
+        {"%n,{x9}", "1,,2", kList, "an empty number between two delimiters (pasted)"},
+        {"%n,{x9}", ",1", kList, "a leading delimiter (pasted)"},
+        {"%n,{x9}", "1,2", nullptr, "two numbers"},
+        {"%n,{l2}", "1,", "Please enter a delimited number string with delimiter ','.\nHere,each number is between 0 "
+                          "and 4294967295!", "a list with room for two numbers holds one and a delimiter"},
+        {"%u{n0x9}", "7", nullptr, "unsigned stays as it was"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit edit;
+        VnEditConstraint manager(nullptr, false);
+        VnMessageBoxCapture boxes;
+        manager.AddConstraint(c.format, &edit);
+        edit.setText(c.text);
+        EXPECT_EQ(manager.OnEditExit(&edit), c.message == nullptr) << c.format << " '" << c.text << "': " << c.why;
+        const QStringList expected = c.message ? QStringList{c.message} : QStringList{};
+        EXPECT_EQ(boxes.Texts(), expected) << c.format << " '" << c.text << "': " << c.why;
+    }
+}
+
+// A field with a name says which field broke its rule; the rule's own
+// text stays word for word after the name.
+TEST(EditConstraintMessages, ANamedFieldIsNamedInItsRefusal)
+{
+    const struct {
+        const char* format;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"%i{n0x7}", "9", "Priority: Please enter a number between 0 and 7!"},
+        {"%i{n0x7}", "-", "Priority: Please enter a number between 0 and 7!"},
+        {"%s{l3}", "abcd", "Priority: Please enter a string whose length is less than 3!"},
+        {"%i{l2n}", "", "Priority: Empty value is not allowed!"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit edit;
+        VnEditConstraint manager(nullptr, false);
+        VnMessageBoxCapture boxes;
+        manager.AddConstraint(c.format, &edit);
+        manager.SetFieldName(&edit, "Priority");
+        edit.setText(c.text);
+        EXPECT_FALSE(manager.OnEditExit(&edit)) << c.format << " " << c.text;
+        EXPECT_EQ(boxes.Texts(), QStringList{c.message}) << c.format << " " << c.text;
     }
 }
 

@@ -149,9 +149,9 @@ TEST_F(UnchosenTest, ControlsThatCannotShowTheValueLeaveIt)
         return [=](SimSwitch& sim) { sim.unset(Row(column, 5)); };
     };
     const Case cases[] = {
-        {"a value outside the combo's list selects nothing and is kept", StateControl::Combo, false,
-         stateIs("INTEGER", "7"), 1, [](TableForm& f) { EXPECT_EQ(f.combo.currentIndex(), -1); },
-         {{Row(COLUMN(2), 1) + "=" + kNewName, Row(COLUMN(3), 1) + "=7"}}},
+        {"a value outside the combo's list is shown as it stands and, untouched, not sent", StateControl::Combo,
+         false, stateIs("INTEGER", "7"), 1, [](TableForm& f) { EXPECT_EQ(f.combo.currentText(), "7"); },
+         {{Row(COLUMN(2), 1) + "=" + kNewName}}},
         {"likewise in a radio group", StateControl::Radio, false, stateIs("INTEGER", "7"), 1,
          [](TableForm& f) { EXPECT_EQ(f.radio.ItemIndex(), -1); },
          {{Row(COLUMN(2), 1) + "=" + kNewName, Row(COLUMN(3), 1) + "=7"}}},
@@ -242,7 +242,7 @@ TEST_F(UnchosenTest, ScalarFormWritesOnlyWhatItsControlsShow)
     binder.SetStatusOutput(&memo);
     binder.Refresh();
     ASSERT_TRUE(RunUntil([&] { return !binder.Busy(); }));
-    EXPECT_EQ(state.currentIndex(), -1);
+    EXPECT_EQ(state.currentText(), "7") << "the agent's value as it stands";
     EXPECT_FALSE(flag.isChecked());
     EXPECT_EQ(mode.ItemIndex(), -1);
     EXPECT_EQ(address[0]->text(), "") << "(NULL) leaves the parts as they were";
@@ -271,7 +271,7 @@ TEST_F(UnchosenTest, TableSetWithoutRowIsRefused)
     ASSERT_TRUE(f.Load());
     f.name.setText("typed");
     EXPECT_FALSE(f.binder.Apply());
-    EXPECT_EQ(boxes.Texts(), QStringList({kVnNoRowIndexText}));
+    EXPECT_EQ(boxes.Texts(), QStringList({QString("Index: ") + kVnNoRowIndexText})) << "the field is named";
     EXPECT_EQ(LastLine(f.memo), NothingSentLine());
     EXPECT_FALSE(f.binder.Busy());
 

@@ -29,7 +29,7 @@ const SelectCase kStateCases[] = {
     {"a value that is no label selects by value", "3", 1},
     {"a label selects its entry", "enabled", 1},
     {"labels compare without case", "DISABLED", 0},
-    {"neither label nor value selects nothing", "7", -1},
+    {"neither label nor value: shown as it stands, after the list", "7", 2},
     {"the empty text selects nothing", "", -1},
     {"(NULL) selects nothing", "(NULL)", -1},
 };
@@ -54,7 +54,28 @@ TEST(OptionControls, ComboBoxFillAndSelect)
         SelectComboBox(states, &combo, c.text);
         EXPECT_EQ(combo.currentIndex(), c.index) << c.why;
         EXPECT_EQ(changes.count(), 0) << "a program change fires no change handler: " << c.why;
+        EXPECT_EQ(VnComboShowsRawValue(&combo), c.index == 2) << c.why;
+        EXPECT_EQ(combo.count(), c.index == 2 ? 3 : 2) << "the value's entry goes with the next value: " << c.why;
     }
+}
+
+// A value the agent holds that the list does not know: the box shows it,
+// not an empty box, and says it is no choice of the user's.
+TEST(OptionControls, AValueOutsideTheListIsShownAsItStands)
+{
+    const VnOptionList states(kStates);
+    QComboBox combo;
+    FillComboBox(states, &combo);
+    SelectComboBox(states, &combo, "5");
+    EXPECT_EQ(combo.currentText(), "5");
+    EXPECT_TRUE(VnComboShowsRawValue(&combo));
+    combo.setCurrentIndex(1);
+    EXPECT_FALSE(VnComboShowsRawValue(&combo)) << "the user's choice";
+    SelectComboBox(states, &combo, "5");
+    EXPECT_EQ(combo.count(), 3) << "one entry for the value, not one per showing";
+    SelectComboBox(states, &combo, "(NOTDONE)");
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.count(), 2);
 }
 
 TEST(OptionControls, StringListSelectsByValue)
@@ -79,7 +100,8 @@ TEST(OptionControls, RadioGroupFillAndSelect)
     for (const SelectCase& c : kStateCases) {
         group.SetItemIndex(0);
         SelectRadioGroup(states, &group, c.text);
-        EXPECT_EQ(group.ItemIndex(), c.index) << c.why;
+        // A radio group has no place for a value outside its list.
+        EXPECT_EQ(group.ItemIndex(), c.index == 2 ? -1 : c.index) << c.why;
     }
 }
 
@@ -113,7 +135,9 @@ TEST(OptionControls, NullControlsAndEmptyListsAreHarmless)
     SelectRadioGroup(empty, nullptr, "x");
     QComboBox combo;
     FillComboBox(empty, &combo);
-    SelectComboBox(empty, &combo, "5");
+    SelectComboBox(empty, &combo, "(NULL)");
     EXPECT_EQ(combo.count(), 0);
     EXPECT_EQ(combo.currentIndex(), -1);
+    SelectComboBox(empty, &combo, "5");
+    EXPECT_EQ(combo.currentText(), "5") << "an empty list still shows the value";
 }

@@ -93,6 +93,37 @@ TEST(StatusBar, ALongLineDoesNotWidenTheForm)
     EXPECT_EQ(f.bar->findChild<QLabel*>("StatusLine")->toolTip().size(), 400) << "the whole line on demand";
 }
 
+// The progress of a walk is a passing line: in a memo the next line takes
+// its place, so a walk leaves its outcome and no trail of progress lines.
+TEST(StatusBar, APassingLineGivesWayToTheNextLine)
+{
+    const struct {
+        QStringList before;      // lasting lines already there
+        QStringList passing;     // then these, each passing
+        const char* appended;    // a line someone appends directly, or nullptr
+        QString lasting;         // then this
+        QString expected;
+        const char* why;
+    } cases[] = {
+        {{"a"}, {"Reading... 1 row", "Reading... 2 rows"}, nullptr, "b", "a\nb", "replaced each time"},
+        {{}, {"Reading... 0 rows"}, nullptr, "b", "b", "the first line of the memo"},
+        {{"a"}, {"Reading... 0 rows"}, "landed", "b", "a\nReading... 0 rows\nlanded\nb",
+         "a line appended by another writer is not taken"},
+        {{"a"}, {}, nullptr, "b", "a\nb", "lasting lines append"},
+    };
+    for (const auto& c : cases) {
+        QPlainTextEdit memo;
+        for (const QString& line : c.before)
+            VnWriteStatusLine(&memo, line);
+        for (const QString& line : c.passing)
+            VnWriteStatusLine(&memo, line, VnLineKind::Passing);
+        if (c.appended)
+            memo.appendPlainText(c.appended);
+        VnWriteStatusLine(&memo, c.lasting);
+        EXPECT_EQ(memo.toPlainText(), c.expected) << c.why;
+    }
+}
+
 // A picture for a person to look at: run with VN_SCREENSHOT_DIR set to a
 // folder; skipped otherwise.
 TEST(StatusBarScreens, PanelAndLine)

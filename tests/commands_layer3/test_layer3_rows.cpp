@@ -136,7 +136,7 @@ TEST_F(Layer3CommandTest, TypedIpKeysMustBeAddressesOrNothingIsSent)
             if (*bad)
                 EXPECT_EQ(told.rfind(label + ": ", 0), 0u) << "names the column: " << told;
             else
-                EXPECT_EQ(told, "Some items are empty!");
+                EXPECT_EQ(told, "Some items are empty! (" + label + ")");
         }
     }
 }

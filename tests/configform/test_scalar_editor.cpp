@@ -156,7 +156,7 @@ TEST_F(ScalarEditorTest, AnEmptyTickedRowSendsNothing)
     Box(panel, kName)->click();
     const auto flagsBefore = AccessFlags(binder->request.varList);
     EXPECT_FALSE(panel->SetCheckedBtnClick(panel->CtrlBtnPanel->SetCheckedBtn));
-    ASSERT_EQ(boxes.Texts(), QStringList{"Some items are empty!"});
+    ASSERT_EQ(boxes.Texts(), QStringList{"Some items are empty! (Contact)"}) << "names the empty field";
     EXPECT_EQ(boxes.Shown()[0].icon, VnMsgIcon::Warning);
     RunEvents(100);
     EXPECT_TRUE(SetRecord().empty());
@@ -195,4 +195,39 @@ TEST_F(ScalarEditorTest, ARefusedInputSendsNothing)
     EXPECT_EQ(boxes.Texts().size(), 1);
     RunEvents(100);
     EXPECT_TRUE(SetRecord().empty());
+}
+
+// A state the agent holds that the option list does not know: the combo
+// shows it as it stands, Check All and Set pass, and the value goes back
+// to the agent only when the user chose one; a set of nothing but it
+// names the field.
+TEST_F(ScalarEditorTest, AValueOutsideTheOptionListIsShownAndNotSentUntouched)
+{
+    VnMessageBoxCapture boxes;
+    sim().set(FORMTEST_S(2) ".0", "INTEGER", "5");
+    Build();
+    ShowAndRead();
+    auto* state = qobject_cast<QComboBox*>(panel->EditsPanel->Rows[kState].InputCtrl);
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(state->currentText(), "5");
+
+    panel->CtrlBtnPanel->CheckAllBtn->click();
+    EXPECT_TRUE(panel->SetCheckedBtnClick(panel->CtrlBtnPanel->SetCheckedBtn));
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+    const auto record = SetRecord();
+    ASSERT_EQ(record.size(), 1u);
+    for (const std::string& varbind : record[0])
+        EXPECT_EQ(varbind.find(FORMTEST_S(2) ".0="), std::string::npos) << "untouched: " << varbind;
+
+    sim().clearSets();
+    panel->CtrlBtnPanel->ClearChecksBtn->click();
+    Box(panel, kState)->click();
+    EXPECT_FALSE(panel->SetCheckedBtnClick(panel->CtrlBtnPanel->SetCheckedBtn));
+    EXPECT_EQ(boxes.Texts().value(0), QString("State: ") + kVnNoValueToSetText);
+    EXPECT_TRUE(SetRecord().empty());
+
+    boxes.Clear();
+    state->setCurrentText("enabled");
+    EXPECT_TRUE(panel->SetCheckedBtnClick(panel->CtrlBtnPanel->SetCheckedBtn));
+    EXPECT_EQ(SetRecord(), (std::vector<std::vector<std::string>>{{FORMTEST_S(2) ".0=3"}})) << "the user's choice";
 }

@@ -210,7 +210,8 @@ TEST_F(Skeleton, AConstraintIsCheckedBeforeASetSendsAnything)
     ASSERT_EQ(form.Id->text(), "5000");
     VnMessageBoxCapture boxes;
     EXPECT_FALSE(form.Request->Apply(true, true));
-    EXPECT_EQ(boxes.Texts(), QStringList({"Please enter a number between 1 and 4094!"}));
+    const std::string& label = form.Request->request.varList.Item(TVlanStaticForm::kVlanId).label;
+    EXPECT_EQ(boxes.Texts(), QStringList({QString::fromStdString(label + ": Please enter a number between 1 and 4094!")}));
     RunEvents(100);
     EXPECT_TRUE(sim().sets().empty());
 }

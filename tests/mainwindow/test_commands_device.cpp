@@ -249,7 +249,9 @@ TEST_F(DeviceCommands, TimeEditorsRefuseValuesOutsideTheirRange)
             QTest::keyClicks(edit, c.refused);
             EXPECT_EQ(edit->text(), c.refused);
             EXPECT_FALSE(form->Requests()[0]->Constraints().OnEditExit(edit));
-            EXPECT_EQ(Boxes().Texts(), QStringList{c.message});
+            const std::string& label = form->Requests()[0]->request.varList.Item(c.row).label;
+            EXPECT_EQ(Boxes().Texts(), QStringList{QString::fromStdString(label + ": ") + c.message})
+                << "the field is named";
             EXPECT_EQ(edit->text(), c.current) << "the last accepted text comes back";
             Boxes().Clear();
         });

@@ -218,12 +218,14 @@ TEST_F(SecurityCommandTest, AddingAnExistingGroupIsRefusedAndTheFormStaysOpen)
 // names no group, and nothing goes out.
 TEST_F(SecurityCommandTest, AnEmptyGroupNameIsNotSent)
 {
+    QString label;
     WithAddForm(Main(), [&](TSNMPListViewPanel& table, QDialog& add) {
         EditOf(table, 0)->clear();
+        label = QString::fromStdString(table.Request->request.varList.Item(0).label);
         add.findChild<TCtrlBtnPanel*>()->SetCheckedBtn->click();
     });
     EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
-    EXPECT_EQ(Boxes().Texts(), QStringList{"Some items are empty!"});
+    EXPECT_EQ(Boxes().Texts(), QStringList{"Some items are empty! (" + label + ")"});
 }
 
 TEST_F(SecurityCommandTest, DeletingAGroupSendsOnlyItsDestroy)

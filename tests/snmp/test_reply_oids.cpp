@@ -285,3 +285,86 @@ TEST(ReplyOids, GetAnsweredWithOtherOidsIsNoValueAndAFailure)
         EXPECT_EQ(outcome.values, c.values) << c.why;
     }
 }
+
+namespace {
+
+#define WALKTEST(n) "1.3.6.1.4.1.88406.992.5.1." n
+const VnSNMPVarDesc kNames[] = {
+    {" ", "Index", S::Integer, A::NotAccess},
+    {WALKTEST("2"), "Name", S::DisplayStr, A::ReadOnly},
+    {},
+};
+
+}  // namespace
+
+// A walk whose agent answers a get-next with an OID that does not come
+// after the one asked: the column ends there (the walk would never end
+// otherwise), the rows read stay, and the outcome names the OID instead of
+// saying Ok. An agent that leaves the column ends it as it always did.
+TEST(ReplyOids, AWalkAnsweredBackwardsKeepsItsRowsAndNamesTheOid)
+{
+    EnsureSessionStarted();
+    const std::string column = WALKTEST("2");
+    const struct {
+        const char* why;
+        std::string third;  // the answer to the get-next after row 2
+        std::string text;   // "" for an ordinary end
+    } cases[] = {
+        {"goes back to row 1", column + ".1",
+         "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID " + column
+             + ".1 for the next after " + column + ".2; the list ends there!"},
+        {"answers row 2 again", column + ".2",
+         "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID " + column
+             + ".2 for the next after " + column + ".2; the list ends there!"},
+        {"leaves the column", WALKTEST("3.1"), ""},
+    };
+    for (const auto& c : cases) {
+        RuleAgent agent([&](const std::vector<std::string>& asked) {
+            if (asked.empty())
+                return std::vector<Answer>{};
+            if (asked[0] == column)
+                return std::vector<Answer>{Text(column + ".1", "a")};
+            if (asked[0] == column + ".1")
+                return std::vector<Answer>{Text(column + ".2", "b")};
+            return std::vector<Answer>{Text(c.third, "z")};
+        });
+        VnSNMPRequest request;
+        request.varList = VnSNMPVarList(kNames, MVT_UMV, 1);
+        Aim(request, agent.port(), kV2c);
+
+        std::vector<std::string> rows;
+        std::string raised;
+        try {
+            for (bool first = true; request.Get(first); first = false)
+                rows.push_back(request.varList.Item(1).value);
+        } catch (const VnException& e) {
+            raised = e.what();
+            EXPECT_EQ(e.HelpContext(), kVnErrBadSyntax) << c.why;
+        }
+        EXPECT_EQ(raised, c.text) << c.why;
+        EXPECT_EQ(rows, (std::vector<std::string>{"a", "b"})) << c.why;
+
+        // Asynchronously: the step that ends the walk carries the text.
+        std::vector<std::string> asyncRows;
+        VnSNMPError last;
+        bool done = false;
+        std::function<void(bool)> step = [&](bool first) {
+            request.GetAsync(
+                [&](const VnSNMPError& result, VnSNMPVarList& list) {
+                    if (result.code == kVnOk && !result.endOfWalk) {
+                        asyncRows.push_back(list.Item(1).value);
+                        step(false);
+                        return;
+                    }
+                    last = result;
+                    done = true;
+                },
+                first);
+        };
+        step(true);
+        ASSERT_TRUE(RunUntil([&] { return done; })) << c.why;
+        EXPECT_EQ(last.code, c.text.empty() ? kVnOk : kVnErrBadSyntax) << c.why;
+        EXPECT_EQ(last.text, c.text.empty() ? VnErrorText(kVnOk) : c.text) << c.why;
+        EXPECT_EQ(asyncRows, (std::vector<std::string>{"a", "b"})) << c.why;
+    }
+}

@@ -260,7 +260,8 @@ TEST_F(RequestTest, ItemsWithoutValueAreLeftOut)
                 request.Set(false, "0,1", nullptr);
             ADD_FAILURE() << "an empty set must be refused, async " << async;
         } catch (const VnSetRefused& e) {
-            EXPECT_STREQ(e.what(), kVnNoValueToSetText);
+            // The fields chosen that hold no value are named.
+            EXPECT_EQ(e.what(), std::string("Int, Text: ") + kVnNoValueToSetText);
         }
         EXPECT_EQ(ListState(request.varList), before);
         EXPECT_EQ(request.Outstanding(), 0);
@@ -299,7 +300,7 @@ TEST_F(RequestTest, RowWithoutIndexValueIsRefusedBeforeSending)
                     request.Set(false, "", nullptr);
                 ADD_FAILURE() << c.why << ", async " << async;
             } catch (const VnSetRefused& e) {
-                EXPECT_STREQ(e.what(), kVnNoRowIndexText) << c.why;
+                EXPECT_EQ(e.what(), std::string("Index: ") + kVnNoRowIndexText) << c.why;
                 EXPECT_EQ(e.HelpContext(), kVnErrBadKeyCount) << c.why;
             }
             EXPECT_EQ(ListState(request.varList), before) << c.why;

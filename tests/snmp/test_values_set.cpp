@@ -204,13 +204,14 @@ TEST_F(ValuesSetTest, TypedKeysAreCheckedByTheirSyntax)
         {kIpRows, 2, " 10.1.1.7 ", "10.1.1.7", nullptr, "an address, blanks around it"},
         {kIpRows, 2, "10.1.1", nullptr, "Address: '10.1.1'", "became a 3-sub-identifier index"},
         {kIpRows, 2, "10.1.1.300", nullptr, "Address: '10.1.1.300'", "carried 300"},
-        {kIpRows, 2, "", nullptr, kVnNoRowIndexText, "no address at all"},
+        {kIpRows, 2, "", nullptr, "Address: (VnSNMP++) The row to set has no index value!", "no address at all"},
         {kMacRows, 3, "001A2B3C4D5F", "0.26.43.60.77.95", nullptr, "six octets"},
         {kMacRows, 3, "001A2B3C4D", nullptr, "Station: '001A2B3C4D'", "five octets encoded to nothing"},
         {kStringRows, 4, "", "0", nullptr, "an empty string carries its length 0"},
         {kStringRows, 4, "ab", "2.97.98", nullptr, "a string with its length"},
         {kImpliedRows, 5, "ab", "97.98", nullptr, "an IMPLIED string"},
-        {kImpliedRows, 5, "", nullptr, kVnNoRowIndexText, "an empty IMPLIED string is no index"},
+        {kImpliedRows, 5, "", nullptr, "Group: (VnSNMP++) The row to set has no index value!",
+         "an empty IMPLIED string is no index"},
     };
     for (const Case& c : cases) {
         sim().clearSets();
