@@ -20,7 +20,7 @@ const VnRuleDialogShape kShape = VnRuleDialogShape::WithBindings({
                {3, "Source MAC Address Rule", K::Edit, "%s{l12}", "SourceMACEdit", "cbxSource"},
                {4, "Destination MAC Address Rule", K::Edit, "%s{l12}", "DestMACEdit", "cbxDestination"},
                {5, "8021P Rule", K::Edit, "%i{n0x7}", "IEEE8021pEdit", "cbxIEEE802dot1P"},
-               {6, "Ethernet Type Rule", K::Edit, "%s{l4}", "EthTypeEdit", "cbxEtherType"},
+               {6, "Ethernet Type Rule", K::Edit, "%s{l4f}", "EthTypeEdit", "cbxEtherType"},
                {7, "Permit", K::ComboBox, "", "PermitComboBox", "cbxPermit"},
                {8, "Row Status Rule", K::ComboBox, "", "RowComboBox", "cbxRow"}},
     .listHeight = 208,

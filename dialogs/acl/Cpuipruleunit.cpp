@@ -27,7 +27,7 @@ const VnRuleDialogShape kShape = VnRuleDialogShape::WithBindings({
                {10, "Destination Port", K::Edit, "%i{n1x65535l5}", "DestPortEdit", "cbxDestPort"},
                {11, "Flag Bits", K::Edit, "%i{n0x63l2}", "FlagEdit", "cbxFBs"},
                {12, "Protocol ID", K::Edit, "%i{n0x255l3}", "ProtocolIDEdit", "cbxProtocolID"},
-               {13, "User Mask", K::Edit, "%s{l8}", "UserMaskEdit", "cbxUserMask"},
+               {13, "User Mask", K::Edit, "%s{l8f}", "UserMaskEdit", "cbxUserMask"},
                {14, "Permit", K::ComboBox, "", "PermitComboBox", "cbxPermit"},
                {15, "Row Status", K::ComboBox, "", "RowComboBox", "cbxRow"}},
     .listHeight = 160,

@@ -19,7 +19,7 @@ const VnRuleDialogShape kShape = VnRuleDialogShape::WithBindings({
                {3, "Source MAC Address Rule", K::Edit, "%s{l12}", "SourceMACEdit", "cbxSource"},
                {4, "Destination MAC Address Rule", K::Edit, "%s{l12}", "DestMACEdit", "cbxDestination"},
                {5, "8021P Rule", K::Edit, "%i{n0x7l1}", "IEEE8021pEdit", "cbxIEEE802dot1P"},
-               {6, "Ethernet Type Rule", K::Edit, "%s{l4}", "EthTypeEdit", "cbxEtherType"},
+               {6, "Ethernet Type Rule", K::Edit, "%s{l4f}", "EthTypeEdit", "cbxEtherType"},
                {7, "Enable Priority Rule", K::ComboBox, "", "EnablePriorityComboBox", "cbxEnablePriority"},
                {8, "Priority Rule", K::Edit, "%i{n0x7l1}", "PriorityEdit", "cbxPriority"},
                {9, "Replace Priority Rule", K::ComboBox, "", "ReplacePriorityComboBox", "cbxReplacePriority"},

@@ -26,7 +26,7 @@ const VnRuleDialogShape kShape = VnRuleDialogShape::WithBindings({
                {10, "Destination Port", K::Edit, "%i{n1x65535l5}", "DestPortEdit", "cbxDestPort"},
                {11, "Flag Bits", K::Edit, "%i{n0x63l2}", "FlagEdit", "cbxFBs"},
                {12, "Protocol ID", K::Edit, "%i{n0x255l3}", "ProtocolIDEdit", "cbxProtocolID"},
-               {13, "User Mask", K::Edit, "%s{l8}", "UserMaskEdit", "cbxUserMask"},
+               {13, "User Mask", K::Edit, "%s{l8f}", "UserMaskEdit", "cbxUserMask"},
                {14, "Enable Priority", K::ComboBox, "", "PriorityComboBox", "cbxEnablePriority"},
                {15, "Priority", K::Edit, "%i{n0x7l1}", "PriorityEdit", "cbxPriority"},
                {16, "Replace Priority", K::ComboBox, "", "ReplaceComboBox", "cbxReplacePriority"},

@@ -29,8 +29,6 @@ TIPv6MaskDialog::TIPv6MaskDialog(QWidget* owner, const VnDialogContext& context,
     edtIPv6SrcMask = fields.Add<QLineEdit>(0, 1, "IPv6 Source Address Mask", "edtIPv6SrcMask");
     edtIPv6DstMask = fields.Add<QLineEdit>(1, 1, "IPv6 Destination Address Mask", "edtIPv6DstMask");
     cbxRowStatus = fields.Add<QComboBox>(2, 1, "RowStatus", "cbxRowStatus");
-    ShowWhole(edtIPv6SrcMask, 32);
-    ShowWhole(edtIPv6DstMask, 32);
     SetFrameControls(edtIPv6MaskID, cbxRowStatus);
 
     using K = VnControlKind;
@@ -38,8 +36,8 @@ TIPv6MaskDialog::TIPv6MaskDialog(QWidget* owner, const VnDialogContext& context,
           {kClass, K::ComboBox, "cbxClass"},
           {kFlowLabel, K::ComboBox, "cbxFlowLabel"},
           {kMaskState, K::ComboBox, "cbxIPv6MaskState"},
-          {kSourceMask, K::Edits, "edtIPv6SrcMask", "%s{l32}"},
-          {kDestinationMask, K::Edits, "edtIPv6DstMask", "%s{l32}"},
+          {kSourceMask, K::Edits, "edtIPv6SrcMask", "%s{l32f}"},
+          {kDestinationMask, K::Edits, "edtIPv6DstMask", "%s{l32f}"},
           {kRowStatus, K::ComboBox, "cbxRowStatus"}},
          [this, cpu = variant.cpu] {
              const int entries[] = {cpu ? -1 : 1, cpu ? -1 : 1, cpu ? -1 : 0, cpu ? -1 : kActive};

@@ -1,13 +1,13 @@
 #include "MaskDialogBase.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include "VnAccessScope.h"
 #include "VnDialogFrame.h"
+#include "VnFieldSizes.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPVarList.h"
 #include "VnStatusOutput.h"
@@ -114,6 +114,8 @@ bool TMaskDialogBase::Send(const maskcolumns::Items& leftOut, At at)
         VnAccessScope scope(Binder->request.varList);
         for (int i : leftOut)
             scope.LeaveOut(i);
+        if (!VnSizesFit(*Binder, this))
+            return;
         sent = at == At::SelectedRow ? Binder->ApplyToSelectedRow(false) : Binder->Apply(false, true, {}, nullptr);
         scope.Restore();
         if (sent)
@@ -143,11 +145,4 @@ bool TMaskDialogBase::Blank(const QLineEdit* field)
 {
     const QString text = field->text();
     return text.isEmpty() || IsNoValueText(text.toStdString());
-}
-
-void TMaskDialogBase::ShowWhole(QLineEdit* field, int digits)
-{
-    const QFontMetrics metrics(field->font());
-    // The frame and the text margins take about two digits more.
-    field->setMinimumWidth(metrics.horizontalAdvance(QString(digits + 2, 'D')));
 }

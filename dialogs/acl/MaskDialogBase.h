@@ -109,8 +109,6 @@ protected:
     // The field must hold a value when its item goes out.
     bool RefuseEmptySent(const maskcolumns::Items& leftOut, int item, QLineEdit* field,
                          const char* text);
-    // Wide enough to show `digits` hex digits whole, in any font.
-    static void ShowWhole(QLineEdit* field, int digits);
 
 private:
     VnMaskVariant variant_;

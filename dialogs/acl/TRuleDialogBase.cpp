@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -20,8 +19,10 @@
 #include "VnAccessScope.h"
 #include "VnControlTransfer.h"
 #include "VnDialogFrame.h"
+#include "VnFieldSizes.h"
 #include "VnListRows.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnSendBoxes.h"
 #include "VnSNMPVarList.h"
 #include "VnStatusOutput.h"
 
@@ -30,8 +31,6 @@ namespace {
 constexpr int kIdItem = 0;
 constexpr int kAccessItem = 1;
 constexpr int kFirstPanelWidth = 50;
-constexpr int kWideEditChars = 16;
-constexpr int kEditFrame = 12;
 
 }  // namespace
 
@@ -115,13 +114,7 @@ void TRuleDialogBase::BuildLayout()
         ++k;
         QWidget* control = nullptr;
         if (field.kind == VnRuleFieldKind::Edit) {
-            auto* edit = new QLineEdit(pnlDataEdit);
-            // Long hex values (addresses, offset chunks) show whole.
-            static const QRegularExpression length(R"(l(\d+))");
-            const QRegularExpressionMatch match = length.match(QString::fromLatin1(field.format));
-            if (const int chars = match.hasMatch() ? match.captured(1).toInt() : 0; chars >= kWideEditChars)
-                edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(chars, 'D')) + kEditFrame);
-            control = edit;
+            control = new QLineEdit(pnlDataEdit);
         } else {
             control = new QComboBox(pnlDataEdit);
         }
@@ -134,6 +127,8 @@ void TRuleDialogBase::BuildLayout()
             box->setObjectName(field.box);
             grid->addWidget(box, row, column + 1);
             boxes_[static_cast<std::size_t>(field.item)] = box;
+            // Only ticked fields go out: what the user types or chooses must.
+            VnTickOnUserEdit(control, box);
         }
         grid->addWidget(control, row, column + 2);
         grid->setColumnStretch(column + 2, 1);
@@ -188,7 +183,10 @@ void TRuleDialogBase::FormCreate()
             row->setCurrentIndex(kCreateAndGoEntry);
         NoRowState();
     };
-    OpenBinder(Request, shape_.bindings, landing, [startState](VnSNMPRequest2Edits&) { startState(); });
+    OpenBinder(Request, shape_.bindings, landing, [this, startState](VnSNMPRequest2Edits& b) {
+        b.OnRowSelecting = [this](QTreeWidgetItem* row) { HoldBackShortPortList(row); };
+        startState();
+    });
     // After the binder has shown the row, also when it reported a short
     // port list: the row is still the one to edit.
     On(ListView1, &QTreeWidget::itemSelectionChanged, [this] { ListView1Click(); });
@@ -348,6 +346,8 @@ void TRuleDialogBase::Send(VnRuleCommand command, bool atSelectedRow)
         VnAccessScope scope(Request->request.varList);
         for (int item : leftOut)
             scope.LeaveOut(item);
+        if (!VnSizesFit(*Request, this))
+            return;
         // An asynchronous write reads the list again from its own
         // completion: a second request beside it would race the set.
         const bool sent = atSelectedRow ? Request->ApplyToSelectedRow(!blocking)
@@ -436,19 +436,10 @@ bool TRuleDialogBase::OffsetsWithinLimit()
 
 bool TRuleDialogBase::KeyListed() const
 {
-    const std::vector<int>& items = Request->ColumnItems();
-    const auto idColumn = std::find(items.begin(), items.end(), kIdItem);
-    const auto accessColumn = std::find(items.begin(), items.end(), kAccessItem);
-    if (!idEdit_ || !accessEdit_ || idColumn == items.end() || accessColumn == items.end())
+    // By number, as the set would address it: "01" and "1" name rule 1.
+    if (!idEdit_ || !accessEdit_)
         return false;
-    const int id = static_cast<int>(idColumn - items.begin());
-    const int access = static_cast<int>(accessColumn - items.begin());
-    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* rule = ListView1->topLevelItem(row);
-        if (rule->text(id) == idEdit_->text() && rule->text(access) == accessEdit_->text())
-            return true;
-    }
-    return false;
+    return VnKeyListed(*Request, {{kIdItem, idEdit_->text()}, {kAccessItem, accessEdit_->text()}});
 }
 
 void TRuleDialogBase::FailedCheck()
@@ -459,8 +450,59 @@ void TRuleDialogBase::FailedCheck()
 
 // -------------------------------------------------------------- editor state
 
+void TRuleDialogBase::HoldBackShortPortList(const QTreeWidgetItem* row)
+{
+    if (shortPortList_) {
+        Request->request.varList.Item(shape_.columns.port).access = shortPortList_->access;
+        shortPortList_.reset();
+    }
+    const int port = shape_.columns.port;
+    const std::vector<int>& items = Request->ColumnItems();
+    const auto column = std::find(items.begin(), items.end(), port);
+    if (!row || !PortGrid || port < 0 || column == items.end())
+        return;
+    VnSNMPVarItem& item = Request->request.varList.Item(port);
+    const std::string value = VnCellValue(row, static_cast<int>(column - items.begin()));
+    if (IsNoValueText(value))
+        return;
+    std::size_t bytes = 0;
+    try {
+        bytes = VnSNMPRequest2Controls::ValueToBytes(value, item.syntax).size();
+    } catch (const std::exception&) {
+        return;  // no port list at all: the binder says so
+    }
+    constexpr std::size_t kGridBytes = (TStackingPortUitForm::kBoxes + 7) / 8;
+    if (bytes >= kGridBytes)
+        return;
+    shortPortList_ = ShortPortList{item.access, bytes * 8};
+    item.access |= VnAccess::Invalid;
+}
+
+void TRuleDialogBase::ShowHeldBackPortList()
+{
+    if (!shortPortList_)
+        return;
+    const ShortPortList held = *shortPortList_;
+    shortPortList_.reset();
+    Request->request.varList.Item(shape_.columns.port).access = held.access;
+    const std::optional<std::vector<std::string>> index = Request->SelectedRowIndex();
+    if (!index || index->size() < 2)
+        return;
+    try {
+        Request->UpdateControls(shape_.columns.port);
+    } catch (const std::exception&) {
+        // Expected: the boxes past the list are unticked, and said below.
+    }
+    StatusBar1->SetStatusLine(QString("Rule %1.%2: its port list holds %3 ports, the grid %4; the ports past "
+                                      "the list are shown unticked.")
+                                  .arg(QString::fromStdString((*index)[0]), QString::fromStdString((*index)[1]))
+                                  .arg(held.ports)
+                                  .arg(TStackingPortUitForm::kBoxes));
+}
+
 void TRuleDialogBase::ListView1Click()
 {
+    ShowHeldBackPortList();
     const std::optional<std::vector<std::string>> index = Request->SelectedRowIndex();
     if (!index || index->size() < 2) {
         NoRowState();

@@ -11,7 +11,9 @@
 // set's line stays); a synchronous one sends, then reads.
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "TDialogBase.h"
@@ -24,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TStackingPortUitForm;
 class VnSNMPRequest2Edits;
 class VnStatusBar;
@@ -152,6 +155,11 @@ private:
     void NoRowState();
     void RowState();
     void ClosingSteps();
+    // A rule whose port list is shorter than the grid: the binder leaves
+    // the grid alone while it shows the row (it would stop there with a
+    // box), and ListView1Click shows the list and says what it holds.
+    void HoldBackShortPortList(const QTreeWidgetItem* row);
+    void ShowHeldBackPortList();
     int RowStatusEntry() const;
     bool BoxChecked(int item) const;
 
@@ -160,4 +168,9 @@ private:
     std::vector<QCheckBox*> boxes_;
     QLineEdit* idEdit_ = nullptr;
     QLineEdit* accessEdit_ = nullptr;
+    struct ShortPortList {
+        unsigned access = 0;  // the port item's word, given back afterwards
+        std::size_t ports = 0;
+    };
+    std::optional<ShortPortList> shortPortList_;
 };

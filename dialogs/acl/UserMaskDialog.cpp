@@ -32,17 +32,15 @@ TUserMaskDialog::TUserMaskDialog(QWidget* owner, const VnDialogContext& context,
     Edit6 = fields.Add<QLineEdit>(0, 1, "Filtered Port(s) [48 to 63]", "Edit6");
     Edit7 = fields.Add<QLineEdit>(1, 1, "Filtered Port(s) [64 to 79]", "Edit7");
     ComboBox1 = fields.Add<QComboBox>(2, 1, "Mask Row Status", "ComboBox1");
-    for (QLineEdit* field : ChunkFields())
-        ShowWhole(field, 32);
     SetFrameControls(Edit1, ComboBox1);
 
     using K = VnControlKind;
     Open({{kId, K::Edits, "Edit1", variant.idFormat},
-          {kChunk0, K::Edits, "Edit5", "%s{l32}"},
-          {kChunk1, K::Edits, "Edit3", "%s{l32}"},
-          {kChunk2, K::Edits, "Edit4", "%s{l32}"},
-          {kChunk3, K::Edits, "Edit6", "%s{l32}"},
-          {kChunk4, K::Edits, "Edit7", "%s{l32}"},
+          {kChunk0, K::Edits, "Edit5", "%s{l32f}"},
+          {kChunk1, K::Edits, "Edit3", "%s{l32f}"},
+          {kChunk2, K::Edits, "Edit4", "%s{l32f}"},
+          {kChunk3, K::Edits, "Edit6", "%s{l32f}"},
+          {kChunk4, K::Edits, "Edit7", "%s{l32f}"},
           {kRowStatus, K::ComboBox, "ComboBox1"}},
          [this] {
              ClearEdits();

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "Stackingportuitformunit.h"
+#include "VnEditWidth.h"
 #include "VnRadioGroup.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
@@ -214,8 +215,16 @@ bool BitListIsPlain(const VnBinding& row)
 void VnApplyBindings(QWidget& form, VnSNMPRequest2Edits& binder, const VnBindingTable& table)
 {
     FormControls controls{form};
-    for (const VnBinding& row : table.rows)
+    for (const VnBinding& row : table.rows) {
         BindRow(binder, row, controls);
+        if (row.kind != VnControlKind::Edits)
+            continue;
+        // However the layout shares the room, a field shows its longest value whole.
+        for (QLineEdit* edit : controls.Many<QLineEdit>(row)) {
+            if (const _EditConstraint_s* record = edit ? binder.Constraints().Find(edit) : nullptr)
+                VnFitEditToConstraint(*edit, *record);
+        }
+    }
     if (*table.statusOutput)
         binder.SetStatusOutput(Find<QWidget>(form, table.statusOutput));
 }

@@ -74,10 +74,10 @@ TEST_F(Ipv6Masks, EachCommandSendsTheMasksOfItsStateByteExact)
         {"add both", false,
          [](Form& f) {
              Choose(f, 0, 0, 3, 1);
-             f.edtIPv6DstMask->setText("00");
+             f.edtIPv6DstMask->setText(QString(32, '0'));
              f.edtIPv6SrcMask->setText(kMaskA);
          },
-         {"2.ID=1", "3.ID=1", "4.ID=4", "5.ID=" + kMaskAHex, "6.ID=00", "7.ID=4"}},
+         {"2.ID=1", "3.ID=1", "4.ID=4", "5.ID=" + kMaskAHex, "6.ID=" + std::string(32, '0'), "7.ID=4"}},
         {"set as listed", true, [](Form&) {},
          {"2.ID=1", "3.ID=2", "4.ID=4", "5.ID=" + kSourceListed, "6.ID=" + kDestinationListed}},
         {"set src", true,

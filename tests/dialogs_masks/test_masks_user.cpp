@@ -22,12 +22,18 @@ const std::string kZeros(32, '0');
 const char* const kChunkA = "0123456789abcdefFEDCBA9876543210";
 const std::string kChunkAHex = "0123456789ABCDEFFEDCBA9876543210";
 
+// A whole chunk of 16 bytes that starts with `head`.
+std::string Chunk(const std::string& head)
+{
+    return head + std::string(32 - head.size(), '0');
+}
+
 using UserMasks = TwinTest<Form, TUserMaskInfoForm, TCPUUserMaskInfoForm>;
 
-void FillAll(Form& f, const QString& text)
+void FillAll(Form& f, const std::string& text)
 {
     for (QLineEdit* field : {f.Edit5, f.Edit3, f.Edit4, f.Edit6, f.Edit7})
-        field->setText(text);
+        field->setText(QString::fromStdString(text));
 }
 
 TEST_F(UserMasks, OpenWithTheRowCountAndCreateAndGoChosen)
@@ -61,17 +67,20 @@ TEST_F(UserMasks, OnlyTheFilledChunksGoOutByteForByte)
         {"add a zero chunk and the last", false,
          [](Form& f) {
              f.Edit5->setText(QString::fromStdString(kZeros));
-             f.Edit7->setText("FF00");
+             f.Edit7->setText(QString::fromStdString(Chunk("FF00")));
          },
-         {"2.ID=" + kZeros, "6.ID=FF00", "7.ID=4"}},
+         {"2.ID=" + kZeros, "6.ID=" + Chunk("FF00"), "7.ID=4"}},
         {"add four used and a zero chunk", false,
          [](Form& f) {
-             FillAll(f, "FFFF");
+             FillAll(f, Chunk("FFFF"));
              f.Edit6->setText(QString::fromStdString(kZeros));
          },
-         {"2.ID=FFFF", "3.ID=FFFF", "4.ID=FFFF", "5.ID=" + kZeros, "6.ID=FFFF", "7.ID=4"}},
-        {"add all five used", false, [](Form& f) { FillAll(f, "01"); },
-         {"2.ID=01", "3.ID=01", "4.ID=01", "5.ID=01", "6.ID=01", "7.ID=4"}, true},
+         {"2.ID=" + Chunk("FFFF"), "3.ID=" + Chunk("FFFF"), "4.ID=" + Chunk("FFFF"), "5.ID=" + kZeros,
+          "6.ID=" + Chunk("FFFF"), "7.ID=4"}},
+        {"add all five used", false, [](Form& f) { FillAll(f, Chunk("01")); },
+         {"2.ID=" + Chunk("01"), "3.ID=" + Chunk("01"), "4.ID=" + Chunk("01"), "5.ID=" + Chunk("01"),
+          "6.ID=" + Chunk("01"), "7.ID=4"},
+         true},
         {"edit with the chunks emptied", true,
          [](Form& f) {
              FillAll(f, "");
@@ -81,20 +90,20 @@ TEST_F(UserMasks, OnlyTheFilledChunksGoOutByteForByte)
         {"edit one chunk", true,
          [](Form& f) {
              FillAll(f, "");
-             f.Edit3->setText("8000");
+             f.Edit3->setText(QString::fromStdString(Chunk("8000")));
              f.ComboBox1->setCurrentIndex(0);
          },
-         {"3.ID=8000", "7.ID=1"}},
+         {"3.ID=" + Chunk("8000"), "7.ID=1"}},
         {"edit with destroy deletes", true, [](Form& f) { f.ComboBox1->setCurrentIndex(2); }, {"7.ID=6"}, false,
          true},
         // The CPU form hands nothing over: the shown columns go with it.
         {"edit with destroy sends it as shown", true,
          [](Form& f) {
              FillAll(f, "");
-             f.Edit5->setText("FF");
+             f.Edit5->setText(QString::fromStdString(Chunk("FF")));
              f.ComboBox1->setCurrentIndex(2);
          },
-         {"2.ID=FF", "7.ID=6"}, true},
+         {"2.ID=" + Chunk("FF"), "7.ID=6"}, true},
     };
     for (const Twin& twin : kTwins) {
         for (const SendCase& c : cases) {
@@ -138,10 +147,10 @@ TEST_F(UserMasks, RefusalsSendNothing)
          Form::kIdTaken, "Edit1"},
         {"add as active", false, [](Form& f) { f.ComboBox1->setCurrentIndex(0); }, Form::kNotCreateAndGo,
          "ComboBox1"},
-        {"add five used chunks", false, [](Form& f) { FillAll(f, "01"); }, Form::kTooManyChunks, nullptr, true},
+        {"add five used chunks", false, [](Form& f) { FillAll(f, Chunk("01")); }, Form::kTooManyChunks, nullptr, true},
         {"edit five used chunks", true,
          [](Form& f) {
-             FillAll(f, "01");
+             FillAll(f, Chunk("01"));
              f.ComboBox1->setCurrentIndex(0);
          },
          Form::kTooManyChunks, nullptr, true},

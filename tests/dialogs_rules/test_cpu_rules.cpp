@@ -174,22 +174,22 @@ TEST_F(CpuRules, RefusalsSendNothing)
     }
 }
 
-// "01" is no listed text, goes out as index 1 and the switch refuses the
-// creation of a row it holds: the refusal lands in panel 0.
+// The switch refuses the creation: the refusal lands in panel 0.
 TEST_F(CpuRules, AnAgentRefusalLandsInTheFirstPanelAndTheWordsComeBack)
 {
+    sim().error(kEthernet + ".9.3.1", "inconsistentValue", "set");
     auto form = Open<Ethernet>();
     std::vector<unsigned> words;
     for (int i = 0; i < form->Request->request.varList.Count(); ++i)
         words.push_back(form->Request->request.varList.Item(i).access);
-    Edit(*form, "MaskIDEdit")->setText("01");
+    Edit(*form, "MaskIDEdit")->setText("3");
     Edit(*form, "AccessEdit")->setText("1");
     Check(*form, {"cbxVlan"});
     Edit(*form, "VlanRuleEdit")->setText("x");
     form->AddButtonClick();
     const auto record = SetRecord();
     ASSERT_EQ(record.size(), 1u);
-    EXPECT_EQ(record[0].back(), kEthernet + ".9.1.1=4");
+    EXPECT_EQ(record[0].back(), kEthernet + ".9.3.1=4");
     EXPECT_FALSE(FirstPanel(*form).isEmpty());
     EXPECT_TRUE(EditorEmpty(*form));
     for (int i = 0; i < form->Request->request.varList.Count(); ++i)
