@@ -319,7 +319,7 @@ struct DialogCase {
 
 const DialogCase kDialogCases[] = {
     {"BasicInformation1Click", "Equipment Basic Information: 127.0.0.1", false, 0, "caption set by the command"},
-    {"DaylightSavingTime1Click", "Summer Time Configuration: 127.0.0.1", false, 0, "a dialog not built yet"},
+    {"DaylightSavingTime1Click", "Summer Time Configuration: 127.0.0.1", false, 0, "owned by the application"},
     {"CopyFile1Click", "own", false, 15, "hidden, mode 15, caption left alone"},
     {"MemberSwitch1Click", "Member Switch Information Table", true, 0, "caption without the address"},
 };
