@@ -156,7 +156,7 @@ void VnSNMPRequest2Controls::ReleaseSetOutcome()
     setOutcome_ = SetOutcome::None;
 }
 
-void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok)
+void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bool write)
 {
     statusTemplate_ = kVnStatusSet;
     if (!output_)
@@ -164,9 +164,11 @@ void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok)
     setOutcome_ = SetOutcome::None;
     setLine_ = QString::fromStdString(VnFillStatusTemplate(VnStatusTemplate(statusTemplate_), text,
                                                            request.varList.caption, VnStatusTime()));
-    VnWriteStatusLine(output_, setLine_);
+    if (write)
+        VnWriteStatusLine(output_, setLine_);
     setOutcome_ = ok ? SetOutcome::Ok : SetOutcome::Refused;
-    refusedText_ = ok ? std::string() : text;
+    // What was written is not written twice when a landing repeats it.
+    refusedText_ = ok || !write ? std::string() : text;
 }
 
 bool VnSNMPRequest2Controls::IsScalarList() const
@@ -438,10 +440,11 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             ShowRefusal(refused.what());
             return false;
         } catch (const std::exception& e) {
-            // The agent refused or did not answer: the set's own line says
-            // so before the caller's landing shows the message.
+            // The agent refused or did not answer. A line of its own takes
+            // the place of an older "Ok" on a status bar; a memo gets the
+            // caller's landing below its older lines, and that is enough.
             busy.End();
-            ShowSetOutcome(e.what(), false);
+            ShowSetOutcome(e.what(), false, qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr);
             throw;
         }
         AfterApply();

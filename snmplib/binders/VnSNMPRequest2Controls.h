@@ -161,8 +161,9 @@ private:
 
     void SetOutput(QWidget* output);
     void SetBusy(bool busy);
-    // A set's line, which then stands until the user acts again.
-    void ShowSetOutcome(const std::string& text, bool ok);
+    // A set's line, which then stands until the user acts again; with
+    // `write` false it is only kept (the caller's landing writes it).
+    void ShowSetOutcome(const std::string& text, bool ok, bool write = true);
     // "Reading... 12 rows" while a walk runs, "Writing..." while a set does,
     // with a refused command's note; the next line takes its place.
     void ShowProgress();

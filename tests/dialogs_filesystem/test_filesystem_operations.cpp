@@ -81,7 +81,7 @@ TEST_F(OperationTest, MakeDirectoryFailures)
     }
     EXPECT_EQ(boxes.Texts().size(), 3) << boxes.Texts().join("|").toStdString();
     EXPECT_EQ(boxes.Texts().value(0), "Please enter correct directory path.");
-    EXPECT_EQ(boxes.Texts().value(2), "Directory Make: Please enter a string whose length is less than 64!");
+    EXPECT_EQ(boxes.Texts().value(2), "Please enter a string whose length is less than 64!");
     EXPECT_EQ(form->edtDirectory->text().size(), 65);
     EXPECT_EQ(SetRecord(), Record{});
 }
