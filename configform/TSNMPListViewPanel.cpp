@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -465,6 +466,19 @@ void TSNMPListViewPanel::ShowEditForm()
 {
     if (!Request)
         return;
+    // Every set of the Edit form goes to the row that was read; a row whose
+    // instance does not decode exactly is not offered for editing.
+    std::optional<VnSelectedRowPin> pin;
+    try {
+        pin.emplace(*Request);
+    } catch (const VnSetRefused& refused) {
+        Request->SetStatusTemplate(kVnStatusSet);
+        Request->ShowStatus(refused.what());
+        VnMessageBox(window(), QString::fromUtf8(refused.what()));
+        return;
+    }
+    if (!pin->Pinned())
+        return;
     StopWalkForEdit();
     {
         TSNMPPanel* editPanel = nullptr;
@@ -489,6 +503,11 @@ void TSNMPListViewPanel::ShowEditForm()
 
 void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
 {
+    // Asked before the question: a walk under way may not be stopped for it.
+    if (Request && Request->Busy()) {
+        Request->RefuseWhileBusy(sender ? sender->text().remove(u'&').toStdString() : std::string());
+        return;
+    }
     if (VnMessageBox(window(), "Are you sure to delete it?", VnMsgButtons::OkCancel, VnMsgIcon::Question)
         != VnMsgAnswer::Ok)
         return;
@@ -503,11 +522,6 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
     if (ListViewPanel->ListView->selectedItems().isEmpty())
         return;
     VnBinderModeScope blocking(binder, VnSNMPRequest2Controls::kModeSync);
-    // Asked before the question: a walk under way may not be stopped for it.
-    if (Request && Request->Busy()) {
-        Request->RefuseWhileBusy(sender ? sender->text().remove(u'&').toStdString() : std::string());
-        return;
-    }
     {
         VnAccessScope marks(list);
         for (int i = 0; i < list.Count(); ++i) {
@@ -518,7 +532,12 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
             list.Item(i).value.clear();
         SelectedRowToValues(binder);
         list.Item(statusColumn).value = ListViewPanel->DeleteStatusValue;
-        VnGuarded(VnErrorLanding::StatusLine(&binder), [&binder] { binder.Apply(false, false); });
+        VnGuarded(VnErrorLanding::StatusLine(&binder), [&binder] {
+            // The row read is the row written, whatever its key texts say.
+            VnSelectedRowPin pin(binder);
+            if (pin.Pinned())
+                binder.Apply(false, false);
+        });
     }
     // Read again while still blocking: the walk is done when the click returns.
     RefreshBtnClick();

@@ -27,6 +27,9 @@ namespace {
 constexpr int kMsgIndexOutOfRange = 12;
 // Bits beyond the largest octet string SNMP carries.
 constexpr int kMaxBit = 65535 * 8 - 1;
+// Where a list row keeps the instance it was read at (column 0).
+constexpr int kRowInstanceRole = Qt::UserRole + 0x60;
+constexpr int kRowMalformedRole = Qt::UserRole + 0x61;
 
 bool IsConversionLetter(char c)
 {
@@ -157,13 +160,13 @@ void VnSNMPRequest2Edits::BindEdits(int i, std::string_view format, const std::v
             constraints_->RemoveConstraint(edit);
         throw;
     }
-    AddBinding(i, std::vector<QWidget*>(bound.begin(), bound.end()), {}, false);
-}
-
     // A refusal names the field: several edits of one item are one field.
     const std::string& label = request.varList.Item(i).label;
     for (QLineEdit* edit : bound)
         constraints_->SetFieldName(edit, QString::fromStdString(label));
+    AddBinding(i, std::vector<QWidget*>(bound.begin(), bound.end()), {}, false);
+}
+
 void VnSNMPRequest2Edits::BindCheckBoxes(int i, std::string_view bitList, std::initializer_list<QCheckBox*> boxes)
 {
     BindBits(i, bitList, std::vector<QCheckBox*>(boxes));
@@ -303,6 +306,8 @@ void VnSNMPRequest2Edits::BuildColumns()
 void VnSNMPRequest2Edits::AddListViewRow()
 {
     auto row = std::make_unique<QTreeWidgetItem>();
+    row->setData(0, kRowInstanceRole, QString::fromStdString(request.ReadRowInstance()));
+    row->setData(0, kRowMalformedRole, QString::fromStdString(request.ReadRowMalformed()));
     const VnSNMPVarList& list = request.varList;
     for (std::size_t column = 0; column < columnItems_.size(); ++column) {
         const int item = columnItems_[column];
@@ -489,11 +494,30 @@ std::optional<std::vector<std::string>> VnSNMPRequest2Edits::SelectedRowIndex() 
     return index;
 }
 
+std::optional<VnRowInstance> VnSNMPRequest2Edits::SelectedRowInstance() const
+{
+    if (!listView_)
+        return std::nullopt;
+    const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    const QTreeWidgetItem* row = selected.first();
+    return VnRowInstance{row->data(0, kRowInstanceRole).toString().toStdString(),
+                         row->data(0, kRowMalformedRole).toString().toStdString()};
+}
+
+std::string VnMalformedRowText(const VnRowInstance& row)
+{
+    return "The row at instance " + row.instance + " does not decode exactly for this table's index ("
+           + row.malformed + "): it cannot be changed here. Nothing sent.";
+}
+
 bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::string& itemList,
                                              const VnSNMPValues* values)
 {
     std::optional<std::vector<std::string>> index = SelectedRowIndex();
-    if (!index) {
+    const std::optional<VnRowInstance> row = SelectedRowInstance();
+    if (!index || !row) {
         const QPointer<QTreeWidget> listView = listView_;
         SetStatusTemplate(kVnStatusSet);
         ShowRefusal(kVnNoRowSelectedText);
@@ -501,12 +525,37 @@ bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::
             listView->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (!row->malformed.empty()) {
+        SetStatusTemplate(kVnStatusSet);
+        ShowRefusal(VnMalformedRowText(*row));
+        return false;
+    }
     pinnedIndex_ = std::move(index);
-    const QPointer<QObject> alive(Context());
-    const bool sent = Apply(refreshAfterApply, true, itemList, values);
-    if (alive)
+    const std::shared_ptr<const bool> alive = AliveToken();
+    const bool sent = [&] {
+        VnSelectedRowPin pin(*this);
+        return Apply(refreshAfterApply, true, itemList, values);
+    }();
+    if (*alive)
         pinnedIndex_.reset();
     return sent;
+}
+
+VnSelectedRowPin::VnSelectedRowPin(VnSNMPRequest2Edits& binder) : binder_(binder), alive_(binder.AliveToken())
+{
+    const std::optional<VnRowInstance> row = binder.SelectedRowInstance();
+    if (!row)
+        return;
+    if (!row->malformed.empty())
+        throw VnSetRefused(VnMalformedRowText(*row), kVnErrBadKeyCount);
+    binder.request.rowInstance = row->instance;
+    pinned_ = true;
+}
+
+VnSelectedRowPin::~VnSelectedRowPin()
+{
+    if (pinned_ && *alive_)
+        binder_.request.rowInstance.reset();
 }
 
 bool VnSNMPRequest2Edits::ShowSelectedRow()
