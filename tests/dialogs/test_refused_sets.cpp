@@ -1,6 +1,7 @@
 // A set the agent refuses, in one dialog of each family: the status bar
 // says so in words and nothing in it says "Ok", also where the dialog
 // reads its list again after the set. The switch received the set once.
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -137,6 +138,11 @@ TEST_F(RefusedSets, TheRefusalStandsWithNothingBesideItThatSaysOk)
         EXPECT_TRUE(status.contains(kWrongValue)) << status.toStdString();
         EXPECT_FALSE(status.contains(ok)) << status.toStdString();
         EXPECT_FALSE(status.contains("Ok")) << status.toStdString();
+        // A picture for a person to look at, with VN_SCREENSHOT_DIR set.
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            QDir().mkpath(folder);
+            EXPECT_TRUE(form->grab().save(folder + "/refused_set_" + QString::number(&c - kCases) + ".png"));
+        }
         form.reset();
     }
 }
