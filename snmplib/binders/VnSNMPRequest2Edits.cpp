@@ -474,14 +474,19 @@ void VnSNMPRequest2Edits::OnListViewSelectItem(QTreeWidgetItem*, bool selected)
     UpdateControls(-1);
 }
 
-std::optional<std::vector<std::string>> VnSNMPRequest2Edits::SelectedRowIndex() const
+const QTreeWidgetItem* VnSNMPRequest2Edits::SelectedRow() const
 {
     if (!listView_)
-        return std::nullopt;
+        return nullptr;
     const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
-    if (selected.isEmpty())
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+std::optional<std::vector<std::string>> VnSNMPRequest2Edits::SelectedRowIndex() const
+{
+    const QTreeWidgetItem* row = SelectedRow();
+    if (!row)
         return std::nullopt;
-    const QTreeWidgetItem* row = selected.first();
     const VnSNMPVarList& list = request.varList;
     const int keys = std::min(static_cast<int>(list.keyCount), list.Count());
     std::vector<std::string> index;
@@ -496,12 +501,9 @@ std::optional<std::vector<std::string>> VnSNMPRequest2Edits::SelectedRowIndex() 
 
 std::optional<VnRowInstance> VnSNMPRequest2Edits::SelectedRowInstance() const
 {
-    if (!listView_)
+    const QTreeWidgetItem* row = SelectedRow();
+    if (!row)
         return std::nullopt;
-    const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    const QTreeWidgetItem* row = selected.first();
     return VnRowInstance{row->data(0, kRowInstanceRole).toString().toStdString(),
                          row->data(0, kRowMalformedRole).toString().toStdString()};
 }

@@ -154,6 +154,7 @@ private:
     void SelectionCleared();
     // Puts the index pinned by ApplyToSelectedRow into the key items.
     void PinnedIndexToValues();
+    const QTreeWidgetItem* SelectedRow() const;
 
     QPointer<QTreeWidget> listView_;
     VnControlBindings bindings_;
