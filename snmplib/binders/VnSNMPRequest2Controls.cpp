@@ -136,7 +136,7 @@ void VnSNMPRequest2Controls::ShowProgress()
     else
         line = "Reading...";
     if (!busyNote_.empty())
-        line += " " + busyNote_;
+        line += " - " + busyNote_;
     VnWriteStatusLine(output_, QString::fromStdString(line), VnLineKind::Passing);
 }
 

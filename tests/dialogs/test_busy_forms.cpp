@@ -46,9 +46,9 @@ TEST_F(BusyForm, ACommandPressedDuringAWalkSaysSoAndSendsNothing)
     ASSERT_TRUE(form->AnyBinderBusy()) << "the last row is held back";
     form->ED_VLANID->setText("40");
     form->AddBtn->click();
-    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows Busy reading from the agent: Add not done.");
+    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows - Busy reading from the agent: Add not done.");
     form->RefreshBtn->click();
-    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows Busy reading from the agent: Refresh not done.");
+    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows - Busy reading from the agent: Refresh not done.");
     EXPECT_EQ(form->ED_VLANID->text(), "40") << "the user's input stays";
 
     const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
