@@ -50,10 +50,14 @@ std::optional<VnSizeRefusal> VnWrongSize(VnSNMPRequest2Edits& binder)
         if (!record || record->maxLength <= 0 || (record->conversion != 's' && record->conversion != 'h'))
             continue;
         const QString text = edit->text().trimmed();
-        if (IsNoValueText(text.toStdString()) || !AllHexDigits(text))
+        // Blanks between the digits are read past when the value goes
+        // out, so only the digits count; other text the set refuses itself.
+        QString hex = text;
+        hex.remove(u' ');
+        if (IsNoValueText(text.toStdString()) || !AllHexDigits(hex))
             continue;
         const bool exact = (record->flags & _EditConstraint_s::kExactLength) != 0;
-        const int digits = static_cast<int>(text.size());
+        const int digits = static_cast<int>(hex.size());
         if (exact ? digits == record->maxLength : digits <= record->maxLength)
             continue;
         const QString label = QString::fromStdString(list.Item(i).label);
