@@ -105,6 +105,9 @@ void VnSNMPRequest2Controls::SetBusy(bool busy)
     if (busy)
         return;
     writing_ = false;
+    // A command refused meanwhile is still said beside the outcome.
+    if (!busyNote_.empty())
+        carriedNote_ = std::move(busyNote_);
     busyNote_.clear();
     if (wakeWaiter_)
         wakeWaiter_();
@@ -154,6 +157,7 @@ void VnSNMPRequest2Controls::RefuseWhileBusy(const std::string& command)
 void VnSNMPRequest2Controls::ReleaseSetOutcome()
 {
     setOutcome_ = SetOutcome::None;
+    carriedNote_.clear();
 }
 
 void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bool write)
@@ -185,8 +189,17 @@ void VnSNMPRequest2Controls::ShowStatus(const std::string& errorText)
 {
     if (!output_)
         return;
-    const QString line = QString::fromStdString(VnFillStatusTemplate(
+    QString line = QString::fromStdString(VnFillStatusTemplate(
         VnStatusTemplate(statusTemplate_), errorText, request.varList.caption, VnStatusTime()));
+    if (!carriedNote_.empty()) {
+        // The command refused during the work stays in view: its own line
+        // in a memo, beside the outcome on a one-line output.
+        const QString note = QString::fromStdString(std::exchange(carriedNote_, {}));
+        if (qobject_cast<QPlainTextEdit*>(output_.data()))
+            VnWriteStatusLine(output_, note);
+        else
+            line += kLineGap + note;
+    }
     if (statusTemplate_ == kVnStatusSet || setOutcome_ == SetOutcome::None) {
         // A handler's landing repeating the refusal the set has written.
         if (setOutcome_ == SetOutcome::Refused && errorText == refusedText_)

@@ -183,6 +183,7 @@ private:
     bool writing_ = false;               // the busy work is a set
     int rowsRead_ = 0;                   // of the walk under way
     std::string busyNote_;               // a command refused meanwhile
+    std::string carriedNote_;            // ...said once more with the outcome
     SetOutcome setOutcome_ = SetOutcome::None;
     QString setLine_;                    // the line the last set wrote
     std::string refusedText_;            // its error text, when refused

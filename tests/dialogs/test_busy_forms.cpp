@@ -12,6 +12,7 @@
 #include "VnMessageBox.h"
 #include "VnMessages.h"
 #include "Vlanstaticformunit.h"
+#include "VnSNMPRequest2Edits.h"
 #include "dialog_test_support.h"
 
 using namespace dialogtest;
@@ -21,7 +22,8 @@ namespace {
 // The static VLAN table's row status of VLAN 20, the last row: held back,
 // the walk waits there with two rows read.
 constexpr const char* kLastRowStatus = "1.3.6.1.2.1.17.7.1.4.3.1.5.20";
-constexpr int kHeldBackMs = 1500;
+// Far longer than a loaded machine needs to see the progress and click.
+constexpr int kHeldBackMs = 8000;
 
 QString LastLine(const QPlainTextEdit* memo)
 {
@@ -36,6 +38,8 @@ TEST_F(BusyForm, ACommandPressedDuringAWalkSaysSoAndSendsNothing)
     VnMessageBoxCapture boxes;
     sim().delay(kLastRowStatus, kHeldBackMs);
     auto form = std::make_unique<TVlanStaticForm>(nullptr, Context());
+    // The walk's later steps wait for the held-back reply, not time out.
+    form->StaticRequest->request.timeout = 3 * kHeldBackMs / 10;
     form->show();
     ASSERT_TRUE(form->AnyBinderBusy());
     EXPECT_EQ(form->cursor().shape(), Qt::BusyCursor);
@@ -64,9 +68,12 @@ TEST_F(BusyForm, ACommandPressedDuringAWalkSaysSoAndSendsNothing)
         << LastLine(form->Memo1).toStdString();
     for (const QString& line : MemoLines(form->Memo1))
         EXPECT_FALSE(line.startsWith("Reading")) << "the walk's progress gives way to its outcome";
+    EXPECT_TRUE(MemoLines(form->Memo1).contains("Busy reading from the agent: Refresh not done."))
+        << "the refused command is still said once the walk is over";
     EXPECT_EQ(form->LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
 
     // Idle again: the same command is carried out.
+    sim().delay(kLastRowStatus, 0);
     form->AddBtn->click();
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(sim().sets().size(), 1u);
