@@ -312,14 +312,14 @@ void TMainForm::showEvent(QShowEvent* event)
     // Now framed (where a window manager frames at once): fit again.
     FitToScreen();
     CenterMainFormVertically();
+    // A window started minimised is not painted until restored: it reads
+    // its stack all the same.
+    if (isMinimized())
+        QueueFirstBuild();
 }
 
-// The walk blocks the window: it starts once the window has painted
-// itself, so the user sees the window, and what it is reading, meanwhile.
-// The paint pass ends with the flush to the screen; the build follows it.
-void TMainForm::paintEvent(QPaintEvent* event)
+void TMainForm::QueueFirstBuild()
 {
-    QMainWindow::paintEvent(event);
     if (!firstBuildPending_ || firstBuildQueued_)
         return;
     firstBuildQueued_ = true;
@@ -329,6 +329,15 @@ void TMainForm::paintEvent(QPaintEvent* event)
         firstBuildPending_ = false;
         RefreshDeviceView(FirstLoad);
     });
+}
+
+// The walk blocks the window: it starts once the window has painted
+// itself, so the user sees the window, and what it is reading, meanwhile.
+// The paint pass ends with the flush to the screen; the build follows it.
+void TMainForm::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    QueueFirstBuild();
 }
 
 void TMainForm::ReleasePortButtons()

@@ -182,6 +182,7 @@ private:
     bool shutDown_ = false;
     QPointer<VnSpeedButton> popupButton_;
     bool unitWalkFailed_ = false;
+    void QueueFirstBuild();
     bool firstBuildPending_ = false;
     bool firstBuildQueued_ = false;
     QLabel* emptyViewNote_ = nullptr;  // in the panel area while no unit is shown

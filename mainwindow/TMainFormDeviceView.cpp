@@ -231,6 +231,7 @@ void TMainForm::LoadStackUnits()
         error = e.what();
     } catch (...) {
         read = false;
+        error = VnErrorText(kVnErrUnknown);
     }
     if (!read) {
         unitWalkFailed_ = true;

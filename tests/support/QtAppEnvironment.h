@@ -42,8 +42,9 @@ inline VnMsgAnswer VnUnexpectedMessageBox(const VnMessageBoxArgs& args)
     return VnMsgAnswer::Ok;
 }
 
-// A modal window still open twice the test patience after it was shown
-// was left open by a failed step: the test fails and the window closes.
+// A modal window still open a little past the test patience after it was
+// shown was left open by a failed step (a wait inside it has run out by
+// then): the test fails and the window closes, well before ctest's limit.
 class VnModalWatchdog : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -56,7 +57,7 @@ protected:
         // Each showing gets its own limit: a window shown again starts anew.
         const int showing = window->property("vnTestShowing").toInt() + 1;
         window->setProperty("vnTestShowing", showing);
-        QTimer::singleShot(2 * kTestPatienceMs, this, [window = QPointer<QWidget>(window), showing] {
+        QTimer::singleShot(kTestPatienceMs + 15000, this, [window = QPointer<QWidget>(window), showing] {
             if (!window || !window->isVisible() || window->property("vnTestShowing").toInt() != showing)
                 return;
             ADD_FAILURE() << "a modal window was left open: \"" << window->windowTitle().toStdString() << "\"";
