@@ -19,6 +19,7 @@
 #include "VnSNMPRequest2Edits.h"
 #include "VnSNMPVarList.h"
 #include "VnErrorLanding.h"
+#include "VnEditWidth.h"
 #include "VnSendBoxes.h"
 
 namespace {
@@ -66,23 +67,6 @@ QString LongestAdmitted(const _EditConstraint_s& record)
     return QString(std::max(chars, 0), record.conversion == 's' ? QChar('x') : QChar('0'));
 }
 
-// The width at which `edit` shows `text` whole.
-int LineEditWidth(const QLineEdit& edit, const QString& text)
-{
-    const QFontMetrics metrics(edit.font());
-    const QMargins textMargins = edit.textMargins();
-    const QMargins margins = edit.contentsMargins();
-    // A line edit keeps 2 pixels either side of its text; 1 more for the
-    // cursor after the last character.
-    const int inner = metrics.horizontalAdvance(text) + 2 * 2 + 1 + textMargins.left() + textMargins.right()
-                      + margins.left() + margins.right();
-    QStyleOptionFrame option;
-    option.initFrom(&edit);
-    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
-    option.midLineWidth = 0;
-    option.state |= QStyle::State_Sunken;
-    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, metrics.height()), &edit).width();
-}
 
 }  // namespace
 
@@ -393,10 +377,10 @@ int TEditsPanel::NeededInputWidth(const _EditRow_s& row) const
     auto* edit = qobject_cast<QLineEdit*>(row.InputCtrl);
     if (!edit)
         return 0;
-    int width = LineEditWidth(*edit, edit->text());
+    int width = VnLineEditWidth(*edit, edit->text());
     if (EditCtrl) {
         if (const _EditConstraint_s* record = EditCtrl->Constraints().Find(edit))
-            width = std::max(width, LineEditWidth(*edit, LongestAdmitted(*record)));
+            width = std::max(width, VnLineEditWidth(*edit, LongestAdmitted(*record)));
     }
     return width;
 }
