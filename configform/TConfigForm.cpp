@@ -180,7 +180,20 @@ void TConfigForm::PageControlChange(int)
 
 void TConfigForm::OnRefreshMessage()
 {
+    firstReadStarted_ = true;
     VnGuarded(VnErrorLanding::MessageBox(this), [this] { Refresh(); });
+}
+
+bool TConfigForm::Settled() const
+{
+    if (!firstReadStarted_)
+        return false;
+    for (const auto& binder : requests_) {
+        if (binder->Busy())
+            return false;
+    }
+    const QList<TSNMPPanel*> panels = findChildren<TSNMPPanel*>();
+    return std::none_of(panels.begin(), panels.end(), [](const TSNMPPanel* panel) { return panel->FitPending(); });
 }
 
 bool TConfigForm::event(QEvent* event)

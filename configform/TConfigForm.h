@@ -65,6 +65,10 @@ public:
                                          int addStatusColumn, const char* addStatusValue,
                                          int deleteStatusColumn, const char* deleteStatusValue);
 
+    // The first read has ended and the panels are fitted to what it
+    // brought: the form keeps its size until the user's next step.
+    bool Settled() const;
+
     // Refreshes the binder in view; its failures go to its status output.
     void Refresh();
     void PageControlChange(int index);
@@ -91,6 +95,7 @@ private:
     QTabWidget* pageControl_ = nullptr;
     VnSNMPRequest2Edits* activeRequest_ = nullptr;
     bool refreshPosted_ = false;
+    bool firstReadStarted_ = false;
     bool closing_ = false;
     bool closed_ = false;
 };

@@ -65,6 +65,8 @@ public:
     // panel and form showing this panel with them. Texts the program sets
     // do this by themselves once the event loop runs.
     void FitToTexts();
+    // Values that arrived are still to be fitted (once the loop runs).
+    bool FitPending() const { return fitLater_.isActive(); }
 
     void DisableRow(int i);
     void EnableRow(int i);

@@ -188,6 +188,11 @@ void TSNMPListViewPanel::SetStatus(int column, const char* value, const char* wr
     CtrlBtnPanel->ArrangeButtons();
 }
 
+bool TSNMPListViewPanel::FitPending() const
+{
+    return fitColumns_.isActive() || TSNMPEditorPanel::FitPending();
+}
+
 void TSNMPListViewPanel::RefreshBtnClick()
 {
     if (!Request)

@@ -40,6 +40,7 @@ public:
     void SetDeleteStatus(int column, const char* value);
 
     void RefreshBtnClick() override;
+    bool FitPending() const override;
     void AddBtnClick(QPushButton* sender);
     void EditBtnClick(QPushButton* sender);
     void DeleteBtnClick(QPushButton* sender);

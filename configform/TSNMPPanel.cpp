@@ -223,6 +223,11 @@ void TSNMPEditorPanel::SetEditWidth(int width)
         SetForm(OwnerForm);
 }
 
+bool TSNMPEditorPanel::FitPending() const
+{
+    return EditsPanel->FitPending();
+}
+
 bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
 {
     if (!Request)

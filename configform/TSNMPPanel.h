@@ -54,6 +54,9 @@ public:
     virtual void RefreshBtnClick();
     void CloseBtnClick();
 
+    // What arrived is not fitted yet: the panel and the form may still grow.
+    virtual bool FitPending() const { return false; }
+
     // The form is closing and has deleted the binder: handlers do nothing.
     virtual void DetachRequest();
 
@@ -88,6 +91,8 @@ public:
     // was clicked (the table editor lends them to its Add and Edit forms).
     // Set Checked returns whether a set went out and succeeded.
     bool SetCheckedBtnClick(QPushButton* sender);
+
+    bool FitPending() const override;
     void CheckAllBtnClick();
     void ClearChecksBtnClick();
 

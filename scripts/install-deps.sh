@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev libsnmp-dev snmpd snmp libjpeg62-turbo-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
+  fonts-dejavu-core
 )
 
 missing=()

@@ -259,34 +259,27 @@ TEST_F(DeviceCommands, TimeEditorsRefuseValuesOutsideTheirRange)
     }
 }
 
-// A twin of a command without its size steps shows what the steps did.
-QSize FormSize(TMainForm& main, const VnEditorCommand& command)
-{
-    QSize size;
-    WithModal([&] { VnRunEditorCommand(main, command); }, [&](QWidget* window) { size = window->size(); });
-    return size;
-}
-
+// A twin of a command without a size step shows what the step did; the
+// read then widens either form only where its values need more.
 TEST_F(DeviceCommands, SizeStepsApplyInOrderAndScale)
 {
     Main().FontScale = 1.25f;
     const VnEditorCommand* mib = VnFindEditorCommand("MIBCapabilities1Click");
     const VnEditorCommand* severity = VnFindEditorCommand("SystemSeverity1Click");
     ASSERT_TRUE(mib && severity);
-    VnEditorCommand plainMib = *mib;
-    plainMib.steps = {};
-    VnEditorCommand plainSeverity = *severity;
-    plainSeverity.steps = {};
 
-    const QSize mibPlain = FormSize(Main(), plainMib);
-    const QSize mibSized = FormSize(Main(), *mib);
-    EXPECT_EQ(mibSized.height(), 562) << "450 x 1.25, truncated";
-    EXPECT_EQ(mibSized.width(), mibPlain.width() + 125);
+    const EditorSizes mibTwin = MeasureEditor(Main(), Without(*mib, VnEditorStepKind::GrowWidth));
+    const EditorSizes mibSized = MeasureEditor(Main(), *mib);
+    EXPECT_EQ(mibSized.built.height(), 562) << "450 x 1.25, truncated";
+    EXPECT_EQ(mibSized.settled.height(), 562);
+    EXPECT_EQ(mibSized.built.width(), mibTwin.built.width() + 125);
+    EXPECT_EQ(mibSized.settled.width(), std::max(mibSized.built.width(), mibTwin.settled.width()));
 
-    const QSize severityPlain = FormSize(Main(), plainSeverity);
-    const QSize severitySized = FormSize(Main(), *severity);
-    EXPECT_EQ(severitySized.height(), severityPlain.height() + 25);
-    EXPECT_EQ(severitySized.width(), severityPlain.width());
+    const EditorSizes severityTwin = MeasureEditor(Main(), Without(*severity, VnEditorStepKind::GrowHeight));
+    const EditorSizes severitySized = MeasureEditor(Main(), *severity);
+    EXPECT_EQ(severitySized.built.height(), severityTwin.built.height() + 25);
+    EXPECT_EQ(severitySized.settled.height(), severityTwin.settled.height() + 25);
+    EXPECT_EQ(severitySized.settled.width(), severityTwin.settled.width());
 }
 
 TEST_F(DeviceCommands, SystemInformationStartsTheMibModuleForThisAgent)

@@ -337,64 +337,39 @@ TEST_F(Layer2CommandTest, ValuesThatAreNoValueOfTheirSyntaxAreRefusedBeforeAnyth
 
 // ---- sizes
 
-// The form of a command without some of its steps, to compare with.
-VnEditorCommand Without(const VnEditorCommand& command, VnEditorStepKind left)
-{
-    // A record only views its steps: they are kept to the end of the run.
-    static std::vector<std::vector<VnEditorStep>> kept;
-    std::vector<VnEditorStep> steps;
-    for (const VnEditorStep& step : command.steps) {
-        if (step.kind != left)
-            steps.push_back(step);
-    }
-    kept.push_back(std::move(steps));
-    VnEditorCommand copy = command;
-    copy.steps = kept.back();
-    return copy;
-}
-
-struct Sized {
-    QSize form;
-    int editWidth = 0;
-};
-
-Sized SizeOf(TMainForm& main, const VnEditorCommand& command)
-{
-    Sized sized;
-    WithModal([&] { VnRunEditorCommand(main, command); }, [&](QWidget* window) {
-        sized.form = window->size();
-        sized.editWidth = window->findChild<TSNMPEditorPanel*>()->EditsPanel->EditWidth;
-    });
-    return sized;
-}
-
 TEST_F(Layer2CommandTest, SizeStepsScaleWhereTheyShould)
 {
     Main().FontScale = 1.25f;
     const auto command = [](const char* name) { return *VnFindEditorCommand(name); };
     const int plainEdit = TEditsPanel::kDefaultEditWidth;
 
-    // The edits panel alone widens: the form keeps the width of its twin.
+    // The edits panel alone widens: the form keeps the width of its twin,
+    // as built and once both have read.
     for (const auto& [name, grow] : {std::pair{"PortInformationTable1Click", 87}, {"PortControlTable1Click", 125}}) {
         SCOPED_TRACE(name);
-        const Sized twin = SizeOf(Main(), Without(command(name), VnEditorStepKind::GrowEditsPanelWidth));
-        const Sized sized = SizeOf(Main(), command(name));
+        const EditorSizes twin = MeasureEditor(Main(), Without(command(name), VnEditorStepKind::GrowEditsPanelWidth));
+        const EditorSizes sized = MeasureEditor(Main(), command(name));
         EXPECT_EQ(sized.editWidth, plainEdit + grow);
-        EXPECT_EQ(sized.form.width(), twin.form.width()) << "no refit";
-        EXPECT_EQ(sized.form.height(), 562);
+        EXPECT_EQ(sized.built.width(), twin.built.width()) << "no refit";
+        EXPECT_EQ(sized.settled.width(), twin.settled.width()) << "no refit";
+        EXPECT_EQ(sized.built.height(), 562);
+        EXPECT_EQ(sized.settled.height(), 562);
     }
-    EXPECT_EQ(SizeOf(Main(), command("DefaultUserPrioritiesofEachPort1Click")).form.height(), 450) << "unscaled";
-    EXPECT_EQ(SizeOf(Main(), command("RegeneratedUserPriorities1Click")).form.height(), 562);
+    EXPECT_EQ(MeasureEditor(Main(), command("DefaultUserPrioritiesofEachPort1Click")).built.height(), 450)
+        << "unscaled";
+    EXPECT_EQ(MeasureEditor(Main(), command("RegeneratedUserPriorities1Click")).built.height(), 562);
 
-    // The inputs widen first, and the form then grows beyond what they need.
+    // The inputs widen first, and the form then grows beyond what they need;
+    // the read widens it only where its values need more.
     const VnEditorCommand probeCommand = command("ProbeBasicInformation1Click");
-    const Sized probeTwin = SizeOf(Main(), Without(probeCommand, VnEditorStepKind::GrowWidth));
-    const Sized probe = SizeOf(Main(), probeCommand);
+    const EditorSizes probeTwin = MeasureEditor(Main(), Without(probeCommand, VnEditorStepKind::GrowWidth));
+    const EditorSizes probe = MeasureEditor(Main(), probeCommand);
     EXPECT_EQ(probe.editWidth, plainEdit + 50);
-    EXPECT_EQ(probe.form.width(), probeTwin.form.width() + 50);
+    EXPECT_EQ(probe.built.width(), probeTwin.built.width() + 50);
+    EXPECT_EQ(probe.settled.width(), std::max(probe.built.width(), probeTwin.settled.width()));
 
-    const Sized stpTwin = SizeOf(Main(), Without(command("STPControl1Click"), VnEditorStepKind::GrowHeight));
-    EXPECT_GE(SizeOf(Main(), command("STPControl1Click")).form.height(), stpTwin.form.height() + 31);
+    const EditorSizes stpTwin = MeasureEditor(Main(), Without(command("STPControl1Click"), VnEditorStepKind::GrowHeight));
+    EXPECT_GE(MeasureEditor(Main(), command("STPControl1Click")).built.height(), stpTwin.built.height() + 31);
 }
 
 // ---- closing while the switch is slow

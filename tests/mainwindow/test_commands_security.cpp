@@ -378,21 +378,6 @@ TEST_F(SecurityCommandTest, CipherSuitesShowALongerValueWhole)
 
 // ---- sizes
 
-struct Sized {
-    QSize form;
-    int editWidth = 0;
-};
-
-Sized SizeOf(TMainForm& main, const VnEditorCommand& command)
-{
-    Sized sized;
-    WithModal([&] { VnRunEditorCommand(main, command); }, [&](QWidget* window) {
-        sized.form = window->size();
-        sized.editWidth = window->findChild<TSNMPEditorPanel*>()->EditsPanel->EditWidth;
-    });
-    return sized;
-}
-
 TEST_F(SecurityCommandTest, SizeStepsScaleWithTheFont)
 {
     for (const float scale : {1.0f, 1.25f}) {
@@ -401,15 +386,17 @@ TEST_F(SecurityCommandTest, SizeStepsScaleWithTheFont)
         const VnEditorCommand mode = *VnFindEditorCommand("AuthenticationModeSetting1Click");
         VnEditorCommand plain = mode;
         plain.steps = {};
-        const Sized bare = SizeOf(Main(), plain);
-        const Sized sized = SizeOf(Main(), mode);
+        const EditorSizes bare = MeasureEditor(Main(), plain);
+        const EditorSizes sized = MeasureEditor(Main(), mode);
         EXPECT_EQ(sized.editWidth, static_cast<int>(142 * scale));
-        EXPECT_GE(sized.form.height(), bare.form.height() + static_cast<int>(10 * scale));
+        EXPECT_GE(sized.built.height(), bare.built.height() + static_cast<int>(10 * scale));
+        EXPECT_GE(sized.settled.height(), bare.settled.height() + static_cast<int>(10 * scale));
 
         const VnEditorCommand radius = *VnFindEditorCommand("RadiusServerTable1Click");
-        const Sized server = SizeOf(Main(), radius);
+        const EditorSizes server = MeasureEditor(Main(), radius);
         EXPECT_EQ(server.editWidth, TEditsPanel::kDefaultEditWidth + static_cast<int>(70 * scale));
-        EXPECT_EQ(server.form.height(), static_cast<int>(450 * scale));
+        EXPECT_EQ(server.built.height(), static_cast<int>(450 * scale));
+        EXPECT_EQ(server.settled.height(), static_cast<int>(450 * scale));
     }
 }
 

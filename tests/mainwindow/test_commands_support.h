@@ -4,6 +4,8 @@
 // and running a command whose window is modal while a test looks at it.
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QSize>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -19,7 +21,11 @@
 #include "SessionSwitchTest.h"
 #include "SimSwitchTest.h"
 #include "TConfigForm.h"
+#include "TEditsPanel.h"
 #include "TMainForm.h"
+#include "TSNMPPanel.h"
+#include "VnCommandKinds.h"
+#include "VnCommandTable.h"
 #include "VnMessageBox.h"
 #include "VnSNMPDefaults.h"
 #include "VnSNMPRequest2Edits.h"
@@ -78,6 +84,70 @@ inline bool WaitForRefresh(TConfigForm& form, int timeoutMs = kTestPatienceMs)
             return binder && !binder->Busy();
         },
         timeoutMs);
+}
+
+// Waits until a generic editor has ended its first read and fitted itself
+// to what it read: sizes taken then do not depend on when the read ended.
+inline bool WaitUntilSettled(TConfigForm& form)
+{
+    return RunUntil([&] { return form.Settled(); });
+}
+
+// The sizes of a generic editor: as built, when it first shows (its read is
+// posted then and cannot have widened it yet), and once it has read and
+// fitted itself to what it read. The first carry a command's size steps
+// alone; the second add what the values and the font need.
+struct EditorSizes {
+    QSize built;
+    QSize settled;
+    int editWidth = 0;  // the edits panel's chosen input width
+};
+
+class FirstShowWatcher : public QObject {
+public:
+    explicit FirstShowWatcher(QSize& size) : size_(size) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !size_.isValid() && qobject_cast<TConfigForm*>(watched))
+            size_ = static_cast<QWidget*>(watched)->size();
+        return false;
+    }
+
+private:
+    QSize& size_;
+};
+
+// The record of a command without its steps of one kind, to compare with.
+inline VnEditorCommand Without(const VnEditorCommand& command, VnEditorStepKind left)
+{
+    // A record only views its steps: they are kept to the end of the run.
+    static std::vector<std::vector<VnEditorStep>> kept;
+    std::vector<VnEditorStep> steps;
+    for (const VnEditorStep& step : command.steps) {
+        if (step.kind != left)
+            steps.push_back(step);
+    }
+    kept.push_back(std::move(steps));
+    VnEditorCommand copy = command;
+    copy.steps = kept.back();
+    return copy;
+}
+
+inline EditorSizes MeasureEditor(TMainForm& main, const VnEditorCommand& command)
+{
+    EditorSizes sizes;
+    FirstShowWatcher watcher(sizes.built);
+    WithModal([&] { VnRunEditorCommand(main, command); }, [&](QWidget* window) {
+        auto* form = qobject_cast<TConfigForm*>(window);
+        ASSERT_TRUE(form && WaitUntilSettled(*form));
+        sizes.settled = form->size();
+        if (auto* panel = form->findChild<TSNMPEditorPanel*>())
+            sizes.editWidth = panel->EditsPanel->EditWidth;
+    });
+    EXPECT_TRUE(sizes.built.isValid() && sizes.settled.isValid()) << command.name;
+    return sizes;
 }
 
 // A main window over the switch of the test, with the editors' objects.

@@ -25,6 +25,7 @@
 #include <QWidget>
 
 #include "VnMessageBox.h"
+#include "VnTestFont.h"
 
 // A message box no test captured (VnMessageBoxCapture) fails the test and
 // is answered at once, as closing it would.
@@ -88,6 +89,11 @@ public:
         app_ = std::make_unique<App>(argc_, argv_);
 #if __has_include("VnMessageBox.h")
         if constexpr (!std::is_same_v<App, QCoreApplication>) {
+            // Every widget test measures in the same font on every machine.
+            const std::string missing = VnTestFontMissing();
+            if (!missing.empty())
+                GTEST_FAIL() << missing;
+            VnUseTestFont();
             previousBoxes_ = VnSetMessageBoxHandler(VnUnexpectedMessageBox);
             watchdog_ = std::make_unique<VnModalWatchdog>();
             app_->installEventFilter(watchdog_.get());
