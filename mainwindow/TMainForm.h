@@ -19,6 +19,7 @@
 #include "TPanelForm.h"
 #include "VnModelFamily.h"
 #include "VnSpeedButton.h"
+#include "VnStackTableBinder.h"
 
 class QLabel;
 class QMenu;
@@ -92,8 +93,8 @@ public:
     QList<TPanelForm*> UnitPanels;
     QList<TPanelForm*> ModulePanels;
     TPanelForm* LastUnitPanel = nullptr;
-    std::unique_ptr<VnSNMPRequest2Edits> UnitRequest;
-    std::unique_ptr<VnSNMPRequest2Edits> SlotModuleRequest;
+    std::unique_ptr<VnStackTableBinder> UnitRequest;
+    std::unique_ptr<VnStackTableBinder> SlotModuleRequest;
     std::unique_ptr<VnSNMPRequest2Edits> RmonStateRequest;
 
     // Builds (first load) or rebuilds the device view; nothing raises out.
@@ -176,6 +177,9 @@ private:
     void SetRmonItemsEnabled(bool enabled);
     void ShowEmptyViewNote();
     QString UnitWalkFailure(const std::string& error, bool timedOut) const;
+    // A walk of a stack table that was stopped short: said at the build's end.
+    void NoteStoppedWalk(const VnStackTableBinder& binder, const char* table);
+    void AddBuildNotice(const QString& text);
 
     bool terminate_ = false;
     bool confirmClose_ = true;

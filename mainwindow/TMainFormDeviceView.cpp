@@ -13,7 +13,6 @@
 #include <exception>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "SwitchMib.h"
 #include "VnDeviceViewTables.h"
@@ -52,63 +51,6 @@ std::string Text(const QTreeWidgetItem* row, int column)
     return row->text(column).toStdString();
 }
 
-// The unit number of a unit row, or 0 when it is none a stack can have.
-int StackUnitNumber(const std::string& text)
-{
-    try {
-        const int unit = VnStrToInt(text);
-        return VnIsStackUnitNumber(unit) ? unit : 0;
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
-
-// "13-200, 4096": runs of consecutive numbers joined, at most a few
-// entries (an agent may list thousands).
-QString UnitListText(const std::vector<std::string>& units)
-{
-    constexpr std::size_t kShown = 8;
-    std::vector<std::string> entries;
-    long long first = 0;
-    long long last = 0;
-    bool inRun = false;
-    const auto closeRun = [&] {
-        if (inRun)
-            entries.push_back(first == last ? std::to_string(first)
-                                            : std::to_string(first) + "-" + std::to_string(last));
-        inRun = false;
-    };
-    for (const std::string& unit : units) {
-        long long n = 0;
-        bool number = false;
-        try {
-            std::size_t used = 0;
-            n = std::stoll(unit, &used);
-            number = used == unit.size() && !unit.empty() && unit.front() != '+' && unit.front() != ' ';
-        } catch (const std::exception&) {
-            number = false;
-        }
-        if (number && inRun && n == last + 1) {
-            last = n;
-            continue;
-        }
-        closeRun();
-        if (number) {
-            first = last = n;
-            inRun = true;
-        } else {
-            entries.push_back("\"" + unit + "\"");
-        }
-    }
-    closeRun();
-    std::string text;
-    for (std::size_t i = 0; i < entries.size() && i < kShown; ++i)
-        text += (i ? ", " : "") + entries[i];
-    if (entries.size() > kShown)
-        text += ", ...";
-    return QString::fromStdString(text);
-}
-
 std::unique_ptr<TPanelForm> MakeUnitPanel(VnModelFamily family, QWidget* owner)
 {
     switch (family) {
@@ -128,10 +70,10 @@ std::unique_ptr<TPanelForm> MakeUnitPanel(VnModelFamily family, QWidget* owner)
     return nullptr;
 }
 
-std::unique_ptr<VnSNMPRequest2Edits> MakeListRequest(QWidget* owner, const VnSNMPVarDesc* table,
-                                                     QWidget* statusOutput, QTreeWidget* listView)
+std::unique_ptr<VnStackTableBinder> MakeListRequest(QWidget* owner, const VnSNMPVarDesc* table,
+                                                    QWidget* statusOutput, QTreeWidget* listView)
 {
-    auto binder = std::make_unique<VnSNMPRequest2Edits>(owner);
+    auto binder = std::make_unique<VnStackTableBinder>(owner);
     binder->request.varList = VnSNMPVarList(table, MVT_FMV, 1);
     binder->mode = VnSNMPRequest2Controls::kModeSync;
     binder->SetStatusOutput(statusOutput);
@@ -237,6 +179,8 @@ void TMainForm::LoadStackUnits()
         unitWalkFailed_ = true;
         buildNotice_ = UnitWalkFailure(error, timedOut);
         ShowStatusText(buildNotice_.section('\n', 0, 0));
+    } else {
+        NoteStoppedWalk(*UnitRequest, "Stack-unit");
     }
 
     for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
@@ -280,9 +224,35 @@ void TMainForm::LoadSlotModules()
         SlotModuleRequest->Refresh();
     });
     if (!read) {
-        buildNotice_ = QStringLiteral("Get Slot Module Information Failed");
-        ShowStatusText(buildNotice_);
+        const QString failed = QStringLiteral("Get Slot Module Information Failed");
+        AddBuildNotice(failed);
+        ShowStatusText(failed);
+        return;
     }
+    NoteStoppedWalk(*SlotModuleRequest, "Slot-module");
+}
+
+void TMainForm::NoteStoppedWalk(const VnStackTableBinder& binder, const char* table)
+{
+    if (binder.StopReason().empty())
+        return;
+    const QString text = QStringLiteral("%1 walk stopped %2: a stack has units 1 to %3, so the agent's "
+                                        "further rows were not read")
+                             .arg(QString::fromLatin1(table), QString::fromStdString(binder.StopReason()))
+                             .arg(kVnMaxStackUnits);
+    AddBuildNotice(text);
+    ShowStatusText(text);
+}
+
+// Notes of one build stand side by side on its first line.
+void TMainForm::AddBuildNotice(const QString& text)
+{
+    if (buildNotice_.isEmpty()) {
+        buildNotice_ = text;
+        return;
+    }
+    const qsizetype lineEnd = buildNotice_.indexOf('\n');
+    buildNotice_.insert(lineEnd < 0 ? buildNotice_.size() : lineEnd, QStringLiteral("; ") + text);
 }
 
 void TMainForm::CreateUnitPanels()
@@ -291,25 +261,13 @@ void TMainForm::CreateUnitPanels()
         LastUnitPanel = nullptr;
         ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // A stack has units 1 to 12; a unit numbered otherwise would give
-        // wrong port ids, and an agent listing hundreds would have a panel
-        // and a poll made for each.
-        std::vector<std::string> skipped;
+        // The walk keeps units 1 to 12 only (VnStackTableBinder).
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
             if (row->text(kUnitStateColumn).compare("exist", Qt::CaseInsensitive) != 0)
                 continue;
-            const std::string unit = Text(row, kUnitIdColumn);
-            if (StackUnitNumber(unit) == 0) {
-                skipped.push_back(unit);
-                continue;
-            }
-            CreateUnitPanel(Text(row, kUnitModelColumn), unit);
+            CreateUnitPanel(Text(row, kUnitModelColumn), Text(row, kUnitIdColumn));
         }
-        if (!skipped.empty())
-            buildNotice_ = QStringLiteral("Units not shown (a stack has units 1 to %1): %2")
-                               .arg(kVnMaxStackUnits)
-                               .arg(UnitListText(skipped));
         for (const auto& button : PortButtons) {
             if (!button)
                 continue;
