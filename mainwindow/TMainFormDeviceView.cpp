@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -143,7 +144,8 @@ void TMainForm::ShowEmptyViewNote()
         emptyViewNote_->setMargin(8);
     }
     emptyViewNote_->setText(buildNotice_);
-    const int width = std::max(0, ClientWidth() - 3);
+    // The window may be cut to the screen: the note wraps within it.
+    const int width = std::max(0, std::min(ClientWidth(), this->width()) - 3);
     emptyViewNote_->setFixedWidth(width);
     emptyViewNote_->adjustSize();
     emptyViewNote_->move(0, 0);
@@ -193,27 +195,54 @@ void TMainForm::LoadStackUnits()
 }
 
 // The failure's first line keeps the status line's text and says what was
-// tried and what happened; the next ones say where the settings come from.
+// tried and what happened; the next ones say what may be wrong, where the
+// settings come from and what to do. Passwords are never shown.
 QString TMainForm::UnitWalkFailure(const std::string& error, bool timedOut) const
 {
-    const QString outcome = timedOut || error.empty()
-                                ? QStringLiteral("no answer within the time-out")
-                                : QString::fromStdString(error);
-    const QString tried = QStringLiteral("%1 port %2 (%3)")
+    const VnSNMPSecurity& security = VnDefaultSecurity;
+    const bool v3 = security.version == 3;
+    const QString user = QString::fromStdString(security.securityName);
+    const QString community = QString::fromStdString(security.readCommunity);
+    const QString tried = QStringLiteral("%1 port %2 (%3, %4)")
                               .arg(QString::fromStdString(VnDefaultDevice.address))
                               .arg(VnDefaultDevice.port)
-                              .arg(QString::fromStdString(VnVersionName(VnDefaultSecurity.version)));
-    const std::string file = VnSettingsFilePath(SettingsFolder, AgentAddress);
-    const QString fileText = file.empty() ? QStringLiteral("(no file for this address)")
-                                          : QString::fromStdString(file);
-    const QString where = CfgFileFound
-                              ? QStringLiteral("The agent's port and SNMP version come from %1.").arg(fileText)
-                              : QStringLiteral("No settings file %1: the default port and SNMP version were "
-                                               "used.")
-                                    .arg(fileText);
-    return QStringLiteral("Get Unit Information Failed: asked %1: %2\n%3\nCheck the agent and the settings "
-                          "file, then choose Basic Configuration > Refresh Panel.")
-        .arg(tried, outcome, where);
+                              .arg(QString::fromStdString(VnVersionName(security.version)),
+                                   v3 ? QStringLiteral("user \"%1\"").arg(user)
+                                      : QStringLiteral("read community \"%1\"").arg(community));
+    const bool noAnswer = timedOut || error.empty();
+    QStringList lines{QStringLiteral("Get Unit Information Failed: asked %1: %2")
+                          .arg(tried, noAnswer ? QStringLiteral("no answer within the time-out")
+                                               : QString::fromStdString(error))};
+    // An agent drops a request with a wrong community unanswered, as it
+    // drops one with a wrong privacy password under v3.
+    if (noAnswer && !v3)
+        lines << QStringLiteral("A wrong read community gets no answer either: does the agent take \"%1\"?")
+                     .arg(community);
+    else if (noAnswer && security.securityLevel == 3)
+        lines << QStringLiteral("A wrong privacy password gets no answer either: are the passwords of user "
+                                "\"%1\" right?")
+                     .arg(user);
+
+    const std::string file = VnAbsolutePath(VnSettingsFilePath(SettingsFolder, AgentAddress));
+    std::error_code exists;
+    QString where;
+    if (file.empty())
+        where = QStringLiteral("No settings file is read for this address: the port and SNMP version are "
+                               "the command line's or the defaults.");
+    else if (CfgFileFound)
+        where = QStringLiteral("The agent's port and SNMP version come from %1.").arg(QString::fromStdString(file));
+    else if (std::filesystem::exists(file, exists))
+        where = QStringLiteral("%1 was not read: it is read before each parameter after /I, and none "
+                               "followed.")
+                    .arg(QString::fromStdString(file));
+    else
+        where = QStringLiteral("No settings file found at %1: the port and SNMP version are the command "
+                               "line's or the defaults.")
+                    .arg(QString::fromStdString(file));
+    lines << where
+          << QStringLiteral("Check the agent, then choose Basic Configuration > Refresh Panel to ask it again; "
+                            "a changed settings file takes effect when the module is started again.");
+    return lines.join('\n');
 }
 
 void TMainForm::LoadSlotModules()
