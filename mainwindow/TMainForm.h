@@ -56,8 +56,9 @@ public:
     // name. Raises the conversion error of a bad number in them or in the
     // settings file, and the session's failure; ends with the device view
     // unless `firstBuild` puts it off until the first paint.
-    // Without parameters it shows "No parameter input", builds no device
-    // view and sends nothing (TerminateRequested()).
+    // Without parameters it shows "No parameter input" and the options
+    // needed, in a box over no window, builds no device view and sends
+    // nothing (TerminateRequested()).
     explicit TMainForm(std::vector<std::string> parameters, QWidget* parent = nullptr,
                        VnFirstBuild firstBuild = VnFirstBuild::InConstructor);
     ~TMainForm() override;
