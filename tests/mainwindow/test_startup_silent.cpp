@@ -175,8 +175,9 @@ TEST_P(SilentCredentials, TheFailureNamesTheCredentialButNoPassword)
     const QStringList lines = form.BuildNotice().split('\n');
     ASSERT_EQ(lines.size(), c.cause ? 4 : 3) << form.BuildNotice().toStdString();
     EXPECT_EQ(lines[0].toStdString(), first);
-    if (c.cause)
+    if (c.cause) {
         EXPECT_EQ(lines[1].toStdString(), c.cause);
+    }
     if (!c.cfgLines) {
         // Where it looked, in full, though the registry named no folder.
         const std::string looked = (std::filesystem::current_path() / "127.0.0.1.cfg").string();
