@@ -85,9 +85,12 @@ TMainForm::TMainForm(std::vector<std::string> parameters, QWidget* parent, VnFir
     SettingsFolder = folders.settingsFolder;
     VnLoadMessageFiles(ModuleFolder);
 
-    // Nothing to manage: say so and send nothing at all.
+    // Nothing to manage: say so and send nothing at all. The box stands
+    // alone: over this window, not yet shown, it would bring up an empty
+    // frame behind it.
     if (parameters.empty()) {
-        VnMessageBox(this, kVnNoParameterText);
+        VnMessageBox(nullptr, QString::fromStdString(
+                                  VnNoParameterMessage(VnProgramName().toStdString(), SettingsFolder)));
         terminate_ = true;
         return;
     }

@@ -19,6 +19,7 @@
 #include "TPanelForm.h"
 #include "VnModelFamily.h"
 #include "VnSpeedButton.h"
+#include "VnStackTableBinder.h"
 
 class QLabel;
 class QMenu;
@@ -55,8 +56,9 @@ public:
     // name. Raises the conversion error of a bad number in them or in the
     // settings file, and the session's failure; ends with the device view
     // unless `firstBuild` puts it off until the first paint.
-    // Without parameters it shows "No parameter input", builds no device
-    // view and sends nothing (TerminateRequested()).
+    // Without parameters it shows "No parameter input" and the options
+    // needed, in a box over no window, builds no device view and sends
+    // nothing (TerminateRequested()).
     explicit TMainForm(std::vector<std::string> parameters, QWidget* parent = nullptr,
                        VnFirstBuild firstBuild = VnFirstBuild::InConstructor);
     ~TMainForm() override;
@@ -92,8 +94,8 @@ public:
     QList<TPanelForm*> UnitPanels;
     QList<TPanelForm*> ModulePanels;
     TPanelForm* LastUnitPanel = nullptr;
-    std::unique_ptr<VnSNMPRequest2Edits> UnitRequest;
-    std::unique_ptr<VnSNMPRequest2Edits> SlotModuleRequest;
+    std::unique_ptr<VnStackTableBinder> UnitRequest;
+    std::unique_ptr<VnStackTableBinder> SlotModuleRequest;
     std::unique_ptr<VnSNMPRequest2Edits> RmonStateRequest;
 
     // Builds (first load) or rebuilds the device view; nothing raises out.
@@ -176,6 +178,9 @@ private:
     void SetRmonItemsEnabled(bool enabled);
     void ShowEmptyViewNote();
     QString UnitWalkFailure(const std::string& error, bool timedOut) const;
+    // A walk of a stack table that was stopped short: said at the build's end.
+    void NoteStoppedWalk(const VnStackTableBinder& binder, const char* table);
+    void AddBuildNotice(const QString& text);
 
     bool terminate_ = false;
     bool confirmClose_ = true;

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "SwitchMib.h"
 #include "VnDeviceViewTables.h"
@@ -52,63 +52,6 @@ std::string Text(const QTreeWidgetItem* row, int column)
     return row->text(column).toStdString();
 }
 
-// The unit number of a unit row, or 0 when it is none a stack can have.
-int StackUnitNumber(const std::string& text)
-{
-    try {
-        const int unit = VnStrToInt(text);
-        return VnIsStackUnitNumber(unit) ? unit : 0;
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
-
-// "13-200, 4096": runs of consecutive numbers joined, at most a few
-// entries (an agent may list thousands).
-QString UnitListText(const std::vector<std::string>& units)
-{
-    constexpr std::size_t kShown = 8;
-    std::vector<std::string> entries;
-    long long first = 0;
-    long long last = 0;
-    bool inRun = false;
-    const auto closeRun = [&] {
-        if (inRun)
-            entries.push_back(first == last ? std::to_string(first)
-                                            : std::to_string(first) + "-" + std::to_string(last));
-        inRun = false;
-    };
-    for (const std::string& unit : units) {
-        long long n = 0;
-        bool number = false;
-        try {
-            std::size_t used = 0;
-            n = std::stoll(unit, &used);
-            number = used == unit.size() && !unit.empty() && unit.front() != '+' && unit.front() != ' ';
-        } catch (const std::exception&) {
-            number = false;
-        }
-        if (number && inRun && n == last + 1) {
-            last = n;
-            continue;
-        }
-        closeRun();
-        if (number) {
-            first = last = n;
-            inRun = true;
-        } else {
-            entries.push_back("\"" + unit + "\"");
-        }
-    }
-    closeRun();
-    std::string text;
-    for (std::size_t i = 0; i < entries.size() && i < kShown; ++i)
-        text += (i ? ", " : "") + entries[i];
-    if (entries.size() > kShown)
-        text += ", ...";
-    return QString::fromStdString(text);
-}
-
 std::unique_ptr<TPanelForm> MakeUnitPanel(VnModelFamily family, QWidget* owner)
 {
     switch (family) {
@@ -128,10 +71,10 @@ std::unique_ptr<TPanelForm> MakeUnitPanel(VnModelFamily family, QWidget* owner)
     return nullptr;
 }
 
-std::unique_ptr<VnSNMPRequest2Edits> MakeListRequest(QWidget* owner, const VnSNMPVarDesc* table,
-                                                     QWidget* statusOutput, QTreeWidget* listView)
+std::unique_ptr<VnStackTableBinder> MakeListRequest(QWidget* owner, const VnSNMPVarDesc* table,
+                                                    QWidget* statusOutput, QTreeWidget* listView)
 {
-    auto binder = std::make_unique<VnSNMPRequest2Edits>(owner);
+    auto binder = std::make_unique<VnStackTableBinder>(owner);
     binder->request.varList = VnSNMPVarList(table, MVT_FMV, 1);
     binder->mode = VnSNMPRequest2Controls::kModeSync;
     binder->SetStatusOutput(statusOutput);
@@ -201,7 +144,8 @@ void TMainForm::ShowEmptyViewNote()
         emptyViewNote_->setMargin(8);
     }
     emptyViewNote_->setText(buildNotice_);
-    const int width = std::max(0, ClientWidth() - 3);
+    // The window may be cut to the screen: the note wraps within it.
+    const int width = std::max(0, std::min(ClientWidth(), this->width()) - 3);
     emptyViewNote_->setFixedWidth(width);
     emptyViewNote_->adjustSize();
     emptyViewNote_->move(0, 0);
@@ -237,6 +181,8 @@ void TMainForm::LoadStackUnits()
         unitWalkFailed_ = true;
         buildNotice_ = UnitWalkFailure(error, timedOut);
         ShowStatusText(buildNotice_.section('\n', 0, 0));
+    } else {
+        NoteStoppedWalk(*UnitRequest, "Stack-unit");
     }
 
     for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
@@ -249,27 +195,54 @@ void TMainForm::LoadStackUnits()
 }
 
 // The failure's first line keeps the status line's text and says what was
-// tried and what happened; the next ones say where the settings come from.
+// tried and what happened; the next ones say what may be wrong, where the
+// settings come from and what to do. Passwords are never shown.
 QString TMainForm::UnitWalkFailure(const std::string& error, bool timedOut) const
 {
-    const QString outcome = timedOut || error.empty()
-                                ? QStringLiteral("no answer within the time-out")
-                                : QString::fromStdString(error);
-    const QString tried = QStringLiteral("%1 port %2 (%3)")
+    const VnSNMPSecurity& security = VnDefaultSecurity;
+    const bool v3 = security.version == 3;
+    const QString user = QString::fromStdString(security.securityName);
+    const QString community = QString::fromStdString(security.readCommunity);
+    const QString tried = QStringLiteral("%1 port %2 (%3, %4)")
                               .arg(QString::fromStdString(VnDefaultDevice.address))
                               .arg(VnDefaultDevice.port)
-                              .arg(QString::fromStdString(VnVersionName(VnDefaultSecurity.version)));
-    const std::string file = VnSettingsFilePath(SettingsFolder, AgentAddress);
-    const QString fileText = file.empty() ? QStringLiteral("(no file for this address)")
-                                          : QString::fromStdString(file);
-    const QString where = CfgFileFound
-                              ? QStringLiteral("The agent's port and SNMP version come from %1.").arg(fileText)
-                              : QStringLiteral("No settings file %1: the default port and SNMP version were "
-                                               "used.")
-                                    .arg(fileText);
-    return QStringLiteral("Get Unit Information Failed: asked %1: %2\n%3\nCheck the agent and the settings "
-                          "file, then choose Basic Configuration > Refresh Panel.")
-        .arg(tried, outcome, where);
+                              .arg(QString::fromStdString(VnVersionName(security.version)),
+                                   v3 ? QStringLiteral("user \"%1\"").arg(user)
+                                      : QStringLiteral("read community \"%1\"").arg(community));
+    const bool noAnswer = timedOut || error.empty();
+    QStringList lines{QStringLiteral("Get Unit Information Failed: asked %1: %2")
+                          .arg(tried, noAnswer ? QStringLiteral("no answer within the time-out")
+                                               : QString::fromStdString(error))};
+    // An agent drops a request with a wrong community unanswered, as it
+    // drops one with a wrong privacy password under v3.
+    if (noAnswer && !v3)
+        lines << QStringLiteral("A wrong read community gets no answer either: does the agent take \"%1\"?")
+                     .arg(community);
+    else if (noAnswer && security.securityLevel == 3)
+        lines << QStringLiteral("A wrong privacy password gets no answer either: are the passwords of user "
+                                "\"%1\" right?")
+                     .arg(user);
+
+    const std::string file = VnAbsolutePath(VnSettingsFilePath(SettingsFolder, AgentAddress));
+    std::error_code exists;
+    QString where;
+    if (file.empty())
+        where = QStringLiteral("No settings file is read for this address: the port and SNMP version are "
+                               "the command line's or the defaults.");
+    else if (CfgFileFound)
+        where = QStringLiteral("The agent's port and SNMP version come from %1.").arg(QString::fromStdString(file));
+    else if (std::filesystem::exists(file, exists))
+        where = QStringLiteral("%1 was not read: it is read before each parameter after /I, and none "
+                               "followed.")
+                    .arg(QString::fromStdString(file));
+    else
+        where = QStringLiteral("No settings file found at %1: the port and SNMP version are the command "
+                               "line's or the defaults.")
+                    .arg(QString::fromStdString(file));
+    lines << where
+          << QStringLiteral("Check the agent, then choose Basic Configuration > Refresh Panel to ask it again; "
+                            "a changed settings file takes effect when the module is started again.");
+    return lines.join('\n');
 }
 
 void TMainForm::LoadSlotModules()
@@ -280,9 +253,35 @@ void TMainForm::LoadSlotModules()
         SlotModuleRequest->Refresh();
     });
     if (!read) {
-        buildNotice_ = QStringLiteral("Get Slot Module Information Failed");
-        ShowStatusText(buildNotice_);
+        const QString failed = QStringLiteral("Get Slot Module Information Failed");
+        AddBuildNotice(failed);
+        ShowStatusText(failed);
+        return;
     }
+    NoteStoppedWalk(*SlotModuleRequest, "Slot-module");
+}
+
+void TMainForm::NoteStoppedWalk(const VnStackTableBinder& binder, const char* table)
+{
+    if (binder.StopReason().empty())
+        return;
+    const QString text = QStringLiteral("%1 walk stopped %2: a stack has units 1 to %3, so the agent's "
+                                        "further rows were not read")
+                             .arg(QString::fromLatin1(table), QString::fromStdString(binder.StopReason()))
+                             .arg(kVnMaxStackUnits);
+    AddBuildNotice(text);
+    ShowStatusText(text);
+}
+
+// Notes of one build stand side by side on its first line.
+void TMainForm::AddBuildNotice(const QString& text)
+{
+    if (buildNotice_.isEmpty()) {
+        buildNotice_ = text;
+        return;
+    }
+    const qsizetype lineEnd = buildNotice_.indexOf('\n');
+    buildNotice_.insert(lineEnd < 0 ? buildNotice_.size() : lineEnd, QStringLiteral("; ") + text);
 }
 
 void TMainForm::CreateUnitPanels()
@@ -291,25 +290,13 @@ void TMainForm::CreateUnitPanels()
         LastUnitPanel = nullptr;
         ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // A stack has units 1 to 12; a unit numbered otherwise would give
-        // wrong port ids, and an agent listing hundreds would have a panel
-        // and a poll made for each.
-        std::vector<std::string> skipped;
+        // The walk keeps units 1 to 12 only (VnStackTableBinder).
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
             if (row->text(kUnitStateColumn).compare("exist", Qt::CaseInsensitive) != 0)
                 continue;
-            const std::string unit = Text(row, kUnitIdColumn);
-            if (StackUnitNumber(unit) == 0) {
-                skipped.push_back(unit);
-                continue;
-            }
-            CreateUnitPanel(Text(row, kUnitModelColumn), unit);
+            CreateUnitPanel(Text(row, kUnitModelColumn), Text(row, kUnitIdColumn));
         }
-        if (!skipped.empty())
-            buildNotice_ = QStringLiteral("Units not shown (a stack has units 1 to %1): %2")
-                               .arg(kVnMaxStackUnits)
-                               .arg(UnitListText(skipped));
         for (const auto& button : PortButtons) {
             if (!button)
                 continue;

@@ -191,6 +191,37 @@ std::string VnSettingsFilePath(const std::string& settingsFolder, const std::str
     return settingsFolder + agentAddress + ".cfg";
 }
 
+std::string VnAbsolutePath(const std::string& path)
+{
+    if (path.empty())
+        return {};
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+std::string VnNoParameterMessage(const std::string& programName, const std::string& settingsFolder)
+{
+    // Short lines: a message box wraps long ones anywhere.
+    std::error_code error;
+    const std::string folder = settingsFolder.empty()
+                                   ? (std::filesystem::current_path(error) / "").string()
+                                   : VnAbsolutePath(settingsFolder);
+    return std::string(kVnNoParameterText) +
+           ".\n\n"
+           "The management host starts this module for one agent:\n"
+           "    " + programName + " /I<address> /R<read community>\n"
+           "        /W<write community> /v<version>\n"
+           "/v: 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3; give /I first.\n"
+           "Under SNMPv3 also:\n"
+           "    /t<port> /c<context> /d<context engine ID>\n"
+           "    /m<security model> /l<security level> /n<user>\n"
+           "    /A<authentication password> /P<privacy password>\n"
+           "    /a<authentication protocol> /p<privacy protocol>\n"
+           "Port and version are read from <address>.cfg in:\n" +
+           folder;
+}
+
 bool VnApplySettingsFile(const std::string& path, VnTargetState& state)
 {
     std::error_code error;

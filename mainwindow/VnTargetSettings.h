@@ -61,6 +61,14 @@ VnHostFolders VnReadHostFolders(VnRegistry& registry);
 // outside the folder (a path separator or "..").
 std::string VnSettingsFilePath(const std::string& settingsFolder, const std::string& agentAddress);
 
+// `path` as the user can find it: from the root, relative to the current
+// folder when it is relative ("" stays "").
+std::string VnAbsolutePath(const std::string& path);
+
+// "No parameter input", then the options the module needs and the folder
+// its settings files are read from.
+std::string VnNoParameterMessage(const std::string& programName, const std::string& settingsFolder);
+
 // Whether the file exists; when it does, applies its keys in their order.
 // Raises VnConversionError for a number that is not an integer or is out
 // of its setting's range, VnVersionError for an unknown version.

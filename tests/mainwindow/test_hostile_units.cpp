@@ -1,7 +1,9 @@
-// Stack-unit tables a spoiled agent serves: unit numbers no stack has, and
-// far more present units than a stack holds. Only units 1 to 12 get a
-// panel and a poll; the others are named in the status line, which no LED
-// poll overwrites until the user's next command.
+// Stack tables a spoiled agent serves: unit numbers no stack has, far more
+// present units than a stack holds, and tables that never end. The
+// blocking walk stops at the first row that is no unit 1 to 12, at
+// start-up and at Refresh Panel alike; only real units get a panel and a
+// poll, and the status line, which no LED poll overwrites until the user's
+// next command, says where the walk stopped and why.
 #include <QTreeWidget>
 
 #include <ostream>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "VnException.h"
+#include "VnOwnCommands.h"
 #include "VnStatusOutput.h"
 #include "test_deviceview_support.h"
 
@@ -16,52 +19,49 @@ using namespace deviceviewtest;
 
 namespace {
 
-struct UnitTableCase {
+struct StackTableCase {
     const char* name;
     const char* dataFile;
     std::vector<int> units;  // shown, in order
-    const char* named;       // in the status line
+    int modules;             // module panels shown
+    const char* said;        // the status line
 
-    friend void PrintTo(const UnitTableCase& c, std::ostream* os) { *os << c.dataFile; }
+    friend void PrintTo(const StackTableCase& c, std::ostream* os) { *os << c.dataFile; }
 };
 
-class HostileUnits : public MainWindowTest, public ::testing::WithParamInterface<UnitTableCase> {
+class HostileUnits : public MainWindowTest, public ::testing::WithParamInterface<StackTableCase> {
 protected:
     SimSwitchOptions switchOptions() const override { return withDataFile(GetParam().dataFile); }
+
+    void ExpectRealUnitsOnly(TMainForm& form)
+    {
+        const StackTableCase& c = GetParam();
+        ASSERT_EQ(static_cast<std::size_t>(form.UnitPanels.size()), c.units.size());
+        std::vector<int> units;
+        for (const TPanelForm* panel : form.UnitPanels)
+            units.push_back(panel->UnitNumber);
+        EXPECT_EQ(units, c.units);
+        EXPECT_EQ(form.ModulePanels.size(), c.modules);
+        EXPECT_LE(form.UnitListView->topLevelItemCount(), kVnMaxStackUnits) << "no row beyond a stack is kept";
+        EXPECT_LE(form.lvSlotModuleInfo->topLevelItemCount(), kVnMaxStackUnits);
+        for (const auto& button : form.PortButtons) {
+            ASSERT_TRUE(button);
+            EXPECT_GE(button->Tag, 1);
+            EXPECT_LE(button->Tag, kVnMaxStackUnits * kVnPortsPerUnitId) << "a port id of a real port";
+        }
+        int polling = 0;
+        for (TPanelForm* panel : form.UnitPanels + form.ModulePanels)
+            polling += panel->LedBinder() && panel->LedBinder()->Polling() ? 1 : 0;
+        EXPECT_EQ(polling, form.UnitPanels.size() + form.ModulePanels.size()) << "one poll per shown panel only";
+        EXPECT_EQ(form.StatusPanel0()->text(), QString(c.said));
+    }
 };
 
-TEST_P(HostileUnits, OnlyUnitsOneToTwelveAreShownTheOthersNamed)
+TEST_P(HostileUnits, TheWalkStopsWhereNoStackUnitCanFollow)
 {
-    const UnitTableCase& c = GetParam();
     TMainForm& form = Start();
-
-    ASSERT_EQ(static_cast<std::size_t>(form.UnitPanels.size()), c.units.size());
-    std::vector<int> units;
-    for (const TPanelForm* panel : form.UnitPanels)
-        units.push_back(panel->UnitNumber);
-    EXPECT_EQ(units, c.units);
-    for (const auto& button : form.PortButtons) {
-        ASSERT_TRUE(button);
-        EXPECT_GE(button->Tag, 1);
-        EXPECT_LE(button->Tag, kVnMaxStackUnits * kVnPortsPerUnitId) << "a port id of a real port";
-    }
-    int polling = 0;
-    for (TPanelForm* panel : form.UnitPanels + form.ModulePanels)
-        polling += panel->LedBinder() && panel->LedBinder()->Polling() ? 1 : 0;
-    EXPECT_EQ(polling, form.UnitPanels.size() + form.ModulePanels.size()) << "one poll per shown panel only";
-
+    ExpectRealUnitsOnly(form);
     const QString status = form.StatusPanel0()->text();
-    EXPECT_TRUE(status.startsWith("Units not shown (a stack has units 1 to 12): ")) << status.toStdString();
-    EXPECT_TRUE(status.contains(c.named)) << status.toStdString();
-    if (c.units.size() < static_cast<std::size_t>(kVnMaxStackUnits)) {
-        // Every listed unit beyond the stack, whatever its number became.
-        for (int i = 0; i < form.UnitListView->topLevelItemCount(); ++i) {
-            const QString unit = form.UnitListView->topLevelItem(i)->text(0);
-            if (unit != "1" && unit != "2" && unit != "3") {
-                EXPECT_TRUE(status.contains(unit)) << unit.toStdString() << " in " << status.toStdString();
-            }
-        }
-    }
 
     // The next LED poll does not hide it.
     ASSERT_TRUE(WaitForLeds());
@@ -69,13 +69,29 @@ TEST_P(HostileUnits, OnlyUnitsOneToTwelveAreShownTheOthersNamed)
     leds.Poll();
     ASSERT_TRUE(RunUntil([&] { return !leds.Busy(); }));
     EXPECT_EQ(form.StatusPanel0()->text(), status);
+
+    // Refresh Panel, as the user chooses it, walks again and stops again.
+    const QPointer<TPanelForm> old = form.UnitPanels[0];
+    RefreshPanel1Click(form);
+    EXPECT_TRUE(old.isNull()) << "the panels were built anew";
+    ExpectRealUnitsOnly(form);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     DataFiles, HostileUnits,
-    ::testing::Values(UnitTableCase{"Numbers", "hostile-unit-numbers.sim", {1, 2}, "100000000"},
-                      UnitTableCase{"TwoHundred", "hostile-200-units.sim",
-                                    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, "13-200"}),
+    ::testing::Values(
+        StackTableCase{"Numbers", "hostile-unit-numbers.sim", {1, 2}, 1,
+                       "Stack-unit walk stopped at unit 100000000: a stack has units 1 to 12, so the agent's "
+                       "further rows were not read"},
+        StackTableCase{"TwoHundred", "hostile-200-units.sim", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0,
+                       "Stack-unit walk stopped at unit 13: a stack has units 1 to 12, so the agent's further "
+                       "rows were not read"},
+        StackTableCase{"EndlessUnits", "hostile-endless-units.sim", {1, 2}, 1,
+                       "Stack-unit walk stopped at unit 13: a stack has units 1 to 12, so the agent's further "
+                       "rows were not read"},
+        StackTableCase{"EndlessModules", "hostile-endless-modules.sim", {1, 2}, 1,
+                       "Slot-module walk stopped at unit 13: a stack has units 1 to 12, so the agent's further "
+                       "rows were not read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PanelUnitNumber, APanelRefusesAUnitNoStackHas)

@@ -5,6 +5,12 @@
 #include <QLabel>
 #include <QScrollArea>
 
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -70,26 +76,32 @@ private:
 
 class SilentAgent : public MainWindowTest {
 protected:
-    // The settings file names the silent port, SNMPv2c.
-    TMainForm& StartSilent(VnFirstBuild firstBuild)
+    // The settings file (when `cfg` is given) names what the test wants;
+    // by default the silent port, SNMPv2c. Without `cfg` the registry names
+    // no settings folder: the module looks in the current folder.
+    TMainForm& StartSilent(VnFirstBuild firstBuild,
+                           std::vector<std::string> parameters = {"/I127.0.0.1", "/Rqorvel"},
+                           std::optional<std::string> cfg = std::string())
     {
         EXPECT_GT(silent_.port(), 0);
         const std::string registry = folder_.Write(
-            "registry.ini", "[SOFTWARE\\Varonet\\Orvix5.1\\MibFile]\nPath=" + folder_.Folder() + "\n");
+            "registry.ini",
+            cfg ? "[SOFTWARE\\Varonet\\Orvix5.1\\MibFile]\nPath=" + folder_.Folder() + "\n" : std::string());
         if (!previousRegistry_)
             previousRegistry_ = std::string(std::getenv("VN_REGISTRY_FILE") ? std::getenv("VN_REGISTRY_FILE") : "");
         setenv("VN_REGISTRY_FILE", registry.c_str(), 1);
-        folder_.Write("127.0.0.1.cfg", startuptest::FullCfg(silent_.port(), 1));
+        if (cfg)
+            folder_.Write("127.0.0.1.cfg", cfg->empty() ? startuptest::FullCfg(silent_.port(), 1) : *cfg);
         boxes_ = std::make_unique<VnMessageBoxCapture>(VnMsgAnswer::Ok);
-        form_ = std::make_unique<TMainForm>(std::vector<std::string>{"/I127.0.0.1", "/Rqorvel"}, nullptr, firstBuild);
+        form_ = std::make_unique<TMainForm>(std::move(parameters), nullptr, firstBuild);
         form_->SetConfirmClose(false);
         return *form_;
     }
 
     QString Expected() const
     {
-        return QStringLiteral("Get Unit Information Failed: asked 127.0.0.1 port %1 (SNMPv2c): no answer within "
-                              "the time-out")
+        return QStringLiteral("Get Unit Information Failed: asked 127.0.0.1 port %1 (SNMPv2c, read community "
+                              "\"qorvel\"): no answer within the time-out")
             .arg(silent_.port());
     }
 
@@ -103,11 +115,14 @@ TEST_F(SilentAgent, TheFailureSaysWhatWasAskedAndWhereToLook)
     EXPECT_TRUE(form.UnitPanels.empty());
 
     const QStringList lines = form.BuildNotice().split('\n');
-    ASSERT_EQ(lines.size(), 3) << form.BuildNotice().toStdString();
+    ASSERT_EQ(lines.size(), 4) << form.BuildNotice().toStdString();
     EXPECT_EQ(lines[0], Expected());
-    EXPECT_EQ(lines[1], QString::fromStdString("The agent's port and SNMP version come from " + folder_.Folder() +
+    EXPECT_EQ(lines[1], "A wrong read community gets no answer either: does the agent take \"qorvel\"?");
+    EXPECT_EQ(lines[2], QString::fromStdString("The agent's port and SNMP version come from " + folder_.Folder() +
                                                "127.0.0.1.cfg."));
-    EXPECT_EQ(lines[2], "Check the agent and the settings file, then choose Basic Configuration > Refresh Panel.");
+    // Refresh Panel asks the same target again: it does not read the file.
+    EXPECT_EQ(lines[3], "Check the agent, then choose Basic Configuration > Refresh Panel to ask it again; a "
+                        "changed settings file takes effect when the module is started again.");
 
     // The panel area says it in full where the panels would be.
     form.show();
@@ -118,15 +133,80 @@ TEST_F(SilentAgent, TheFailureSaysWhatWasAskedAndWhereToLook)
     EXPECT_GE(form.ScrollBox1->viewport()->height(), note->height()) << "the whole note is in view";
 }
 
-TEST_F(SilentAgent, WithoutASettingsFileTheDefaultsAreNamed)
+TEST_F(SilentAgent, ASettingsFileThatWasNotReadIsSaidSo)
 {
     TMainForm& form = StartSilent(VnFirstBuild::InConstructor);
-    CfgFileFound = false;  // as start-up leaves it when the file is not there
+    CfgFileFound = false;  // as start-up leaves it when no parameter follows /I
     form.RefreshDeviceView(false);
-    EXPECT_EQ(form.BuildNotice().split('\n').value(1),
-              QString::fromStdString("No settings file " + folder_.Folder() +
-                                     "127.0.0.1.cfg: the default port and SNMP version were used."));
+    EXPECT_EQ(form.BuildNotice().split('\n').value(2).toStdString(),
+              folder_.Folder() + "127.0.0.1.cfg was not read: it is read before each parameter after /I, and "
+                                 "none followed.");
 }
+
+// What was asked with: the read community under v1 and v2c, where a wrong
+// one gets no answer at all; the user under v3. Never a password.
+struct CredentialCase {
+    const char* name;
+    const char* cfgLines;  // after AgentPort; null: no settings file
+    std::vector<std::string> parameters;
+    const char* asked;     // after "port N (" on the first line
+    const char* cause;     // the second line; null: none
+
+    friend void PrintTo(const CredentialCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SilentCredentials : public SilentAgent, public ::testing::WithParamInterface<CredentialCase> {};
+
+TEST_P(SilentCredentials, TheFailureNamesTheCredentialButNoPassword)
+{
+    const CredentialCase& c = GetParam();
+    std::vector<std::string> parameters = c.parameters;
+    if (!c.cfgLines)
+        parameters.push_back("/t" + std::to_string(silent_.port()));  // honoured under /v3
+    const std::optional<std::string> cfg =
+        c.cfgLines ? std::optional<std::string>(startuptest::CfgText("AgentPort=" + std::to_string(silent_.port()) +
+                                                                     "\n" + c.cfgLines))
+                   : std::nullopt;
+    TMainForm& form = StartSilent(VnFirstBuild::InConstructor, parameters, cfg);
+
+    const std::string first = "Get Unit Information Failed: asked 127.0.0.1 port " + std::to_string(silent_.port()) +
+                              " (" + c.asked + "): no answer within the time-out";
+    EXPECT_EQ(form.StatusPanel0()->text().toStdString(), first);
+    const QStringList lines = form.BuildNotice().split('\n');
+    ASSERT_EQ(lines.size(), c.cause ? 4 : 3) << form.BuildNotice().toStdString();
+    EXPECT_EQ(lines[0].toStdString(), first);
+    if (c.cause) {
+        EXPECT_EQ(lines[1].toStdString(), c.cause);
+    }
+    if (!c.cfgLines) {
+        // Where it looked, in full, though the registry named no folder.
+        const std::string looked = (std::filesystem::current_path() / "127.0.0.1.cfg").string();
+        EXPECT_EQ(lines[1].toStdString(), "No settings file found at " + looked +
+                                              ": the port and SNMP version are the command line's or the "
+                                              "defaults.");
+    }
+    for (const char* password : {"md5authpass", "desprivpass"}) {
+        EXPECT_FALSE(form.BuildNotice().contains(password));
+        EXPECT_FALSE(form.StatusPanel0()->text().contains(password));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SilentCredentials,
+    ::testing::Values(
+        CredentialCase{"V1", "Version=0\nSecurityModel=3\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n",
+                       {"/I127.0.0.1", "/Rpublic1"}, "SNMPv1, read community \"public1\"",
+                       "A wrong read community gets no answer either: does the agent take \"public1\"?"},
+        CredentialCase{"V3FromTheFile",
+                       "Version=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=md5des\nAuthProtocol=1\n"
+                       "PrivProtocol=1\nAuthPassword=md5authpass\nPrivPassword=desprivpass\n",
+                       {"/I127.0.0.1", "/Rqorvel"}, "SNMPv3, user \"md5des\"",
+                       "A wrong privacy password gets no answer either: are the passwords of user \"md5des\" "
+                       "right?"},
+        CredentialCase{"V3WithoutAFile", nullptr,
+                       {"/I127.0.0.1", "/Rqorvel", "/v3", "/m3", "/nmd5user", "/l2", "/a2", "/Amd5authpass"},
+                       "SNMPv3, user \"md5user\"", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SilentAgent, TheWindowIsPaintedBeforeTheWalk)
 {

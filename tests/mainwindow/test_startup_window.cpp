@@ -1,6 +1,13 @@
 // Start-up of the main window: without parameters, with a bad settings
 // file, and the settings it leaves for every later request.
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include "TForm1.h"
 #include "VnSNMPDefaults.h"
@@ -14,15 +21,82 @@ namespace {
 
 using StartUp = MainWindowTest;
 
-TEST_F(StartUp, WithoutParametersSaysSoAndSendsNothing)
+// Started without parameters: the registry names the settings folder.
+class NoParameters : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        previousRegistry_ = std::string(std::getenv("VN_REGISTRY_FILE") ? std::getenv("VN_REGISTRY_FILE") : "");
+        const std::string registry = folder_.Write(
+            "registry.ini", "[SOFTWARE\\Varonet\\Orvix5.1\\MibFile]\nPath=" + folder_.Folder() + "\n");
+        setenv("VN_REGISTRY_FILE", registry.c_str(), 1);
+    }
+};
+
+TEST_F(NoParameters, SaysWhatIsNeededAndSendsNothing)
 {
-    TMainForm& form = Start({});
-    ASSERT_EQ(boxes_->Texts().size(), 1);
-    EXPECT_EQ(boxes_->Texts()[0], "No parameter input");
+    bool windowShown = true;
+    boxes_ = std::make_unique<VnMessageBoxCapture>(VnMsgAnswer::Ok);
+    boxes_->SetOnShow([&](const VnMessageBoxArgs&) {
+        windowShown = false;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            windowShown = windowShown || widget->isVisible();
+    });
+    form_ = std::make_unique<TMainForm>(std::vector<std::string>{});
+    TMainForm& form = *form_;
+    ASSERT_EQ(boxes_->Shown().size(), 1);
+    const VnMessageBoxArgs& box = boxes_->Shown()[0];
+    EXPECT_EQ(box.owner, nullptr) << "the box stands over no window";
+    EXPECT_FALSE(windowShown) << "no window behind the box";
+    // It says what the module needs, and where its settings files are read.
+    const QStringList lines = box.text.split('\n');
+    EXPECT_EQ(lines.value(0), "No parameter input.");
+    EXPECT_TRUE(box.text.contains(VnProgramName() + " /I<address> /R<read community>\n")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("/W<write community> /v<version>\n")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("Under SNMPv3 also:\n    /t<port>")) << box.text.toStdString();
+    EXPECT_EQ(lines.back().toStdString(), folder_.Folder()) << "where the settings files are read";
+
     EXPECT_TRUE(form.TerminateRequested());
     EXPECT_EQ(form.UnitRequest, nullptr) << "no walk was started";
     EXPECT_EQ(form.RmonStateRequest, nullptr);
     EXPECT_TRUE(form.UnitPanels.empty());
+}
+
+// The real box, as the user gets it: no window stands behind it, nor is it
+// tied to one (a window manager would bring that one up, empty).
+TEST_F(NoParameters, TheBoxStandsAlone)
+{
+    QString text;
+    bool tied = true;
+    QStringList behind;
+    std::function<void()> look = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(0, look);
+            return;
+        }
+        text = box->text();
+        tied = box->parentWidget() || (box->windowHandle() && box->windowHandle()->transientParent());
+        for (QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window != box->windowHandle() && window->isVisible())
+                behind << window->title();
+        }
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            EXPECT_TRUE(box->grab().save(folder + "/startup-no-parameter.png"));
+        }
+        box->button(QMessageBox::Ok)->click();
+    };
+    QTimer::singleShot(0, look);
+    // The real box this time, not the tests' stand-in.
+    const VnMessageBoxFn previous = VnSetMessageBoxHandler({});
+    form_ = std::make_unique<TMainForm>(std::vector<std::string>{});
+    VnSetMessageBoxHandler(previous);
+
+    EXPECT_TRUE(text.startsWith("No parameter input")) << text.toStdString();
+    EXPECT_FALSE(tied) << "the box has no parent window";
+    EXPECT_TRUE(behind.isEmpty()) << behind.join(", ").toStdString();
+    EXPECT_TRUE(form_->TerminateRequested());
 }
 
 TEST_F(StartUp, ASettingsFileWithoutAgentPortStopsStartUp)

@@ -197,4 +197,38 @@ TEST_F(SwitchFaultsFromData, FaultsInTheDataFileHoldFromTheStart)
     EXPECT_EQ(SnmpGet(port(), t, {kSysName}).errstat, 0);
 }
 
+// A table that never ends: past its last row every column goes on, one
+// instance further than the one asked after, with that column's last value.
+TEST_F(SwitchFaults, AnEndlessTableGoesOnPastItsLastRow)
+{
+    const std::string column = std::string(kUnitTable) + ".1.2.";
+    const std::string models = std::string(kUnitTable) + ".1.10.";
+    struct Step {
+        std::string asked;
+        std::string answered;
+        const char* why;
+    };
+    const Step steps[] = {
+        {column + "1", column + "2", "stored rows are served as stored"},
+        {column + "3", column + "4", "past the last row the column goes on"},
+        {column + "4", column + "5", "...and keeps going"},
+        {column + "1000000", column + "1000001", "whatever instance is asked after"},
+        {column + "7.5", column + "8", "an instance of two parts is followed by the next whole one"},
+        {models + "40", models + "41", "every column of the table"},
+    };
+    sim().command("endless " + std::string(kUnitTable) + ".1");
+    for (const Step& step : steps) {
+        const SnmpReply reply = SnmpGetNext(port(), Reader(), {step.asked});
+        ASSERT_EQ(reply.stat, STAT_SUCCESS) << step.why;
+        ASSERT_EQ(reply.varbinds.size(), 1u);
+        EXPECT_EQ(reply.varbinds[0].oid, step.answered) << step.why;
+    }
+    EXPECT_EQ(SnmpGetNext(port(), Reader(), {column + "9"}).varbinds[0].value, "0") << "unit 3's state";
+
+    sim().command("endless " + std::string(kUnitTable) + ".1 off");
+    const SnmpReply ended = SnmpGetNext(port(), Reader(), {column + "3"});
+    ASSERT_EQ(ended.stat, STAT_SUCCESS);
+    EXPECT_EQ(ended.varbinds[0].oid, std::string(kUnitTable) + ".1.4.1") << "the table ends again";
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "SimAgent.h"
 
+#include "SimEndless.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -559,7 +561,8 @@ void SimAgent::AnswerGetNext(netsnmp_mib_handler* handler, netsnmp_handler_regis
     for (auto* request = requests; request; request = request->next) {
         auto* vb = request->requestvb;
         SimOid name = ToSimOid(vb->name, vb->name_length);
-        auto* found = config_.store.Next(name, request->inclusive != 0);
+        const auto endless = SimEndlessNext(config_.store, config_.faults.EndlessTables(), name);
+        auto* found = endless ? &*endless : config_.store.Next(name, request->inclusive != 0);
         if (!found)
             continue;
         // Past this registration's range: the next subtree answers.

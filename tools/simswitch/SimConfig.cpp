@@ -403,6 +403,18 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
         config.faults.SetSpoil(oid, *spoil);
         return true;
     }
+    if (keyword == "endless") {
+        auto args = SplitWords(rest, 1);
+        SimOid oid;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        if (!args[1].empty() && args[1] != "off") {
+            error = "endless needs ENTRY [off]";
+            return false;
+        }
+        config.faults.SetEndless(oid, args[1].empty());
+        return true;
+    }
     if (keyword == "repeat") {
         auto args = SplitWords(rest, 2);
         long first = 0, last = 0;

@@ -72,5 +72,11 @@ std::string SimControl::Run(const std::string& rawLine)
             return Fail(error);
         return "ok\n";
     }
+    if (command == "endless") {
+        std::string error;
+        if (!SimDataFile::ParseLine(command + ' ' + rest, config_, error))
+            return Fail(error);
+        return "ok\n";
+    }
     return Fail("unknown command '" + command + "'");
 }

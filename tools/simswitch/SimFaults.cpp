@@ -79,6 +79,13 @@ void SimFaults::SetSpoil(const SimOid& prefix, SimSetSpoil spoil)
         spoils_.push_back({prefix, spoil});
 }
 
+void SimFaults::SetEndless(const SimOid& entry, bool on)
+{
+    std::erase(endless_, entry);
+    if (on)
+        endless_.push_back(entry);
+}
+
 void SimFaults::Clear()
 {
     drops_.clear();
@@ -86,6 +93,7 @@ void SimFaults::Clear()
     delays_.clear();
     duplicates_.clear();
     spoils_.clear();
+    endless_.clear();
 }
 
 bool SimFaults::IsDropped(const SimOid& oid) const

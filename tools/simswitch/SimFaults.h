@@ -36,6 +36,8 @@ public:
     // the extra copies go out just before the next reply.
     void SetDuplicate(const SimOid& prefix, int copies, bool late = false);
     void SetSpoil(const SimOid& prefix, SimSetSpoil spoil);
+    // The table at `entry` never ends (SimEndless.h); `on` false ends the rule.
+    void SetEndless(const SimOid& entry, bool on);
     void Clear();
 
     bool IsDropped(const SimOid& oid) const;
@@ -43,6 +45,7 @@ public:
     int DelayFor(const SimOid& oid) const;  // 0: none
     int CopiesFor(const SimOid& oid, bool* late = nullptr) const;  // 1: no duplicates
     SimSetSpoil SpoilFor(const SimOid& oid) const;
+    const std::vector<SimOid>& EndlessTables() const { return endless_; }
 
 private:
     struct ErrorRule {
@@ -68,4 +71,5 @@ private:
     std::vector<DelayRule> delays_;
     std::vector<DuplicateRule> duplicates_;
     std::vector<SpoilRule> spoils_;
+    std::vector<SimOid> endless_;
 };
