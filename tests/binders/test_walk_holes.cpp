@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "QtPrint.h"
+#include "VnException.h"
 #include "VnMessageBox.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "test_controls_support.h"
 
@@ -127,4 +129,53 @@ TEST_P(WalkHolesListView, RowsKeepTheirOwnValuesAndSetSendsOnlyWhatWasRead)
     f.binder.Refresh();
     ASSERT_TRUE(f.WaitIdle());
     EXPECT_EQ(f.Shown(), kShown);
+}
+
+// An agent that answers a get-next with an OID that does not come after
+// the one asked ends that column's list, in the column or out of it: the
+// rows read stay and the status line names the OID, never "Ok" (a blocking
+// Refresh raises the text for its caller to show). An answer after the one
+// asked that leaves the table is the table's ordinary end.
+TEST_P(WalkHolesListView, AnAnswerBeforeTheOidAskedEndsTheListAndIsNamed)
+{
+    const std::string lead = "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID ";
+    const std::string ends = "; the list ends there!";
+    const struct {
+        const char* rule;
+        Rows shown;
+        std::string text;  // "" for an ordinary end
+        const char* why;
+    } cases[] = {
+        {"1.3.6.1.4.1.88406.994.1.1 1.3.6.1.2.1.1.5.0", {},
+         lead + "1.3.6.1.2.1.1.5.0 for the next after " WALKTEST_T(1) + ends,
+         "an unrelated OID before the table, for every column from the first step"},
+        {WALKTEST_T(2) ".2 back",
+         {kShown[0], kShown[1], {"3", N, "300", "3", N}, {"10", N, "1000", "4", N}, {"11", N, "1100", N, N}},
+         lead + WALKTEST_T(1) ".11 for the next after " WALKTEST_T(2) ".2" + ends,
+         "the name column answered with the index column's last row, mid-walk"},
+        {"1.3.6.1.4.1.88406.994.1.1 1.3.6.1.4.1.88406.995.1.0", {}, "",
+         "an OID after the table: the ordinary end"},
+    };
+    const bool blocking = GetParam() == VnSNMPRequest2Controls::kModeSync;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().command(std::string("answer-next ") + c.rule);
+        TableForm f(port(), GetParam());
+        std::string raised;
+        try {
+            f.binder.Refresh();
+        } catch (const VnException& e) {
+            raised = e.what();
+        }
+        ASSERT_TRUE(f.WaitIdle());
+        EXPECT_EQ(f.Shown(), c.shown);
+        const std::vector<std::string> lines = bindertest::MemoLines(f.memo);
+        if (blocking) {
+            EXPECT_EQ(raised, c.text);
+        } else {
+            ASSERT_FALSE(lines.empty());
+            EXPECT_EQ(lines.back(), "Get: " + (c.text.empty() ? VnErrorText(kVnOk) : c.text) + ". Receive at T.");
+        }
+        sim().command("clear-faults");
+    }
 }

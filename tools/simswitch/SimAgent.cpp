@@ -559,6 +559,10 @@ void SimAgent::AnswerGetNext(netsnmp_mib_handler* handler, netsnmp_handler_regis
     for (auto* request = requests; request; request = request->next) {
         auto* vb = request->requestvb;
         SimOid name = ToSimOid(vb->name, vb->name_length);
+        if (auto answer = config_.faults.NextAnswerFor(name)) {
+            AnswerOutOfOrder(vb, *answer, name);
+            continue;
+        }
         auto* found = config_.store.Next(name, request->inclusive != 0);
         if (!found)
             continue;
@@ -575,6 +579,31 @@ void SimAgent::AnswerGetNext(netsnmp_mib_handler* handler, netsnmp_handler_regis
         if (int ms = config_.faults.DelayFor(found->first))
             Delay(handler, reginfo, reqinfo, request, ms);
     }
+}
+
+void SimAgent::AnswerOutOfOrder(netsnmp_variable_list* vb, const SimNextAnswer& answer, const SimOid& asked)
+{
+    SimOid oid = answer.oid;
+    const SimValue* value = nullptr;
+    if (answer.back) {
+        const auto* before = config_.store.Before(asked);
+        if (!before) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            return;
+        }
+        oid = before->first;
+        value = &before->second;
+    } else {
+        value = config_.store.Find(oid);
+    }
+    auto name = ToNetOid(oid);
+    snmp_set_var_objid(vb, name.data(), name.size());
+    // The engine takes a NULL for no answer, so an OID that holds nothing
+    // comes back with an INTEGER 0.
+    if (value)
+        ToVarbind(vb, *value);
+    else
+        snmp_set_var_typed_integer(vb, ASN_INTEGER, 0);
 }
 
 void SimAgent::ReserveSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)

@@ -403,6 +403,20 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
         config.faults.SetSpoil(oid, *spoil);
         return true;
     }
+    if (keyword == "answer-next") {
+        auto args = SplitWords(rest, 2);
+        args.resize(3);
+        SimOid oid;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        auto answer = SimParseNextAnswer(args[1]);
+        if ((!answer && args[1] != "off") || !args[2].empty()) {
+            error = "answer-next needs OID back|OID|off";
+            return false;
+        }
+        config.faults.SetNextAnswer(oid, answer);
+        return true;
+    }
     if (keyword == "repeat") {
         auto args = SplitWords(rest, 2);
         long first = 0, last = 0;

@@ -40,6 +40,15 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
     return std::nullopt;
 }
 
+std::optional<SimNextAnswer> SimParseNextAnswer(const std::string& text)
+{
+    if (text == "back")
+        return SimNextAnswer{true, {}};
+    if (auto oid = SimParseOid(text))
+        return SimNextAnswer{false, *oid};
+    return std::nullopt;
+}
+
 void SimFaults::Drop(const SimOid& prefix)
 {
     if (std::find(drops_.begin(), drops_.end(), prefix) == drops_.end())
@@ -79,6 +88,13 @@ void SimFaults::SetSpoil(const SimOid& prefix, SimSetSpoil spoil)
         spoils_.push_back({prefix, spoil});
 }
 
+void SimFaults::SetNextAnswer(const SimOid& prefix, const std::optional<SimNextAnswer>& answer)
+{
+    std::erase_if(nextAnswers_, [&](const NextAnswerRule& r) { return r.prefix == prefix; });
+    if (answer)
+        nextAnswers_.push_back({prefix, *answer});
+}
+
 void SimFaults::Clear()
 {
     drops_.clear();
@@ -86,6 +102,7 @@ void SimFaults::Clear()
     delays_.clear();
     duplicates_.clear();
     spoils_.clear();
+    nextAnswers_.clear();
 }
 
 bool SimFaults::IsDropped(const SimOid& oid) const
@@ -131,4 +148,13 @@ SimSetSpoil SimFaults::SpoilFor(const SimOid& oid) const
             return rule.spoil;
     }
     return SimSetSpoil::Off;
+}
+
+std::optional<SimNextAnswer> SimFaults::NextAnswerFor(const SimOid& oid) const
+{
+    for (const auto& rule : nextAnswers_) {
+        if (SimOidHasPrefix(oid, rule.prefix))
+            return rule.answer;
+    }
+    return std::nullopt;
 }

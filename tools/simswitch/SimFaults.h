@@ -1,7 +1,8 @@
 #pragma once
 // Faults the switch is told to show: requests dropped under an OID prefix,
 // an error status answered for an OID and operation, replies delayed,
-// replies sent more than once, set replies that are not the PDU's.
+// replies sent more than once, set replies that are not the PDU's,
+// get-next answered out of order.
 // Every rule matches the OIDs under its prefix (the OID itself included).
 #include "SimValue.h"
 
@@ -24,6 +25,18 @@ enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, NoSuchObject, NoSuch
 // "nosuchinstance" or "endofmibview".
 std::optional<SimSetSpoil> SimParseSpoil(const std::string& text);
 
+// How a get-next is answered out of order: with the last instance before
+// the OID asked (`back`), or with one fixed OID, wherever it lies.
+struct SimNextAnswer {
+    bool back = false;
+    SimOid oid;
+
+    bool operator==(const SimNextAnswer&) const = default;
+};
+
+// "back" or an OID; nullopt for anything else ("off" is the caller's).
+std::optional<SimNextAnswer> SimParseNextAnswer(const std::string& text);
+
 class SimFaults {
 public:
     void Drop(const SimOid& prefix);
@@ -36,6 +49,8 @@ public:
     // the extra copies go out just before the next reply.
     void SetDuplicate(const SimOid& prefix, int copies, bool late = false);
     void SetSpoil(const SimOid& prefix, SimSetSpoil spoil);
+    // nullopt removes the rule.
+    void SetNextAnswer(const SimOid& prefix, const std::optional<SimNextAnswer>& answer);
     void Clear();
 
     bool IsDropped(const SimOid& oid) const;
@@ -43,6 +58,8 @@ public:
     int DelayFor(const SimOid& oid) const;  // 0: none
     int CopiesFor(const SimOid& oid, bool* late = nullptr) const;  // 1: no duplicates
     SimSetSpoil SpoilFor(const SimOid& oid) const;
+    // The out-of-order answer to a get-next asking for `oid`, if any.
+    std::optional<SimNextAnswer> NextAnswerFor(const SimOid& oid) const;
 
 private:
     struct ErrorRule {
@@ -63,9 +80,14 @@ private:
         SimOid prefix;
         SimSetSpoil spoil;
     };
+    struct NextAnswerRule {
+        SimOid prefix;
+        SimNextAnswer answer;
+    };
     std::vector<SimOid> drops_;
     std::vector<ErrorRule> errors_;
     std::vector<DelayRule> delays_;
     std::vector<DuplicateRule> duplicates_;
     std::vector<SpoilRule> spoils_;
+    std::vector<NextAnswerRule> nextAnswers_;
 };
