@@ -21,7 +21,7 @@ std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf);
 // A get-next answered with an OID not after the one it was asked from.
 std::string NonIncreasingOidText(const std::string& returned, const std::string& asked);
 // Empty when a set's reply repeats the bindings sent: as many, each with
-// the OID sent, in order, and a value of the type sent (no exception);
-// otherwise "(VnSNMP++) Unexpected reply: ..." naming the first binding
-// that does not, or the count.
+// the OID sent, in order, and the value sent, of the type sent (no
+// exception); otherwise "(VnSNMP++) Unexpected reply: ..." naming the first
+// binding that does not, or the count.
 std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>& reply);

@@ -117,6 +117,35 @@ void ToVarbind(netsnmp_variable_list* vb, const SimValue& value)
     snmp_set_var_typed_value(vb, tag, value.bytes.data(), value.bytes.size());
 }
 
+// Another value of the binding's own type: a number one more, the last
+// octet or sub-identifier changed. A NULL has no other value.
+void OtherValue(netsnmp_variable_list* vb)
+{
+    switch (vb->type) {
+    case ASN_INTEGER:
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+        snmp_set_var_typed_integer(vb, vb->type, *vb->val.integer + 1);
+        return;
+    case ASN_COUNTER64:
+        ++vb->val.counter64->low;
+        return;
+    case ASN_OBJECT_ID:
+        if (vb->val_len >= sizeof(oid))
+            ++vb->val.objid[vb->val_len / sizeof(oid) - 1];
+        return;
+    case ASN_NULL:
+        return;
+    default:
+        if (vb->val_len > 0)
+            vb->val.string[vb->val_len - 1] ^= 1;
+        else
+            snmp_set_var_value(vb, "x", 1);
+        return;
+    }
+}
+
 void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, int status)
 {
     if (status >= static_cast<int>(SNMP_NOSUCHOBJECT)) {
@@ -443,6 +472,9 @@ void SimAgent::SpoilSetReply(netsnmp_pdu* pdu)
             target->type = ASN_INTEGER;
         else
             snmp_set_var_typed_integer(target, ASN_INTEGER, 0);
+        break;
+    case SimSetSpoil::Value:
+        OtherValue(target);
         break;
     case SimSetSpoil::NoSuchObject:
         snmp_set_var_typed_value(target, SNMP_NOSUCHOBJECT, nullptr, 0);

@@ -397,7 +397,7 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
             return false;
         auto spoil = SimParseSpoil(args[1]);
         if (!spoil || !args[2].empty()) {
-            error = "spoil-set needs OID off|none|fewer|more|oid|type|nosuchobject|nosuchinstance|endofmibview";
+            error = "spoil-set needs OID off|none|fewer|more|oid|type|value|nosuchobject|nosuchinstance|endofmibview";
             return false;
         }
         config.faults.SetSpoil(oid, *spoil);

@@ -29,6 +29,7 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
         {"more", SimSetSpoil::More},
         {"oid", SimSetSpoil::Oid},
         {"type", SimSetSpoil::Type},
+        {"value", SimSetSpoil::Value},
         {"nosuchobject", SimSetSpoil::NoSuchObject},
         {"nosuchinstance", SimSetSpoil::NoSuchInstance},
         {"endofmibview", SimSetSpoil::EndOfMibView},

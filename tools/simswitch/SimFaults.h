@@ -17,11 +17,11 @@ bool SimParseOps(const std::string& text, std::vector<SimOp>& ops);
 
 // How an applied set's reply differs from the PDU: no bindings, the last
 // one left out, one binding too many, or the binding under the rule's
-// prefix with another OID, another type or an exception in place of its
-// value. Off removes the rule.
-enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, NoSuchObject, NoSuchInstance, EndOfMibView };
+// prefix with another OID, another type, another value of its type or an
+// exception in place of its value. Off removes the rule.
+enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, Value, NoSuchObject, NoSuchInstance, EndOfMibView };
 
-// "off", "none", "fewer", "more", "oid", "type", "nosuchobject",
+// "off", "none", "fewer", "more", "oid", "type", "value", "nosuchobject",
 // "nosuchinstance" or "endofmibview".
 std::optional<SimSetSpoil> SimParseSpoil(const std::string& text);
 
