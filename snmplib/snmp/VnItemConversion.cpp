@@ -250,7 +250,7 @@ VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text)
     case S::Null:
         break;
     case S::ObjectId:
-        AppendCounted(out, implied, ReadObjectIdText(text));
+        AppendCounted(out, implied, ReadObjectIdKeyText(text));
         break;
     case S::IpAddress:
     case S::NsapAddr: {
