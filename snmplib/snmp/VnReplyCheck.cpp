@@ -113,6 +113,8 @@ std::string Shown(const Vb& vb)
 // Two bindings of one type hold the same value.
 bool SameValue(const Vb& a, const Vb& b)
 {
+    if (a.out_of_range() || b.out_of_range())
+        return false;
     const SmiUINT32 type = a.get_syntax();
     if (IsNumber32(type)) {
         std::uint32_t x = 0;
@@ -136,6 +138,8 @@ bool VbFitsSyntax(unsigned syntax, const Vb& vb)
     const SmiUINT32 type = vb.get_syntax();
     if (type == kSmiNull || vb.is_exception())
         return true;
+    if (vb.out_of_range())
+        return false;
     switch (syntax) {
     case S::Boolean:
     case S::Integer:
@@ -171,6 +175,8 @@ bool VbFitsSyntax(unsigned syntax, const Vb& vb)
 
 std::string WrongTypeText(const Vb& vb, unsigned syntax)
 {
+    if (vb.out_of_range())
+        return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (out of range for " + TypeName(vb.get_syntax()) + ")!";
     return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (" + SyntaxName(syntax) + " expected)!";
 }
 

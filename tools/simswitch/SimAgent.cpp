@@ -1,4 +1,5 @@
 #include "SimAgent.h"
+#include "SimWideNumbers.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -78,6 +79,11 @@ SimValue FromVarbind(const netsnmp_variable_list* vb)
 
 void ToVarbind(netsnmp_variable_list* vb, const SimValue& value)
 {
+    if (SimIsWideNumber(value)) {
+        SimEncodeWideNumber(vb, value);
+        return;
+    }
+    SimForgetWideNumber(vb);
     auto tag = static_cast<u_char>(value.type);
     switch (value.type) {
     case SimType::Integer: {
@@ -280,6 +286,7 @@ bool SimAgent::OpenSocket(int port, std::string& error)
     }
     port_ = ntohs(bound.sin_port);
 
+    SimRetagWideNumbers(transport);
     netsnmp_set_lookup_cache_size(-1);
     netsnmp_session session;
     snmp_sess_init(&session);
