@@ -270,6 +270,14 @@ std::vector<std::uint32_t> ReadObjectIdText(std::string_view text)
     return std::move(*parts);
 }
 
+std::vector<std::uint32_t> ReadObjectIdKeyText(std::string_view text)
+{
+    auto parts = DottedNumbers(text);
+    if (!parts || parts->empty() || parts->size() > 128)
+        Refuse(text, "an object identifier key (one to 128 dotted numbers)");
+    return std::move(*parts);
+}
+
 std::vector<std::uint8_t> ReadHexText(std::string_view text, int octets)
 {
     auto bytes = HexToBytes(TrimBlanks(text));

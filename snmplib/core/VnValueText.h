@@ -47,8 +47,11 @@ std::uint64_t ReadCounter64Text(std::string_view text);
 std::optional<std::vector<std::uint32_t>> DottedNumbers(std::string_view text);
 // Four numbers from 0 to 255.
 std::array<std::uint8_t, 4> ReadIpAddressText(std::string_view text);
-// Dotted numbers, two to 128 of them.
+// Dotted numbers, two to 128 of them: an OID value, as a set sends it.
 std::vector<std::uint32_t> ReadObjectIdText(std::string_view text);
+// Dotted numbers, one to 128 of them: an OID that is part of a row's
+// index, such as the subtree `1` of a view of everything.
+std::vector<std::uint32_t> ReadObjectIdKeyText(std::string_view text);
 // Hex text of `octets` bytes, any count when `octets` is negative.
 std::vector<std::uint8_t> ReadHexText(std::string_view text, int octets = -1);
 // "h:mm:ss[.cc]", "1 day h:mm:ss[.cc]" or "d days, h:mm:ss[.cc]" with the

@@ -1,12 +1,12 @@
 #include "BootCounter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <random>
 #include <vector>
 
@@ -14,11 +14,6 @@
 #include "VnText.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string Hex(const OctetStr& bytes)
 {
@@ -64,27 +59,63 @@ bool ParseBoots(const std::string& text, int& boots)
     return true;
 }
 
-// Every line of the file; false when it exists and cannot be read.
+// The most a counter file may hold: a line is an engine ID of at most 32
+// octets in hex, a blank and a count of at most 10 digits; this allows
+// some 800 engines sharing the folder. Anything larger is not ours.
+constexpr off_t kMaxCounterFileSize = 64 * 1024;
+
+class FdCloser {
+public:
+    explicit FdCloser(int fd) : fd_(fd) {}
+    ~FdCloser() { ::close(fd_); }
+    FdCloser(const FdCloser&) = delete;
+    FdCloser& operator=(const FdCloser&) = delete;
+
+private:
+    int fd_;
+};
+
+// Every line of the file; false when it exists and cannot be read. Only a
+// regular file of the counter's own size is read: a link is not followed
+// (what it names is someone else's), and a FIFO or a device is refused
+// without waiting on it or reading it without end.
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines, bool& missing)
 {
     missing = false;
-    File file(std::fopen(fileName.c_str(), "r"));
-    if (!file) {
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         missing = errno == ENOENT;
         return missing;
     }
+    const FdCloser closer(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxCounterFileSize)
+        return false;
+    // One byte more than allowed tells a file that grew since fstat.
+    std::string text(static_cast<std::size_t>(kMaxCounterFileSize) + 1, '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(fd, text.data() + done, text.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    if (done > static_cast<std::size_t>(kMaxCounterFileSize))
+        return false;
+    text.resize(done);
     std::string line;
-    int c;
-    while ((c = std::fgetc(file.get())) != EOF) {
+    for (char c : text) {
         if (c == '\n') {
             lines.push_back(line);
             line.clear();
         } else {
-            line += static_cast<char>(c);
+            line += c;
         }
     }
-    if (std::ferror(file.get()))
-        return false;
     if (!line.empty())
         lines.push_back(line);
     return true;

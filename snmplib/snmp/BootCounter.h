@@ -10,12 +10,16 @@ inline constexpr int kMaxEngineBoots = 2147483647;
 
 // Reads the boots of `engineId`. Returns BootCounterResult::Ok with the
 // count, NoEntry or FileMissing with boots 0, or ReadError / BadFormat
-// when the file cannot be read or the engine's line is damaged.
+// when the file cannot be read or the engine's line is damaged. Only a
+// regular file of at most 64 KiB is read: a symbolic link, a FIFO, a
+// device or a folder under the counter's name is a ReadError, found
+// without waiting on it.
 int getBootCounter(const std::string& fileName, const OctetStr& engineId, int& boots);
 
 // Stores `boots` (clamped to 0..2147483647) for `engineId`: the new file
 // is written beside the old one, under a name of its own created afresh
-// (never through a link), and then takes its place. A counter file that is
-// a symbolic link is replaced by a file; its target is not written. Returns
+// (never through a link), and then takes its place. The other engines'
+// lines are read as getBootCounter reads them, so a counter that is not a
+// regular file is a ReadError and stays as it is. Returns
 // BootCounterResult::Ok, or ReadError / WriteError.
 int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int boots);

@@ -3,6 +3,8 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include "NetSnmpWideNumbers.h"
+
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -31,4 +33,5 @@ void EnsureNetSnmpLibrary()
     const std::string saved = current ? current : "C";
     init_snmp("vnsnmp");
     std::setlocale(LC_CTYPE, saved.c_str());
+    WatchDecodedScopedPdus();
 }

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "NetSnmpWideNumbers.h"
+
 namespace {
 
 int NetSnmpCommand(int command)
@@ -229,6 +231,11 @@ void ReadNetSnmpPdu(const snmp_pdu& in, Pdu& out)
     std::vector<Vb> vbs;
     for (const netsnmp_variable_list* v = in.variables; v; v = v->next_variable)
         vbs.push_back(ReadBinding(*v));
+    // The library kept only the low 32 bits of these: say what was sent.
+    for (VnWideNumber& wide : TakeWideNumbers(in.reqid)) {
+        if (wide.binding < vbs.size())
+            vbs[wide.binding].set_out_of_range(std::move(wide.value));
+    }
     out.set_vbs(std::move(vbs));
     out.set_type(in.command);
     out.set_error_status(static_cast<int>(in.errstat));

@@ -4,14 +4,18 @@
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/library/large_fd_set.h>
 #include <poll.h>
+#include <sys/socket.h>
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <span>
 #include <type_traits>
+#include <vector>
 
 #include "NetSnmpPdu.h"
+#include "NetSnmpWideNumbers.h"
 #include "Snmp.h"
 #include "SnmpSmi.h"
 
@@ -167,7 +171,13 @@ bool SnmpChannel::Readable(int waitMillis) const
 
 void SnmpChannel::ReadWaiting(int limit)
 {
+    // Room for the largest datagram: the library reads the same one next.
+    static std::vector<std::uint8_t> datagram(65536);
     for (int i = 0; i < limit && Readable(0); ++i) {
+        ForgetWideNumbers();
+        const ssize_t peeked = ::recv(socket_, datagram.data(), datagram.size(), MSG_PEEK | MSG_DONTWAIT);
+        if (peeked > 0)
+            NoteDatagram(std::span(datagram.data(), static_cast<std::size_t>(peeked)));
         netsnmp_large_fd_set fds;
         netsnmp_large_fd_set_init(&fds, socket_ + 1);
         NETSNMP_LARGE_FD_SET(socket_, &fds);

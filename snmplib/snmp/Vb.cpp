@@ -34,6 +34,7 @@ void Vb::Reset(SmiUINT32 syntax)
     number_ = 0;
     octets_ = OctetStr();
     oidValue_ = Oid();
+    outOfRange_.clear();
 }
 
 void Vb::set_value(std::int32_t value)
@@ -111,6 +112,7 @@ void Vb::set_received(SmiUINT32 syntax, std::uint64_t number, const OctetStr& oc
     number_ = number;
     octets_ = octets;
     oidValue_ = oid;
+    outOfRange_.clear();
 }
 
 int Vb::get_value(std::int32_t& value) const
@@ -171,6 +173,8 @@ int Vb::get_value(Counter64& value) const
 
 std::string Vb::get_printable_value() const
 {
+    if (out_of_range())
+        return outOfRange_;
     switch (syntax_) {
     case kSmiInteger:
         return std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(number_)));

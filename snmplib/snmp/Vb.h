@@ -55,6 +55,11 @@ public:
 
     // Used when a received binding is stored: the value as it came.
     void set_received(SmiUINT32 syntax, std::uint64_t number, const OctetStr& octets, const Oid& oid);
+    // A received number that does not fit its type (an INTEGER beyond 32
+    // bits, a negative Counter32): the number as sent, in decimal. Such a
+    // binding has no value of its type; its printable value is this text.
+    void set_out_of_range(std::string sent) { outOfRange_ = std::move(sent); }
+    bool out_of_range() const { return !outOfRange_.empty(); }
     std::uint64_t number() const { return number_; }
     const OctetStr& octets() const { return octets_; }
     const Oid& oid_value() const { return oidValue_; }
@@ -67,4 +72,5 @@ private:
     std::uint64_t number_ = 0;  // integers (INTEGER as two's complement), counters, ticks
     OctetStr octets_;           // octets, opaque, bits, the four IP address bytes
     Oid oidValue_;
+    std::string outOfRange_;
 };

@@ -250,7 +250,7 @@ VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text)
     case S::Null:
         break;
     case S::ObjectId:
-        AppendCounted(out, implied, ReadObjectIdText(text));
+        AppendCounted(out, implied, ReadObjectIdKeyText(text));
         break;
     case S::IpAddress:
     case S::NsapAddr: {
@@ -310,18 +310,12 @@ bool IsEndOfColumnText(unsigned char itemType, std::string_view column,
         return false;
     // Get-next only ever moves forward; an agent that answers with the same
     // OID again, or goes back, would keep the walk going for ever.
-    return ParseSubIds(returned) <= ParseSubIds(previous);
+    return IsOidNotAfter(returned, previous);
 }
 
-bool IsNonIncreasingInColumnText(unsigned char itemType, std::string_view column,
-                                 std::string_view previous, std::string_view returned)
+bool IsOidNotAfter(std::string_view returned, std::string_view asked)
 {
-    if (itemType == SVT_SV || itemType == MVT_SV || previous.empty())
-        return false;
-    if (returned.size() <= column.size() || returned.substr(0, column.size()) != column
-        || returned[column.size()] != '.')
-        return false;
-    return ParseSubIds(returned) <= ParseSubIds(previous);
+    return !asked.empty() && ParseSubIds(returned) <= ParseSubIds(asked);
 }
 
 namespace {

@@ -61,11 +61,9 @@ VnSubIds EncodeIndexValue(unsigned syntax, bool implied, std::string_view text);
 // come after `previous` (an agent that does not advance). Scalars never end.
 bool IsEndOfColumnText(unsigned char itemType, std::string_view column,
                        std::string_view previous, std::string_view returned);
-// Of those ends, the one that is a fault of the agent: `returned` is still
-// in the column but not after `previous`. A reply that left the column is
-// the column's ordinary end.
-bool IsNonIncreasingInColumnText(unsigned char itemType, std::string_view column,
-                                 std::string_view previous, std::string_view returned);
+// True when `returned` does not come after `asked` in OID order (the
+// same OID, or one before it): no answer to a get-next for `asked`.
+bool IsOidNotAfter(std::string_view returned, std::string_view asked);
 
 // A received binding as the display text of `syntax` (before option lists).
 std::string VbToValueText(unsigned syntax, const Vb& vb);

@@ -89,19 +89,45 @@ std::string SyntaxName(unsigned syntax)
     }
 }
 
-// What the binding holds, short enough for a status line.
-std::string Shown(const Vb& vb)
+// The binding's value, short enough for a status line.
+std::string ShownValue(const Vb& vb)
 {
     std::string value = vb.get_printable_value();
     if (value.size() > kShownValueLength)
         value = value.substr(0, kShownValueLength) + "...";
-    const SmiUINT32 type = vb.get_syntax();
-    if (IsOctets(type))
+    if (IsOctets(vb.get_syntax()))
         value = "\"" + value + "\"";
-    std::string text = vb.get_printable_oid() + " = " + TypeName(type);
+    return value;
+}
+
+// What the binding holds: its OID, type and value.
+std::string Shown(const Vb& vb)
+{
+    const std::string value = ShownValue(vb);
+    std::string text = vb.get_printable_oid() + " = " + TypeName(vb.get_syntax());
     if (!value.empty())
         text += ": " + value;
     return text;
+}
+
+// Two bindings of one type hold the same value.
+bool SameValue(const Vb& a, const Vb& b)
+{
+    if (a.out_of_range() || b.out_of_range())
+        return false;
+    const SmiUINT32 type = a.get_syntax();
+    if (IsNumber32(type)) {
+        std::uint32_t x = 0;
+        std::uint32_t y = 0;
+        return a.get_value(x) == 0 && b.get_value(y) == 0 && x == y;
+    }
+    if (type == kSmiCounter64)
+        return a.number() == b.number();
+    if (type == kSmiOid)
+        return a.oid_value() == b.oid_value();
+    if (IsOctets(type) || type == kSmiIpAddress)
+        return a.octets() == b.octets();
+    return true;
 }
 
 } // namespace
@@ -112,6 +138,8 @@ bool VbFitsSyntax(unsigned syntax, const Vb& vb)
     const SmiUINT32 type = vb.get_syntax();
     if (type == kSmiNull || vb.is_exception())
         return true;
+    if (vb.out_of_range())
+        return false;
     switch (syntax) {
     case S::Boolean:
     case S::Integer:
@@ -147,6 +175,8 @@ bool VbFitsSyntax(unsigned syntax, const Vb& vb)
 
 std::string WrongTypeText(const Vb& vb, unsigned syntax)
 {
+    if (vb.out_of_range())
+        return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (out of range for " + TypeName(vb.get_syntax()) + ")!";
     return "(VnSNMP++) Unexpected reply: " + Shown(vb) + " (" + SyntaxName(syntax) + " expected)!";
 }
 
@@ -170,6 +200,10 @@ std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>&
             return lead + Shown(back) + " (" + out.get_printable_oid() + " sent)!";
         if (back.is_exception() || back.get_syntax() != out.get_syntax())
             return lead + Shown(back) + " (" + TypeName(out.get_syntax()) + " sent)!";
+        // The reply to a set carries the values set: another value means
+        // the agent did not set what was sent, or says so wrongly.
+        if (!SameValue(out, back))
+            return lead + Shown(back) + " (" + ShownValue(out) + " sent)!";
     }
     return {};
 }

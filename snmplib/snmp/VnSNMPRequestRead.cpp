@@ -136,12 +136,12 @@ VnSNMPRequest::ReadOutcome VnSNMPRequest::ReadTableStep(const Pdu& pdu, const As
         const std::size_t columnLength = SubIdCount(column);
         if (ended(i) || IsEndOfColumn(column, item.lastOid, returned) || ids.size() <= columnLength) {
             // This column has left its table; the others go on without it.
-            // An agent that went back or stood still ends it too, and the
-            // walk's outcome names the OID; the end of the agent's MIB comes
-            // back under the OID asked, and is no fault.
-            if (!readBack && !ended(i) && !vb.is_exception()
-                && IsNonIncreasingInColumnText(varList.itemType, column, item.lastOid, returned))
-                NoteBadReply(NonIncreasingOidText(returned, item.lastOid));
+            // An agent that went back or stood still ends it too, in the
+            // column or out of it, and the walk's outcome names the OID: a
+            // get-next answer is never before the OID asked. The end of the
+            // agent's MIB comes back under the OID asked, and is no fault.
+            if (!readBack && !ended(i) && !vb.is_exception() && IsOidNotAfter(returned, asked[k].oid))
+                NoteBadReply(NonIncreasingOidText(returned, asked[k].oid));
             end(i);
             item.lastOid = std::move(returned);
             continue;

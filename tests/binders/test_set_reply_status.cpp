@@ -63,6 +63,7 @@ TEST_F(SpoiledSetStatus, TheStatusLineSaysWhatTheAgentAnsweredNeverOk)
         {"oid", "Set: (VnSNMP++) Unexpected reply: " BINDERTEST_S(1) ".1 = OCTET STRING: \"edge\" (" + name
                     + " sent)!"},
         {"type", "Set: (VnSNMP++) Unexpected reply: " + name + " = INTEGER: 0 (OCTET STRING sent)!"},
+        {"value", "Set: (VnSNMP++) Unexpected reply: " + name + " = OCTET STRING: \"edgd\" (\"edge\" sent)!"},
         {"nosuchobject", "Set: (VnSNMP++) Unexpected reply: " + name + " = noSuchObject (OCTET STRING sent)!"},
         {"nosuchinstance", "Set: (VnSNMP++) Unexpected reply: " + name + " = noSuchInstance (OCTET STRING sent)!"},
         {"endofmibview", "Set: (VnSNMP++) Unexpected reply: " + name + " = endOfMibView (OCTET STRING sent)!"},

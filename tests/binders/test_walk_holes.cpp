@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "QtPrint.h"
+#include "VnException.h"
 #include "VnMessageBox.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "test_controls_support.h"
 
@@ -79,6 +81,27 @@ struct TableForm {
         return rows;
     }
     bool WaitIdle() { return RunUntil([&] { return !binder.Busy(); }); }
+    // Refreshes and returns what the user is told: the status line's text
+    // of an asynchronous walk, the text a blocking Refresh raises for its
+    // caller to show (Ok when it raises nothing).
+    std::string RefreshOutcome()
+    {
+        std::string raised = VnErrorText(kVnOk);
+        try {
+            binder.Refresh();
+        } catch (const VnException& e) {
+            raised = e.what();
+        }
+        EXPECT_TRUE(WaitIdle());
+        if (binder.mode == VnSNMPRequest2Controls::kModeSync)
+            return raised;
+        const std::vector<std::string> lines = bindertest::MemoLines(memo);
+        const std::string lead = "Get: ";
+        const std::string tail = ". Receive at T.";
+        if (lines.empty() || !lines.back().starts_with(lead) || !lines.back().ends_with(tail))
+            return "no status line: " + (lines.empty() ? std::string() : lines.back());
+        return lines.back().substr(lead.size(), lines.back().size() - lead.size() - tail.size());
+    }
 };
 
 class WalkHolesListView : public SessionSwitchTest, public ::testing::WithParamInterface<std::uint8_t> {
@@ -127,4 +150,53 @@ TEST_P(WalkHolesListView, RowsKeepTheirOwnValuesAndSetSendsOnlyWhatWasRead)
     f.binder.Refresh();
     ASSERT_TRUE(f.WaitIdle());
     EXPECT_EQ(f.Shown(), kShown);
+}
+
+// An agent that answers a get-next with an OID that does not come after
+// the one asked ends that column's list, in the column or out of it: the
+// rows read stay and the status line names the OID, never "Ok". An answer
+// after the one asked that leaves the table is the table's ordinary end.
+TEST_P(WalkHolesListView, AnAnswerBeforeTheOidAskedEndsTheListAndIsNamed)
+{
+    const std::string lead = "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID ";
+    const std::string ends = "; the list ends there!";
+    const struct {
+        const char* rule;
+        Rows shown;
+        std::string text;
+        const char* why;
+    } cases[] = {
+        {"1.3.6.1.4.1.88406.994.1.1 1.3.6.1.2.1.1.5.0", {},
+         lead + "1.3.6.1.2.1.1.5.0 for the next after " WALKTEST_T(1) + ends,
+         "an unrelated OID before the table, for every column from the first step"},
+        {WALKTEST_T(2) ".2 back",
+         {kShown[0], kShown[1], {"3", N, "300", "3", N}, {"10", N, "1000", "4", N}, {"11", N, "1100", N, N}},
+         lead + WALKTEST_T(1) ".11 for the next after " WALKTEST_T(2) ".2" + ends,
+         "the name column answered with the index column's last row, mid-walk"},
+        {"1.3.6.1.4.1.88406.994.1.1 1.3.6.1.4.1.88406.995.1.0", {}, VnErrorText(kVnOk),
+         "an OID after the table: the ordinary end"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().command(std::string("answer-next ") + c.rule);
+        TableForm f(port(), GetParam());
+        EXPECT_EQ(f.RefreshOutcome(), c.text);
+        EXPECT_EQ(f.Shown(), c.shown);
+        sim().command("clear-faults");
+    }
+}
+
+// A number beyond its 32-bit type is a cell without value in its own row,
+// and the status line names it as the agent sent it, never "Ok" with the
+// number cut to its low 32 bits.
+TEST_P(WalkHolesListView, ANumberBeyondItsTypeIsAHoleAndIsNamed)
+{
+    sim().command("set " WALKTEST_T(3) ".3 WIDE INTEGER 4294967296");
+    const std::string text = "(VnSNMP++) Unexpected reply: " WALKTEST_T(3) ".3 = INTEGER: 4294967296 (out of range "
+                             "for INTEGER)!";
+    Rows shown = kShown;
+    shown[2][2] = N;
+    TableForm f(port(), GetParam());
+    EXPECT_EQ(f.RefreshOutcome(), text);
+    EXPECT_EQ(f.Shown(), shown);
 }

@@ -35,6 +35,10 @@ const GoodLine kGoodLines[] = {
     {"1.3.6.1.4.1.88406.9.0 TIMETICKS 100", "1.3.6.1.4.1.88406.9.0", "TIMETICKS", "100", "time ticks"},
     {"1.3.6.1.4.1.88406.10.0 OPAQUE 9f78", "1.3.6.1.4.1.88406.10.0", "OPAQUE", "9F78", "opaque is hex"},
     {"1.3.6.1.4.1.88406.11.0 BITSTR 80", "1.3.6.1.4.1.88406.11.0", "BITSTR", "80", "bit string is hex"},
+    {"1.3.6.1.4.1.88406.12.0 WIDE COUNTER 1099511627776", "1.3.6.1.4.1.88406.12.0", "COUNTER", "1099511627776",
+     "a counter wider than its type, as a faulty agent sends it"},
+    {"1.3.6.1.4.1.88406.12.0 WIDE integer 2147483648", "1.3.6.1.4.1.88406.12.0", "INTEGER", "2147483648",
+     "an INTEGER beyond 32 bits"},
 };
 
 TEST(SimDataFile, ObjectLinesGiveTypedValues)
@@ -62,6 +66,9 @@ const BadLine kBadLines[] = {
     {"1.3.6.1.4.1.88406.1.0 INTEGER 2147483648", "bad INTEGER", "INTEGER is 32-bit signed"},
     {"1.3.6.1.4.1.88406.1.0 COUNTER -1", "bad unsigned", "counters are unsigned"},
     {"1.3.6.1.4.1.88406.1.0 OCTETSTR ABC", "bad hex", "odd number of hex digits"},
+    {"1.3.6.1.4.1.88406.1.0 WIDE STRING 5", "bad WIDE", "only the 32-bit number types are wide"},
+    {"1.3.6.1.4.1.88406.1.0 WIDE COUNTER -1", "bad WIDE", "a wide number is sent as a Counter64: not below 0"},
+    {"1.3.6.1.4.1.88406.1.0 WIDE GAUGE", "bad WIDE", "no number"},
     {"1.3.6.1.4.1.88406.1.0 IPADDRESS 10.0.0.256", "bad IPADDRESS", "octet above 255"},
     {"1.3.6.1.4.1.88406.1.0 IPADDRESS 10.0.0", "bad IPADDRESS", "three octets"},
     {"1.3.6.1.4.1.88406.1.0 OID 1", "bad OID", "one sub-identifier is encoded wrongly by the library"},

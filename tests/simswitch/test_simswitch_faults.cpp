@@ -175,6 +175,38 @@ TEST_F(SwitchFaults, ADelayedWalkStepStillAnswersInOrder)
     EXPECT_EQ(reply.varbinds[0].value, "1.3.6.1.4.1.88406.10.59.5");
 }
 
+TEST_F(SwitchFaults, GetNextAnsweredOutOfOrder)
+{
+    const struct {
+        const char* rule;
+        std::string asked;
+        std::string oid;  // what comes back
+        int type;
+        const char* why;
+    } cases[] = {
+        {"1.3.6.1.2.1.1.6 back", kSysLocation, kSysName, ASN_OCTET_STR, "the instance before the one asked"},
+        {"1.3.6.1.2.1.1 back", "1.3.6.1.2.1.1.1", "", SNMP_ENDOFMIBVIEW, "nothing before: the end of the MIB"},
+        {"1.3.6.1.2.1.1.6 1.3.6.1.2.1.1.4.0", kSysLocation, kSysContact, ASN_OCTET_STR, "a fixed OID"},
+        {"1.3.6.1.2.1.1.6 1.3.6.1.2.1.1.99.0", kSysLocation, "1.3.6.1.2.1.1.99.0", ASN_INTEGER,
+         "a fixed OID that holds nothing"},
+        {"1.3.6.1.2.1.1.6 off", kSysLocation, "1.3.6.1.2.1.1.7.0", ASN_INTEGER, "the rule removed"},
+    };
+    for (const auto& c : cases) {
+        sim().clearFaults();
+        if (std::string(c.rule).ends_with(" off")) {
+            sim().command("answer-next 1.3.6.1.2.1.1.6 back");
+        }
+        sim().command(std::string("answer-next ") + c.rule);
+        SnmpReply reply = SnmpGetNext(port(), Reader(), {c.asked});
+        ASSERT_EQ(reply.stat, STAT_SUCCESS) << c.why;
+        ASSERT_EQ(reply.varbinds.size(), 1u) << c.why;
+        if (!c.oid.empty()) {
+            EXPECT_EQ(reply.varbinds[0].oid, c.oid) << c.why;
+        }
+        EXPECT_EQ(reply.varbinds[0].type, c.type) << c.why;
+    }
+}
+
 class SwitchFaultsFromData : public SimSwitchTest {
 protected:
     SimSwitchOptions switchOptions() const override

@@ -2,6 +2,7 @@
 // to value texts and back, index columns with option lists and the
 // IMPLIED rule, row keys, expressions. No agent is involved.
 #include "Vb.h"
+#include "VnItemConversion.h"
 #include "VnException.h"
 #include "VnMessages.h"
 #include "VnOptionList.h"
@@ -334,6 +335,54 @@ TEST(SetKeysFromIndex, TwoKeysDecodeInTurn)
     EXPECT_EQ(t.request.ReadRowMalformed(), "");
     t.request.SetKeysFromIndex("2.65.66");
     EXPECT_EQ(t.value(1), "2.65.66 (malformed instance)") << "the second key has nothing left";
+}
+
+// An OID that is part of an index has one to 128 arcs: a view of
+// everything is keyed by the subtree 1. A value sent in a set keeps the
+// rule of two arcs at least.
+TEST(SetKeysFromIndex, AnObjectIdentifierKeyHasOneTo128Arcs)
+{
+    const auto arcs = [](int n) {
+        std::string dotted;
+        for (int k = 0; k < n; ++k)
+            dotted += (k ? ".1" : "1");
+        return dotted;
+    };
+    const std::string all = "3.97.108.108.";  // the view name "all", counted
+    const struct {
+        bool implied;
+        std::string instance;
+        std::string subtree;  // "": malformed
+        const char* why;
+    } cases[] = {
+        {false, all + "1.1", "1", "one arc, counted"},
+        {false, all + "2.1.3", "1.3", "two arcs"},
+        {false, all + "128." + arcs(128), arcs(128), "128 arcs, the most an OID has"},
+        {false, all + "129." + arcs(129), "", "129 arcs"},
+        {false, all + "0", "", "no arc at all"},
+        {true, all + "1", "1", "one arc, IMPLIED"},
+        {true, all + arcs(128), arcs(128), "128 arcs, IMPLIED"},
+        {true, all + arcs(129), "", "129 arcs, IMPLIED"},
+    };
+    for (const auto& c : cases) {
+        const unsigned last = VnAccess::NotAccess | (c.implied ? VnAccess::Implied : 0);
+        KeyedTable t({{"1.3.6.1.6.3.16.1.5.2.1.1", "Name", S::DisplayStr, VnAccess::NotAccess},
+                      {"1.3.6.1.6.3.16.1.5.2.1.2", "Subtree", S::ObjectId, last}},
+                     2);
+        t.request.SetKeysFromIndex(c.instance);
+        if (c.subtree.empty()) {
+            EXPECT_EQ(t.value(1), c.instance + " (malformed instance)") << c.why;
+            EXPECT_NE(t.request.ReadRowMalformed(), "") << c.why;
+            continue;
+        }
+        EXPECT_EQ(t.value(0), "all") << c.why;
+        EXPECT_EQ(t.value(1), c.subtree) << c.why;
+        EXPECT_EQ(t.request.ReadRowMalformed(), "") << c.why;
+        EXPECT_EQ(t.request.KeyIndex(), c.instance) << c.why << ": the key texts address the row read";
+    }
+    Vb vb;
+    EXPECT_THROW(ValueTextToVb(S::ObjectId, "1", vb), VnValueRefused) << "a value set is two arcs at least";
+    EXPECT_NO_THROW(ValueTextToVb(S::ObjectId, "1.3", vb));
 }
 
 TEST(KeyIndex, APinnedRowInstanceIsSentAsItStands)

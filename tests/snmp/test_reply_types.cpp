@@ -170,3 +170,60 @@ TEST_F(ReplyTypesTest, WalkDeliversEveryRowThenFails)
     EXPECT_EQ(clean.last.code, kVnOk) << clean.last.text;
     EXPECT_EQ(clean.rows, (Rows{{"1"}, {"2"}, {"3"}}));
 }
+
+// A number beyond its 32-bit type (a 64-bit count in a Counter32) is no
+// value: Net-SNMP keeps its low 32 bits, which would show 0 under Ok. The
+// read fails naming the number as the agent sent it, in SNMPv2c and v3
+// (where it is read once USM has decrypted the reply).
+TEST_F(ReplyTypesTest, NumberBeyondItsTypeIsNoValueAndAFailure)
+{
+    const struct {
+        const char* oid;
+        unsigned syntax;
+        const char* text;  // "" when the value fits
+        const char* value;
+    } cases[] = {
+        {REPLYTEST("5.1"), S::Counter,
+         "1.3.6.1.4.1.88406.993.5.1.0 = Counter32: 1099511627776 (out of range for Counter32)", N},
+        {REPLYTEST("5.2"), S::Gauge, "1.3.6.1.4.1.88406.993.5.2.0 = Gauge32: 4294967296 (out of range for Gauge32)",
+         N},
+        {REPLYTEST("5.3"), S::TimeTicks,
+         "1.3.6.1.4.1.88406.993.5.3.0 = TimeTicks: 1099511627776 (out of range for TimeTicks)", N},
+        {REPLYTEST("5.4"), S::Integer, "1.3.6.1.4.1.88406.993.5.4.0 = INTEGER: 2147483648 (out of range for INTEGER)",
+         N},
+        {REPLYTEST("5.5"), S::Counter, "", "4294967295"},
+    };
+    for (const Version& version : {kV2c, kV3Md5Des}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.oid) + ", " + version.label);
+            const std::string expected = *c.text ? std::string("(VnSNMP++) Unexpected reply: ") + c.text + "!" : "";
+            VnSNMPRequest request;
+            Use(request, {{c.oid, "Item", c.syntax, A::ReadOnly}}, SVT_SV);
+            Aim(request, port(), version);
+            const Raised raised = RaisedBy([&] { request.Get(true); });
+            EXPECT_EQ(raised.text, expected);
+            EXPECT_EQ(raised.code, *c.text ? kVnErrBadSyntax : 0);
+            EXPECT_EQ(request.varList.Item(0).value, c.value);
+
+            AsyncOutcome outcome;
+            request.GetAsync(outcome.Completion(), true);
+            ASSERT_TRUE(outcome.Wait());
+            EXPECT_EQ(outcome.results[0].text, *c.text ? expected : VnErrorText(kVnOk));
+            EXPECT_EQ(outcome.values, std::vector<std::string>{c.value});
+        }
+    }
+}
+
+TEST_F(ReplyTypesTest, ACountBeyondItsTypeIsAHoleInItsRowAndFailsTheWalk)
+{
+    VnSNMPRequest request;
+    Use(request,
+        {{REPLYTEST("6.1.1"), "Index", S::Integer, A::ReadOnly}, {REPLYTEST("6.1.2"), "Packets", S::Counter, A::ReadOnly}},
+        MVT_FMV, 1);
+    const WalkResult walk = WalkAsync(request);
+    ASSERT_TRUE(walk.finished);
+    EXPECT_EQ(walk.rows, (Rows{{"1", "10"}, {"2", N}, {"3", "30"}}));
+    EXPECT_EQ(walk.last.code, kVnErrBadSyntax);
+    EXPECT_EQ(walk.last.text, "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.6.1.2.2 = Counter32: 1099511627776 "
+                              "(out of range for Counter32)!");
+}

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "BootCounter.h"
+#include "BootCounterTestSupport.h"
 #include "SnmpSmi.h"
 #include "VnException.h"
 #include "VnMessages.h"
@@ -14,39 +15,9 @@
 #include "VnSNMPSession.h"
 
 namespace fs = std::filesystem;
+using namespace boottest;
 
 namespace {
-
-const OctetStr kEngine(kVnEngineId);
-const char* const kEngineHex = "566E534E4D505F50505F4170706C69636174696F6E";
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        char path[] = "/tmp/vnboot-XXXXXX";
-        path_ = mkdtemp(path);
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    std::string file() const { return path_ + "/" + kVnBootCounterFile; }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-std::string Read(const std::string& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void Write(const std::string& file, const std::string& text)
-{
-    std::ofstream(file) << text;
-}
 
 int StartSessionCode(const std::string& folder)
 {
@@ -63,27 +34,27 @@ int StartSessionCode(const std::string& folder)
 
 TEST(BootCounterFile, MissingFileReadsZero)
 {
-    TempFolder folder;
+    CounterFolder folder;
     int boots = 99;
-    EXPECT_EQ(getBootCounter(folder.file(), kEngine, boots), BootCounterResult::FileMissing);
+    EXPECT_EQ(getBootCounter(folder.counter(), kEngine, boots), BootCounterResult::FileMissing);
     EXPECT_EQ(boots, 0);
 }
 
 TEST(BootCounterFile, SavesOneLinePerEngineAndKeepsOthers)
 {
-    TempFolder folder;
-    Write(folder.file(), "0A0B 7\n");
-    ASSERT_EQ(saveBootCounter(folder.file(), kEngine, 3), BootCounterResult::Ok);
-    ASSERT_EQ(saveBootCounter(folder.file(), kEngine, 4), BootCounterResult::Ok);
-    EXPECT_EQ(Read(folder.file()), std::string("0A0B 7\n") + kEngineHex + " 4\n");
+    CounterFolder folder;
+    Write(folder.counter(), "0A0B 7\n");
+    ASSERT_EQ(saveBootCounter(folder.counter(), kEngine, 3), BootCounterResult::Ok);
+    ASSERT_EQ(saveBootCounter(folder.counter(), kEngine, 4), BootCounterResult::Ok);
+    EXPECT_EQ(Read(folder.counter()), std::string("0A0B 7\n") + kEngineHex + " 4\n");
     int boots = 0;
-    EXPECT_EQ(getBootCounter(folder.file(), kEngine, boots), BootCounterResult::Ok);
+    EXPECT_EQ(getBootCounter(folder.counter(), kEngine, boots), BootCounterResult::Ok);
     EXPECT_EQ(boots, 4);
-    EXPECT_EQ(getBootCounter(folder.file(), OctetStr("\x0A\x0B"), boots), BootCounterResult::Ok);
+    EXPECT_EQ(getBootCounter(folder.counter(), OctetStr("\x0A\x0B"), boots), BootCounterResult::Ok);
     EXPECT_EQ(boots, 7);
-    EXPECT_EQ(getBootCounter(folder.file(), OctetStr("other"), boots), BootCounterResult::NoEntry);
+    EXPECT_EQ(getBootCounter(folder.counter(), OctetStr("other"), boots), BootCounterResult::NoEntry);
     EXPECT_EQ(boots, 0);
-    EXPECT_FALSE(fs::exists(folder.file() + ".new")) << "the new file has taken the old one's place";
+    EXPECT_FALSE(fs::exists(folder.counter() + ".new")) << "the new file has taken the old one's place";
 }
 
 TEST(BootCounterFile, DamagedOrUnreadableFileIsAnError)
@@ -101,15 +72,15 @@ TEST(BootCounterFile, DamagedOrUnreadableFileIsAnError)
         {" 2147483647", BootCounterResult::Ok, "largest boots count"},
     };
     for (const Case& c : cases) {
-        TempFolder folder;
-        Write(folder.file(), "garbage line for someone else\n" + std::string(kEngineHex) + c.content + "\n");
+        CounterFolder folder;
+        Write(folder.counter(), "garbage line for someone else\n" + std::string(kEngineHex) + c.content + "\n");
         int boots = 0;
-        EXPECT_EQ(getBootCounter(folder.file(), kEngine, boots), c.result) << c.why;
+        EXPECT_EQ(getBootCounter(folder.counter(), kEngine, boots), c.result) << c.why;
     }
-    TempFolder folder;
-    fs::create_directory(folder.file());
+    CounterFolder folder;
+    fs::create_directory(folder.counter());
     int boots = 0;
-    EXPECT_EQ(getBootCounter(folder.file(), kEngine, boots), BootCounterResult::ReadError) << "a folder in its place";
+    EXPECT_EQ(getBootCounter(folder.counter(), kEngine, boots), BootCounterResult::ReadError) << "a folder in its place";
 }
 
 TEST(BootCounterFile, UnwritableLocationFails)
@@ -139,11 +110,11 @@ TEST(SessionStart, DefaultsBeforeStartAreEmpty)
 
 TEST(SessionStart, CountsBootsAndWritesTheDefaults)
 {
-    TempFolder folder;
+    CounterFolder folder;
     ASSERT_EQ(StartSessionCode(folder.path()), 0);
-    EXPECT_EQ(Read(folder.file()), std::string(kEngineHex) + " 1\n");
+    EXPECT_EQ(Read(folder.counter()), std::string(kEngineHex) + " 1\n");
     ASSERT_EQ(StartSessionCode(folder.path() + "/"), 0) << "a folder ending in a separator";
-    EXPECT_EQ(Read(folder.file()), std::string(kEngineHex) + " 2\n");
+    EXPECT_EQ(Read(folder.counter()), std::string(kEngineHex) + " 2\n");
 
     ASSERT_NE(VnGlobalSession, nullptr);
     EXPECT_TRUE(VnEventProcessor.IsActive());
@@ -168,10 +139,10 @@ TEST(SessionStart, CountsBootsAndWritesTheDefaults)
 // The count stays at its largest value instead of overflowing.
 TEST(SessionStart, BootsStayAtTheirMaximum)
 {
-    TempFolder folder;
-    Write(folder.file(), std::string(kEngineHex) + " 2147483647\n");
+    CounterFolder folder;
+    Write(folder.counter(), std::string(kEngineHex) + " 2147483647\n");
     ASSERT_EQ(StartSessionCode(folder.path()), 0);
-    EXPECT_EQ(Read(folder.file()), std::string(kEngineHex) + " 2147483647\n");
+    EXPECT_EQ(Read(folder.counter()), std::string(kEngineHex) + " 2147483647\n");
 }
 
 TEST(SessionStart, CounterFailuresStopTheStart)
@@ -180,10 +151,10 @@ TEST(SessionStart, CounterFailuresStopTheStart)
         const char* why;
         int code;
     };
-    TempFolder damaged;
-    Write(damaged.file(), std::string(kEngineHex) + " lots\n");
-    TempFolder unreadable;
-    fs::create_directory(unreadable.file());
+    CounterFolder damaged;
+    Write(damaged.counter(), std::string(kEngineHex) + " lots\n");
+    CounterFolder unreadable;
+    fs::create_directory(unreadable.counter());
     const std::pair<std::string, Case> cases[] = {
         {damaged.path(), {"damaged counter line", kVnErrBootCounterLoad}},
         {unreadable.path(), {"unreadable counter file", kVnErrBootCounterLoad}},

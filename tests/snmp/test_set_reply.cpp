@@ -43,8 +43,15 @@ TEST(SetReplyMismatch, NamesTheFirstBindingThatIsNotTheOneSent)
     };
     const Case cases[] = {
         {sent, "", "the bindings sent, as an agent answers"},
-        {{Integer("1.3.6.1.4.1.9.1.0", 6), Text("1.3.6.1.4.1.9.2.0", "x")}, "",
-         "values are the agent's to echo; only names and types are checked"},
+        {{Integer("1.3.6.1.4.1.9.1.0", 6), sent[1]},
+         "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.9.1.0 = INTEGER: 6 (5 sent)!",
+         "a reply carries the values set: another number"},
+        {{sent[0], Text("1.3.6.1.4.1.9.2.0", "abd")},
+         "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.9.2.0 = OCTET STRING: \"abd\" (\"abc\" sent)!",
+         "another last byte"},
+        {{sent[0], Text("1.3.6.1.4.1.9.2.0", "ab")},
+         "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.9.2.0 = OCTET STRING: \"ab\" (\"abc\" sent)!",
+         "a shorter string"},
         {{}, "(VnSNMP++) Unexpected reply: 0 bindings (2 sent)!", "no bindings at all"},
         {{sent[0]}, "(VnSNMP++) Unexpected reply: 1 binding (2 sent)!", "one left out"},
         {{sent[0], sent[1], sent[1]}, "(VnSNMP++) Unexpected reply: 3 bindings (2 sent)!", "one too many"},
@@ -128,6 +135,7 @@ TEST_F(SpoiledSetReply, FailsWithTheUnexpectedReplyTextInEveryWayOfSending)
         {"oid", "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.1 = INTEGER: 41 "
                 "(1.3.6.1.4.1.88406.999.9.1.0 sent)!"},
         {"type", "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.0 = Gauge32: 41 (INTEGER sent)!"},
+        {"value", "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.0 = INTEGER: 42 (41 sent)!"},
         {"nosuchobject", "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.0 = noSuchObject (INTEGER sent)!"},
         {"nosuchinstance",
          "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.0 = noSuchInstance (INTEGER sent)!"},
@@ -174,13 +182,15 @@ TEST_F(SpoiledSetReply, AFaithfulReplyStillSucceeds)
 
 TEST_F(SpoiledSetReply, EveryVersionChecksTheReply)
 {
-    sim().command(std::string("spoil-set ") + kSpoiled + " nosuchinstance");
-    for (const Version& version : {kV1, kV2c, kV3Md5Des}) {
-        SCOPED_TRACE(version.label);
-        for (bool async : {false, true}) {
-            const SetOutcome outcome = RunSet(async, false, version);
-            EXPECT_EQ(outcome.code, kVnErrBadSyntax);
-            EXPECT_EQ(outcome.text.rfind("(VnSNMP++) Unexpected reply: ", 0), 0u) << outcome.text;
+    for (const char* mode : {"nosuchinstance", "value"}) {
+        sim().command(std::string("spoil-set ") + kSpoiled + " " + mode);
+        for (const Version& version : {kV1, kV2c, kV3Md5Des}) {
+            SCOPED_TRACE(std::string(mode) + ", " + version.label);
+            for (bool async : {false, true}) {
+                const SetOutcome outcome = RunSet(async, false, version);
+                EXPECT_EQ(outcome.code, kVnErrBadSyntax);
+                EXPECT_EQ(outcome.text.rfind("(VnSNMP++) Unexpected reply: ", 0), 0u) << outcome.text;
+            }
         }
     }
 }

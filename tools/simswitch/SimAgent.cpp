@@ -1,4 +1,5 @@
 #include "SimAgent.h"
+#include "SimWideNumbers.h"
 
 #include "SimEndless.h"
 
@@ -80,6 +81,11 @@ SimValue FromVarbind(const netsnmp_variable_list* vb)
 
 void ToVarbind(netsnmp_variable_list* vb, const SimValue& value)
 {
+    if (SimIsWideNumber(value)) {
+        SimEncodeWideNumber(vb, value);
+        return;
+    }
+    SimForgetWideNumber(vb);
     auto tag = static_cast<u_char>(value.type);
     switch (value.type) {
     case SimType::Integer: {
@@ -117,6 +123,35 @@ void ToVarbind(netsnmp_variable_list* vb, const SimValue& value)
         break;
     }
     snmp_set_var_typed_value(vb, tag, value.bytes.data(), value.bytes.size());
+}
+
+// Another value of the binding's own type: a number one more, the last
+// octet or sub-identifier changed. A NULL has no other value.
+void OtherValue(netsnmp_variable_list* vb)
+{
+    switch (vb->type) {
+    case ASN_INTEGER:
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+        snmp_set_var_typed_integer(vb, vb->type, *vb->val.integer + 1);
+        return;
+    case ASN_COUNTER64:
+        ++vb->val.counter64->low;
+        return;
+    case ASN_OBJECT_ID:
+        if (vb->val_len >= sizeof(oid))
+            ++vb->val.objid[vb->val_len / sizeof(oid) - 1];
+        return;
+    case ASN_NULL:
+        return;
+    default:
+        if (vb->val_len > 0)
+            vb->val.string[vb->val_len - 1] ^= 1;
+        else
+            snmp_set_var_value(vb, "x", 1);
+        return;
+    }
 }
 
 void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, int status)
@@ -253,6 +288,7 @@ bool SimAgent::OpenSocket(int port, std::string& error)
     }
     port_ = ntohs(bound.sin_port);
 
+    SimRetagWideNumbers(transport);
     netsnmp_set_lookup_cache_size(-1);
     netsnmp_session session;
     snmp_sess_init(&session);
@@ -446,6 +482,9 @@ void SimAgent::SpoilSetReply(netsnmp_pdu* pdu)
         else
             snmp_set_var_typed_integer(target, ASN_INTEGER, 0);
         break;
+    case SimSetSpoil::Value:
+        OtherValue(target);
+        break;
     case SimSetSpoil::NoSuchObject:
         snmp_set_var_typed_value(target, SNMP_NOSUCHOBJECT, nullptr, 0);
         break;
@@ -561,6 +600,10 @@ void SimAgent::AnswerGetNext(netsnmp_mib_handler* handler, netsnmp_handler_regis
     for (auto* request = requests; request; request = request->next) {
         auto* vb = request->requestvb;
         SimOid name = ToSimOid(vb->name, vb->name_length);
+        if (auto answer = config_.faults.NextAnswerFor(name)) {
+            AnswerOutOfOrder(vb, *answer, name);
+            continue;
+        }
         const auto endless = SimEndlessNext(config_.store, config_.faults.EndlessTables(), name);
         auto* found = endless ? &*endless : config_.store.Next(name, request->inclusive != 0);
         if (!found)
@@ -578,6 +621,31 @@ void SimAgent::AnswerGetNext(netsnmp_mib_handler* handler, netsnmp_handler_regis
         if (int ms = config_.faults.DelayFor(found->first))
             Delay(handler, reginfo, reqinfo, request, ms);
     }
+}
+
+void SimAgent::AnswerOutOfOrder(netsnmp_variable_list* vb, const SimNextAnswer& answer, const SimOid& asked)
+{
+    SimOid oid = answer.oid;
+    const SimValue* value = nullptr;
+    if (answer.back) {
+        const auto* before = config_.store.Before(asked);
+        if (!before) {
+            snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+            return;
+        }
+        oid = before->first;
+        value = &before->second;
+    } else {
+        value = config_.store.Find(oid);
+    }
+    auto name = ToNetOid(oid);
+    snmp_set_var_objid(vb, name.data(), name.size());
+    // The engine takes a NULL for no answer, so an OID that holds nothing
+    // comes back with an INTEGER 0.
+    if (value)
+        ToVarbind(vb, *value);
+    else
+        snmp_set_var_typed_integer(vb, ASN_INTEGER, 0);
 }
 
 void SimAgent::ReserveSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)

@@ -55,6 +55,8 @@ private:
                    netsnmp_agent_request_info*, netsnmp_request_info*);
     void AnswerGetNext(netsnmp_mib_handler*, netsnmp_handler_registration*,
                        netsnmp_agent_request_info*, netsnmp_request_info*);
+    // A get-next answered as an answer-next rule says.
+    void AnswerOutOfOrder(netsnmp_variable_list* vb, const SimNextAnswer& answer, const SimOid& asked);
     void ReserveSet(netsnmp_agent_request_info*, netsnmp_request_info*);
     void FinishSet(int mode, netsnmp_agent_request_info* reqinfo);
     void Delay(netsnmp_mib_handler*, netsnmp_handler_registration*,

@@ -397,7 +397,7 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
             return false;
         auto spoil = SimParseSpoil(args[1]);
         if (!spoil || !args[2].empty()) {
-            error = "spoil-set needs OID off|none|fewer|more|oid|type|nosuchobject|nosuchinstance|endofmibview";
+            error = "spoil-set needs OID off|none|fewer|more|oid|type|value|nosuchobject|nosuchinstance|endofmibview";
             return false;
         }
         config.faults.SetSpoil(oid, *spoil);
@@ -413,6 +413,20 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
             return false;
         }
         config.faults.SetEndless(oid, args[1].empty());
+        return true;
+    }
+    if (keyword == "answer-next") {
+        auto args = SplitWords(rest, 2);
+        args.resize(3);
+        SimOid oid;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        auto answer = SimParseNextAnswer(args[1]);
+        if ((!answer && args[1] != "off") || !args[2].empty()) {
+            error = "answer-next needs OID back|OID|off";
+            return false;
+        }
+        config.faults.SetNextAnswer(oid, answer);
         return true;
     }
     if (keyword == "repeat") {

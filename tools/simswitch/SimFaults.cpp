@@ -29,6 +29,7 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
         {"more", SimSetSpoil::More},
         {"oid", SimSetSpoil::Oid},
         {"type", SimSetSpoil::Type},
+        {"value", SimSetSpoil::Value},
         {"nosuchobject", SimSetSpoil::NoSuchObject},
         {"nosuchinstance", SimSetSpoil::NoSuchInstance},
         {"endofmibview", SimSetSpoil::EndOfMibView},
@@ -37,6 +38,15 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
         if (text == entry.name)
             return entry.spoil;
     }
+    return std::nullopt;
+}
+
+std::optional<SimNextAnswer> SimParseNextAnswer(const std::string& text)
+{
+    if (text == "back")
+        return SimNextAnswer{true, {}};
+    if (auto oid = SimParseOid(text))
+        return SimNextAnswer{false, *oid};
     return std::nullopt;
 }
 
@@ -86,6 +96,13 @@ void SimFaults::SetEndless(const SimOid& entry, bool on)
         endless_.push_back(entry);
 }
 
+void SimFaults::SetNextAnswer(const SimOid& prefix, const std::optional<SimNextAnswer>& answer)
+{
+    std::erase_if(nextAnswers_, [&](const NextAnswerRule& r) { return r.prefix == prefix; });
+    if (answer)
+        nextAnswers_.push_back({prefix, *answer});
+}
+
 void SimFaults::Clear()
 {
     drops_.clear();
@@ -94,6 +111,7 @@ void SimFaults::Clear()
     duplicates_.clear();
     spoils_.clear();
     endless_.clear();
+    nextAnswers_.clear();
 }
 
 bool SimFaults::IsDropped(const SimOid& oid) const
@@ -139,4 +157,13 @@ SimSetSpoil SimFaults::SpoilFor(const SimOid& oid) const
             return rule.spoil;
     }
     return SimSetSpoil::Off;
+}
+
+std::optional<SimNextAnswer> SimFaults::NextAnswerFor(const SimOid& oid) const
+{
+    for (const auto& rule : nextAnswers_) {
+        if (SimOidHasPrefix(oid, rule.prefix))
+            return rule.answer;
+    }
+    return std::nullopt;
 }

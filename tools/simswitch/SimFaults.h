@@ -1,7 +1,8 @@
 #pragma once
 // Faults the switch is told to show: requests dropped under an OID prefix,
 // an error status answered for an OID and operation, replies delayed,
-// replies sent more than once, set replies that are not the PDU's.
+// replies sent more than once, set replies that are not the PDU's,
+// get-next answered out of order.
 // Every rule matches the OIDs under its prefix (the OID itself included).
 #include "SimValue.h"
 
@@ -16,13 +17,25 @@ bool SimParseOps(const std::string& text, std::vector<SimOp>& ops);
 
 // How an applied set's reply differs from the PDU: no bindings, the last
 // one left out, one binding too many, or the binding under the rule's
-// prefix with another OID, another type or an exception in place of its
-// value. Off removes the rule.
-enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, NoSuchObject, NoSuchInstance, EndOfMibView };
+// prefix with another OID, another type, another value of its type or an
+// exception in place of its value. Off removes the rule.
+enum class SimSetSpoil { Off, None, Fewer, More, Oid, Type, Value, NoSuchObject, NoSuchInstance, EndOfMibView };
 
-// "off", "none", "fewer", "more", "oid", "type", "nosuchobject",
+// "off", "none", "fewer", "more", "oid", "type", "value", "nosuchobject",
 // "nosuchinstance" or "endofmibview".
 std::optional<SimSetSpoil> SimParseSpoil(const std::string& text);
+
+// How a get-next is answered out of order: with the last instance before
+// the OID asked (`back`), or with one fixed OID, wherever it lies.
+struct SimNextAnswer {
+    bool back = false;
+    SimOid oid;
+
+    bool operator==(const SimNextAnswer&) const = default;
+};
+
+// "back" or an OID; nullopt for anything else ("off" is the caller's).
+std::optional<SimNextAnswer> SimParseNextAnswer(const std::string& text);
 
 class SimFaults {
 public:
@@ -38,6 +51,8 @@ public:
     void SetSpoil(const SimOid& prefix, SimSetSpoil spoil);
     // The table at `entry` never ends (SimEndless.h); `on` false ends the rule.
     void SetEndless(const SimOid& entry, bool on);
+    // nullopt removes the rule.
+    void SetNextAnswer(const SimOid& prefix, const std::optional<SimNextAnswer>& answer);
     void Clear();
 
     bool IsDropped(const SimOid& oid) const;
@@ -46,6 +61,8 @@ public:
     int CopiesFor(const SimOid& oid, bool* late = nullptr) const;  // 1: no duplicates
     SimSetSpoil SpoilFor(const SimOid& oid) const;
     const std::vector<SimOid>& EndlessTables() const { return endless_; }
+    // The out-of-order answer to a get-next asking for `oid`, if any.
+    std::optional<SimNextAnswer> NextAnswerFor(const SimOid& oid) const;
 
 private:
     struct ErrorRule {
@@ -66,10 +83,15 @@ private:
         SimOid prefix;
         SimSetSpoil spoil;
     };
+    struct NextAnswerRule {
+        SimOid prefix;
+        SimNextAnswer answer;
+    };
     std::vector<SimOid> drops_;
     std::vector<ErrorRule> errors_;
     std::vector<DelayRule> delays_;
     std::vector<DuplicateRule> duplicates_;
     std::vector<SpoilRule> spoils_;
     std::vector<SimOid> endless_;
+    std::vector<NextAnswerRule> nextAnswers_;
 };

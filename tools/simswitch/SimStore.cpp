@@ -1,6 +1,7 @@
 #include "SimStore.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -41,6 +42,12 @@ const std::pair<const SimOid, SimValue>* SimStore::Next(const SimOid& oid, bool 
 {
     auto it = inclusive ? values_.lower_bound(oid) : values_.upper_bound(oid);
     return it == values_.end() ? nullptr : &*it;
+}
+
+const std::pair<const SimOid, SimValue>* SimStore::Before(const SimOid& oid) const
+{
+    auto it = values_.lower_bound(oid);
+    return it == values_.begin() ? nullptr : &*std::prev(it);
 }
 
 bool SimStore::HasObjectOf(const SimOid& oid) const

@@ -28,6 +28,8 @@ public:
     const SimValue* Find(const SimOid& oid) const;
     // First instance after `oid` (at or after it when `inclusive`).
     const std::pair<const SimOid, SimValue>* Next(const SimOid& oid, bool inclusive) const;
+    // Last instance before `oid`.
+    const std::pair<const SimOid, SimValue>* Before(const SimOid& oid) const;
     // True when `oid` less its last sub-identifier is a prefix of an
     // instance: the object exists, only this instance is missing.
     bool HasObjectOf(const SimOid& oid) const;

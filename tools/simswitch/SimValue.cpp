@@ -136,6 +136,25 @@ std::optional<std::string> ParseIpAddress(const std::string& text)
     return bytes;
 }
 
+// "TYPE NUMBER": a 32-bit number type with any value from 0 to 2^63 - 1.
+std::optional<SimValue> ParseWideNumber(const std::string& text, std::string& error)
+{
+    const std::size_t blank = text.find(' ');
+    const std::string keyword = text.substr(0, blank);
+    const auto type = SimParseType(keyword);
+    const auto number = blank == std::string::npos ? std::nullopt : ParseNumber<std::int64_t>(text.substr(blank + 1));
+    const bool numberType = type == SimType::Integer || type == SimType::Counter32 || type == SimType::Gauge32
+                            || type == SimType::TimeTicks;
+    if (!numberType || !number || *number < 0) {
+        error = "bad WIDE value '" + text + "' (INTEGER, COUNTER, GAUGE or TIMETICKS, then 0 to 2^63 - 1)";
+        return std::nullopt;
+    }
+    SimValue value;
+    value.type = *type;
+    value.number = *number;
+    return value;
+}
+
 }  // namespace
 
 std::optional<SimOid> SimParseOid(const std::string& text)
@@ -198,6 +217,8 @@ std::string SimTypeName(std::uint8_t tag)
 std::optional<SimValue> SimParseValue(const std::string& keyword, const std::string& text,
                                       std::string& error)
 {
+    if (EqualsNoCase(keyword, "WIDE"))
+        return ParseWideNumber(text, error);
     auto type = SimParseType(keyword);
     if (!type) {
         error = "unknown type '" + keyword + "'";
