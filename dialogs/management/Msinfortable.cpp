@@ -10,6 +10,7 @@
 #include "SingleIpMib.h"
 #include "VnAccessScope.h"
 #include "VnDialogFrame.h"
+#include "VnEditConstraint.h"
 #include "VnSNMPRequest2Edits.h"
 
 TMSInformationForm* MSInformationForm = nullptr;
@@ -197,6 +198,17 @@ bool TMSEditForm::ApplyAt(const QString& memberId)
     return Binder->Apply(true, true, {}, nullptr);
 }
 
+bool TMSEditForm::IdAccepted()
+{
+    // However the ID got into the field (typed, pasted, set), it is the
+    // user's: checked as typed, so a negative number is refused by name
+    // before it becomes an index no OID can hold.
+    VnEditConstraint& constraints = Binder->Constraints();
+    if (_EditConstraint_s* rule = constraints.Find(KeyIDEdit))
+        rule->lastText.clear();
+    return constraints.OnEditExit(KeyIDEdit);
+}
+
 void TMSEditForm::SetButtonClick()
 {
     if (!MSInformationForm || AnyBinderBusy())
@@ -205,6 +217,8 @@ void TMSEditForm::SetButtonClick()
         VnFieldMessage(this, kIdMissing, KeyIDEdit);
         return;
     }
+    if (EditMode == VnEditMode::Add && !IdAccepted())
+        return;
     bool sent = false;
     const bool finished = VnGuarded(VnErrorLanding::MemoLine(MSInformationForm->Memo1),
                                     [&] { sent = ApplyAt(KeyIDEdit->text()); });

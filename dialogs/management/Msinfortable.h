@@ -75,6 +75,11 @@ public:
 
 protected:
     void FormActivate() override;
+
+private:
+    // The candidate ID of an Add passes its field's check; else the check
+    // has said why.
+    bool IdAccepted();
 };
 
 // Point at the forms while they exist.

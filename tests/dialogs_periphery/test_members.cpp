@@ -90,24 +90,33 @@ TEST_F(Members, AnIdThatIsNoNumberIsRefused)
         EXPECT_EQ(boxes.Texts().size(), 1);
         ASSERT_TRUE(WaitIdle(*form));
     }
-    // Typed as a user types: a negative ID is no index, refused at the
-    // field as a too large one is.
+    // Typed as a user types, or put into the field whole (pasted): a
+    // negative ID is no index, refused at the field by its name as a too
+    // large one is.
     std::map<std::string, QString> messages;
-    for (const char* id : {"-1", "-2147483648", "4294967296"}) {
-        SCOPED_TRACE(id);
-        VnMessageBoxCapture boxes;
-        ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
-            QTest::keyClicks(edit->KeyIDEdit, id);
-            edit->SetButtonClick();
-            EXPECT_TRUE(edit->isVisible());
-        }));
-        ASSERT_EQ(boxes.Texts().size(), 1);
-        messages[id] = boxes.Texts().front();
-        ASSERT_TRUE(WaitIdle(*form));
+    for (const bool typed : {true, false}) {
+        for (const char* id : {"-1", "-2147483648", "4294967296"}) {
+            SCOPED_TRACE(std::string(id) + (typed ? " typed" : " put in whole"));
+            VnMessageBoxCapture boxes;
+            ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+                if (typed)
+                    QTest::keyClicks(edit->KeyIDEdit, id);
+                else
+                    edit->KeyIDEdit->setText(id);
+                edit->SetButtonClick();
+                EXPECT_TRUE(edit->isVisible());
+            }));
+            ASSERT_EQ(boxes.Texts().size(), 1);
+            const QString message = boxes.Texts().front();
+            EXPECT_TRUE(message.startsWith("Member Candidate Source: ")) << message.toStdString();
+            messages[std::string(id) + (typed ? "" : " whole")] = message;
+            ASSERT_TRUE(WaitIdle(*form));
+        }
     }
     RunEvents(50);
     EXPECT_TRUE(sim().sets().empty());
     EXPECT_EQ(messages["-1"], messages["4294967296"]);
+    EXPECT_EQ(messages["-1 whole"], messages["4294967296 whole"]);
     EXPECT_FALSE(form->Memo1->toPlainText().contains("Invalid Object Identifier"));
 }
 
