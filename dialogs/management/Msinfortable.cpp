@@ -36,7 +36,7 @@ const VnBindingTable kMemberBindings{
     .rowCount = "StaticText1",
 };
 
-// No status output: the edit form's set errors show in message boxes.
+// The status output is the list's memo, given when the list form is made.
 const VnBindingTable kWriteBindings{
     .descriptors = MemberWriteTable,
     .itemType = MVT_SV,
@@ -82,6 +82,8 @@ void TMSInformationForm::BuildLayout()
 void TMSInformationForm::FormCreate()
 {
     MakeEditForm(MSEditForm)->SetErrorLanding(VnErrorLanding::MemoLine(Memo1));
+    // The edit form's sets say their outcome where the list's reads do.
+    MSEditForm->Binder->SetStatusOutput(Memo1);
     OpenListBinder(Request, kMemberBindings, VnErrorLanding::MemoLine(Memo1),
                    [](VnSNMPRequest2Edits& binder) { binder.request.timeout = kListTimeout; });
 }
@@ -98,7 +100,9 @@ void TMSInformationForm::ReadListAfterSet()
     // The edit form's set is asynchronous: read what it changed, not what
     // was there before.
     MSEditForm->WaitForWalksToEnd();
-    if (!IsClosed())
+    // A refusal stays the last word, as after any refused set: the list is
+    // read again by the next Refresh.
+    if (!IsClosed() && !MSEditForm->Binder->SetRefused())
         Request->Refresh();
 }
 
