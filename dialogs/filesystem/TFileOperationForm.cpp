@@ -134,9 +134,11 @@ bool TFileOperationForm::RunOperation(const Operation& operation, const QString&
         // was resent, and a slow switch applies it later).
         if (!setDone && e.what() == VnErrorText(kVnErrTimeout))
             line += kMayStillComplete;
+        failed_ = true;
         Report(line, failure);
         return false;
     }
+    failed_ = !finished;
     if (finished)
         Report(VnResultSuccess(operation.phrase, path));
     else
@@ -158,10 +160,16 @@ void TFileOperationForm::Report(const QString& line, const QString& exceptionMes
     // The message alone stays in the hidden bar.
     if (!exceptionMessage.isEmpty())
         StatusBar1->Panel(0)->setText(exceptionMessage);
-    ReportLine(line);
+    ShowLine(line);
 }
 
 void TFileOperationForm::ReportLine(const QString& line)
+{
+    failed_ = true;
+    ShowLine(line);
+}
+
+void TFileOperationForm::ShowLine(const QString& line)
 {
     if (ListingMode() && Listing) {
         Listing->Memo1->appendPlainText(line);
