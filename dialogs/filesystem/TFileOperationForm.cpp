@@ -75,6 +75,26 @@ void TFileOperationForm::showEvent(QShowEvent* event)
         resize(width(), std::max(minimumSizeHint().height(), height() - barHeight));
     }
     Guard([this] { FormActivate(); });
+    FocusFirstPath();
+}
+
+void TFileOperationForm::FocusFirstPath()
+{
+    // Typing starts in the first path the user fills in, not on OK; where
+    // the only path is the one filled in for him, on that path.
+    QLineEdit* first = nullptr;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->isHidden() || !edit->isEnabled())
+            continue;
+        if (!edit->isReadOnly()) {
+            first = edit;
+            break;
+        }
+        if (!first)
+            first = edit;
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 bool TFileOperationForm::OpenOperation(const VnSNMPVarDesc* objects,

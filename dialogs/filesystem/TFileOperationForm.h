@@ -100,6 +100,7 @@ protected:
 
 private:
     void ShowLine(const QString& line);
+    void FocusFirstPath();
 
     std::unique_ptr<VnFieldGrid> grid_;
     std::unique_ptr<VnSNMPRequest2Edits> statusRequest_;
