@@ -2,6 +2,7 @@
 // listed but never written. In every dialog family the status line says
 // why as soon as the row is clicked, and again when a command is pressed
 // for it; nothing is sent and no edit form opens.
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
@@ -200,6 +201,11 @@ TEST_F(UnwritableRows, TheStatusLineSaysWhyAtTheClickAndAtEveryCommand)
         EXPECT_TRUE(LastWord(*form).contains(instance)) << LastWord(*form).toStdString();
         EXPECT_TRUE(LastWord(*form).endsWith("it cannot be changed here.")) << LastWord(*form).toStdString();
         EXPECT_TRUE(boxes.Texts().isEmpty()) << "a click is answered on the status line only";
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            RunEvents(50);
+            const QString file = "unwritable-row-" + QString(c.name).replace(' ', '-') + ".png";
+            EXPECT_TRUE(form->grab().save(QDir(folder).filePath(file)));
+        }
 
         for (const auto& [command, press] : c.commands) {
             SCOPED_TRACE(command);
