@@ -511,6 +511,9 @@ void TRuleDialogBase::ListView1Click()
             idEdit_->setText(QString::fromStdString((*index)[0]));
         if (accessEdit_)
             accessEdit_->setText(QString::fromStdString((*index)[1]));
+        // The fields now show the rule as read: no box ticked for another
+        // rule may send one of its values back unasked.
+        ClearChecksClick();
         RowState();
     }
     PermitComboBoxChange();

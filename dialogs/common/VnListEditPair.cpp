@@ -62,10 +62,10 @@ std::optional<QString> TListFormBase::SelectedCell(int item) const
 
 bool TListFormBase::RefuseMalformedRow(QWidget* field)
 {
-    const std::optional<VnRowInstance> row = listBinder_ ? listBinder_->SelectedRowInstance() : std::nullopt;
-    if (!row || row->malformed.empty())
+    if (!listBinder_ || !listBinder_->RefuseMalformedRow())
         return false;
-    VnFieldMessage(this, QString::fromStdString(VnMalformedRowText(*row)), field);
+    if (field && field->isVisible() && field->isEnabled())
+        field->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -79,7 +79,7 @@ int TListFormBase::OpenEditForm(VnEditMode mode)
 {
     if (!editForm_ || !listBinder_)
         return -1;
-    if (mode == VnEditMode::Edit && !listBinder_->ShowSelectedRow())
+    if (mode == VnEditMode::Edit && (RefuseMalformedRow(nullptr) || !listBinder_->ShowSelectedRow()))
         return -1;
     return editForm_->ShowModal(mode);
 }

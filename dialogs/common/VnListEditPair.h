@@ -59,8 +59,9 @@ public:
 
     // Text of item `item` in the selected row; none without a selected row.
     std::optional<QString> SelectedCell(int item) const;
-    // True, after saying so over the form, when the selected row was read at
-    // an instance that does not decode exactly: its key texts name no row.
+    // True, after saying so over the form and on the status line, when the
+    // selected row was read at an instance that does not decode exactly:
+    // its key texts name no row. `field` then gets the focus.
     bool RefuseMalformedRow(QWidget* field);
 
     // One set on the list binder with the columns `choose` leaves out of
@@ -96,8 +97,8 @@ protected:
     void FollowSelection(QTreeWidget* listView, std::function<void(bool selected)> follow);
 
     // Opens the edit form in `mode`. Edit first refills the bound controls
-    // from the selected row (nothing without one). The dialog's result, or
-    // -1 when it was not shown.
+    // from the selected row (nothing without one, a refusal for a row that
+    // cannot be changed). The dialog's result, or -1 when it was not shown.
     int OpenEditForm(VnEditMode mode);
 
 private:

@@ -12,7 +12,9 @@
 #include "Fileoperationunits.h"
 #include "SyslogFileSystemMib.h"
 #include "VnDialogFrame.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnStatusOutput.h"
 
 TFileSystemInforForm* FileSystemInforForm = nullptr;
 
@@ -59,6 +61,9 @@ void TFileSystemInforForm::BuildLayout()
     edtTargetDirey = new QLineEdit(this);
     edtTargetDirey->setObjectName("edtTargetDirey");
     edtTargetDirey->hide();
+    quietLine_ = new VnStatusPanel(this);
+    quietLine_->setObjectName("QuietLine");
+    quietLine_->hide();
     for (QPushButton* button : {btn_Command_rd, btn_Command_ren, btn_Command_del, btn_Command_copy})
         button->setEnabled(false);
 
@@ -87,8 +92,10 @@ void TFileSystemInforForm::FormCreate()
     BtnGet->setEnabled(false);
     const bool started = OpenBinder(ListRequest, kListBindings, VnErrorLanding::MemoLine(Memo1),
                                     [this](VnSNMPRequest2Edits& binder) {
-                                        binder.OnRefreshDone = [this](VnSNMPRequest2Controls&, const VnSNMPError&) {
+                                        binder.OnRefreshDone = [this](VnSNMPRequest2Controls&,
+                                                                      const VnSNMPError& result) {
                                             BtnGet->setEnabled(true);
+                                            EndQuietRead(&result);
                                         };
                                     });
     if (!started || !ListRequest || !ListRequest->Busy())
@@ -158,8 +165,38 @@ void TFileSystemInforForm::RunOperation(TFileOperationForm& form, QLineEdit* pat
         pathEdit->setText(CurrentDirectory + separator + selected.first()->text(kName));
     }
     form.exec();
+    if (form.OperationFailed()) {
+        ReadAgainQuietly();
+        return;
+    }
     if (SetDirectoryAgain())
         BtnGetClick();
+}
+
+void TFileSystemInforForm::ReadAgainQuietly()
+{
+    // Their "Ok" would follow the operation's failure and hide it.
+    PathRequest->SetStatusOutput(quietLine_);
+    const bool set = SetDirectoryAgain();
+    PathRequest->SetStatusOutput(Memo1);
+    if (!set)
+        return;
+    ListRequest->SetStatusOutput(quietLine_);
+    quietRead_ = true;
+    BtnGetClick();
+    // A walk that did not start, or ended at once, says nothing more.
+    if (!ListRequest->Busy())
+        EndQuietRead(nullptr);
+}
+
+void TFileSystemInforForm::EndQuietRead(const VnSNMPError* result)
+{
+    if (!quietRead_)
+        return;
+    quietRead_ = false;
+    ListRequest->SetStatusOutput(Memo1);
+    if (result && result->code != kVnOk)
+        Memo1->appendPlainText(quietLine_->Text());
 }
 
 void TFileSystemInforForm::btn_Command_mdClick()

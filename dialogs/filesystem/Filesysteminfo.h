@@ -3,7 +3,8 @@
 // of the operations on it: make or delete a directory, rename, delete or
 // copy a file. Opened by the target-directory dialog once the switch lists
 // that directory; after each operation the directory is set again and read
-// afresh.
+// afresh (after a failed one without lines of their own unless they fail:
+// the failure stays the memo's last word).
 #include <QString>
 
 #include "TDialogBase.h"
@@ -14,6 +15,8 @@ class QPushButton;
 class QTreeWidget;
 class TFileOperationForm;
 class VnSNMPRequest2Edits;
+class VnStatusPanel;
+struct VnSNMPError;
 
 class TFileSystemInforForm : public TDialogBase {
 public:
@@ -59,6 +62,14 @@ private:
     // selected entry's full path; then the directory is set again and read.
     void RunOperation(TFileOperationForm& form, QLineEdit* pathEdit, const char* noSelection);
     bool SetDirectoryAgain();
+    // The directory set and read again with their lines kept out of the
+    // memo, a failure's line excepted.
+    void ReadAgainQuietly();
+    // The end of that read: its line into the memo when it failed.
+    void EndQuietRead(const VnSNMPError* result);
+
+    VnStatusPanel* quietLine_ = nullptr;  // hidden: the lines kept out
+    bool quietRead_ = false;
 };
 
 extern TFileSystemInforForm* FileSystemInforForm;

@@ -75,6 +75,26 @@ void TFileOperationForm::showEvent(QShowEvent* event)
         resize(width(), std::max(minimumSizeHint().height(), height() - barHeight));
     }
     Guard([this] { FormActivate(); });
+    FocusFirstPath();
+}
+
+void TFileOperationForm::FocusFirstPath()
+{
+    // Typing starts in the first path the user fills in, not on OK; where
+    // the only path is the one filled in for him, on that path.
+    QLineEdit* first = nullptr;
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->isHidden() || !edit->isEnabled())
+            continue;
+        if (!edit->isReadOnly()) {
+            first = edit;
+            break;
+        }
+        if (!first)
+            first = edit;
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 bool TFileOperationForm::OpenOperation(const VnSNMPVarDesc* objects,
@@ -134,9 +154,11 @@ bool TFileOperationForm::RunOperation(const Operation& operation, const QString&
         // was resent, and a slow switch applies it later).
         if (!setDone && e.what() == VnErrorText(kVnErrTimeout))
             line += kMayStillComplete;
+        failed_ = true;
         Report(line, failure);
         return false;
     }
+    failed_ = !finished;
     if (finished)
         Report(VnResultSuccess(operation.phrase, path));
     else
@@ -158,10 +180,16 @@ void TFileOperationForm::Report(const QString& line, const QString& exceptionMes
     // The message alone stays in the hidden bar.
     if (!exceptionMessage.isEmpty())
         StatusBar1->Panel(0)->setText(exceptionMessage);
-    ReportLine(line);
+    ShowLine(line);
 }
 
 void TFileOperationForm::ReportLine(const QString& line)
+{
+    failed_ = true;
+    ShowLine(line);
+}
+
+void TFileOperationForm::ShowLine(const QString& line)
 {
     if (ListingMode() && Listing) {
         Listing->Memo1->appendPlainText(line);

@@ -61,6 +61,9 @@ public:
     bool ListingMode() const { return Mode >= 1 && Mode <= kListingModeLast; }
     // The text of the first panel of StatusBar2.
     QString ResultPanelText() const;
+    // Whether the last result said the operation failed (or could not be
+    // made): the listing then keeps it the last word of its memo.
+    bool OperationFailed() const { return failed_; }
 
 protected:
     TFileOperationForm(QWidget* owner, const VnDialogContext& context, int width, int height, int mode);
@@ -84,7 +87,7 @@ protected:
     // A result line where the mode routes it; in the listing modes an
     // exception's message goes first and the dialog closes.
     void Report(const QString& line, const QString& exceptionMessage = {});
-    // A line alone (set-up failures): the listing's memo or StatusBar2.
+    // A failure of the set-up alone: the listing's memo or StatusBar2.
     void ReportLine(const QString& line);
 
     // A path longer than its edit takes is refused whole, never cut: the
@@ -96,9 +99,13 @@ protected:
     VnFieldGrid* fields_ = nullptr;
 
 private:
+    void ShowLine(const QString& line);
+    void FocusFirstPath();
+
     std::unique_ptr<VnFieldGrid> grid_;
     std::unique_ptr<VnSNMPRequest2Edits> statusRequest_;
     bool activated_ = false;
+    bool failed_ = false;
 };
 
 // The directory part of a path: up to and including its last backslash.

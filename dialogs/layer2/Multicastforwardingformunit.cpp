@@ -183,6 +183,11 @@ void TForwardingForm::RefreshBtnClick()
 {
     if (!CommandAllowed())
         return;
+    ReadTable();
+}
+
+void TForwardingForm::ReadTable()
+{
     VnGuarded(VnErrorLanding::StatusLine(Request), [this] {
         Request->Refresh();
         if (ST_Count)
@@ -196,5 +201,10 @@ void TForwardingForm::RefreshBtnClick()
 
 void TForwardingForm::SetBtnClick()
 {
-    RefreshBtnClick();
+    if (!CommandAllowed())
+        return;
+    // Pressed for a row that cannot be changed: why, rather than a read.
+    if (Request && Request->RefuseMalformedRow())
+        return;
+    ReadTable();
 }

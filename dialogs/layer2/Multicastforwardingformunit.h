@@ -52,7 +52,8 @@ public:
     std::vector<TStackingPortUitForm*> Grids;
 
     void RefreshBtnClick();
-    // Reads the table again: the dialog writes nothing.
+    // Reads the table again: the dialog writes nothing. With a row that
+    // cannot be changed selected, says so instead.
     void SetBtnClick();
 
     const VnForwardingDescription& Description() const { return description_; }
@@ -63,6 +64,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ReadTable();
 
     const VnForwardingDescription& description_;
 };

@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "BridgeMib.h"
 #include "Stackingportuitformunit.h"
 #include "VnDialogFrame.h"
@@ -181,6 +183,14 @@ void TVlanStaticForm::DeleteBtnClick()
 
 void TVlanStaticForm::ApplyWithStatus(int statusEntry, bool atSelectedRow)
 {
+    // The selected row is the one written: a VLAN ID typed over it would
+    // be dropped under "Ok".
+    const QString typed = ED_VLANID->text();
+    const std::optional<QString> selected = VnSelectedRowKey(*StaticRequest, kVlanId);
+    if (atSelectedRow && selected && !VnIsSelectedRowKey(*StaticRequest, kVlanId, typed)) {
+        VnFieldMessage(this, QString(kVlanIdNotSelected).arg(typed, *selected), ED_VLANID);
+        return;
+    }
     const int shownStatus = Status->currentIndex();
     bool sent = false;
     const bool finished = VnGuarded(VnErrorLanding::StatusLine(StaticRequest), [&] {

@@ -70,6 +70,10 @@ public:
     static constexpr const char* kVlanIdMissing = "VLAN ID must be set.";
     static constexpr const char* kVlanIdTaken =
         "There is already a record with the same VLAN ID. Please modify it.";
+    // Set and Delete with another VLAN ID typed over the selected row's.
+    static constexpr const char* kVlanIdNotSelected =
+        "VLAN ID: '%1' is not the selected VLAN %2. Set and Delete change the selected VLAN only: select "
+        "VLAN %1 in the list, or Add it.";
 
 private:
     void BuildLayout();

@@ -10,6 +10,7 @@
 #include "SingleIpMib.h"
 #include "VnAccessScope.h"
 #include "VnDialogFrame.h"
+#include "VnEditConstraint.h"
 #include "VnSNMPRequest2Edits.h"
 
 TMSInformationForm* MSInformationForm = nullptr;
@@ -35,7 +36,7 @@ const VnBindingTable kMemberBindings{
     .rowCount = "StaticText1",
 };
 
-// No status output: the edit form's set errors show in message boxes.
+// The status output is the list's memo, given when the list form is made.
 const VnBindingTable kWriteBindings{
     .descriptors = MemberWriteTable,
     .itemType = MVT_SV,
@@ -81,6 +82,8 @@ void TMSInformationForm::BuildLayout()
 void TMSInformationForm::FormCreate()
 {
     MakeEditForm(MSEditForm)->SetErrorLanding(VnErrorLanding::MemoLine(Memo1));
+    // The edit form's sets say their outcome where the list's reads do.
+    MSEditForm->Binder->SetStatusOutput(Memo1);
     OpenListBinder(Request, kMemberBindings, VnErrorLanding::MemoLine(Memo1),
                    [](VnSNMPRequest2Edits& binder) { binder.request.timeout = kListTimeout; });
 }
@@ -97,7 +100,9 @@ void TMSInformationForm::ReadListAfterSet()
     // The edit form's set is asynchronous: read what it changed, not what
     // was there before.
     MSEditForm->WaitForWalksToEnd();
-    if (!IsClosed())
+    // A refusal stays the last word, as after any refused set: the list is
+    // read again by the next Refresh.
+    if (!IsClosed() && !MSEditForm->Binder->SetRefused())
         Request->Refresh();
 }
 
@@ -197,6 +202,17 @@ bool TMSEditForm::ApplyAt(const QString& memberId)
     return Binder->Apply(true, true, {}, nullptr);
 }
 
+bool TMSEditForm::IdAccepted()
+{
+    // However the ID got into the field (typed, pasted, set), it is the
+    // user's: checked as typed, so a negative number is refused by name
+    // before it becomes an index no OID can hold.
+    VnEditConstraint& constraints = Binder->Constraints();
+    if (_EditConstraint_s* rule = constraints.Find(KeyIDEdit))
+        rule->lastText.clear();
+    return constraints.OnEditExit(KeyIDEdit);
+}
+
 void TMSEditForm::SetButtonClick()
 {
     if (!MSInformationForm || AnyBinderBusy())
@@ -205,6 +221,8 @@ void TMSEditForm::SetButtonClick()
         VnFieldMessage(this, kIdMissing, KeyIDEdit);
         return;
     }
+    if (EditMode == VnEditMode::Add && !IdAccepted())
+        return;
     bool sent = false;
     const bool finished = VnGuarded(VnErrorLanding::MemoLine(MSInformationForm->Memo1),
                                     [&] { sent = ApplyAt(KeyIDEdit->text()); });

@@ -2,8 +2,8 @@
 // Single-IP member switches: the list form shows the members, and adds a
 // candidate switch as a member or removes one through the small modal
 // TMSEditForm, which has a binder of its own over the member's three
-// writable columns at one member ID. The list is read again once that
-// binder's set has been answered.
+// writable columns at one member ID; its outcome goes to the list's memo.
+// The list is read again once that binder's set has gone through.
 #include "VnListEditPair.h"
 
 class QComboBox;
@@ -43,7 +43,8 @@ public:
 
 private:
     void BuildLayout();
-    // After the edit form's set has been answered (or failed): the list.
+    // After the edit form's set has been answered: the list, unless the
+    // set was refused.
     void ReadListAfterSet();
 };
 
@@ -75,6 +76,11 @@ public:
 
 protected:
     void FormActivate() override;
+
+private:
+    // The candidate ID of an Add passes its field's check; else the check
+    // has said why.
+    bool IdAccepted();
 };
 
 // Point at the forms while they exist.

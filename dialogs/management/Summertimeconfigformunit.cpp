@@ -17,7 +17,10 @@
 #include <vector>
 
 #include "TimeMib.h"
+#include "VnAccessScope.h"
 #include "VnDialogFrame.h"
+#include "VnOptionControls.h"
+#include "VnOptionList.h"
 #include "VnSNMPRequest2Edits.h"
 
 TSummerTimeConfigForm* SummerTimeConfigForm = nullptr;
@@ -47,6 +50,21 @@ const VnBindingTable kRepeatBindings{
     .descriptors = SummerTimeRepeatTable,
     .rows = {{0, K::Edits, "Edit2", "%h"}, {1, K::Edits, "Edit3", "%h"}},
 };
+
+// What the status lines name: the mode binder's two items, and the pair
+// of either mode (the lists under "From" and "To").
+constexpr const char* kModeCaption = "SummerTimeStatus and SummerTimeOffset";
+constexpr const char* kPairCaption = "From and To dates";
+
+// The offsets the list offers; another one the switch holds is shown as it
+// stands.
+const VnIntOption kOffsetOptions[] = {{30, "30"}, {60, "60"}, {90, "90"}, {120, "120"}, {0, nullptr}};
+
+const VnOptionList& OffsetList()
+{
+    static const VnOptionList list(kOffsetOptions);
+    return list;
+}
 
 const char* const kWeeks[] = {"First", "Second", "Third", "Fourth", "Last"};
 const char* const kWeekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -186,7 +204,7 @@ void TSummerTimeConfigForm::BuildLayout()
     VnFieldGrid mode(modeLine);
     ComboBox1 = mode.Add<QComboBox>(0, 0, "SummerTimeStatus", "ComboBox1");
     OffSetTimeComboBox = mode.Add<QComboBox>(0, 1, "SummerTimeOffset", "OffSetTimeComboBox");
-    OffSetTimeComboBox->addItems({"30", "60", "90", "120"});
+    FillComboBox(OffsetList(), OffSetTimeComboBox);
     column->addWidget(modeLine);
 
     // The values the binders write, hidden.
@@ -277,8 +295,7 @@ void TSummerTimeConfigForm::BuildLayout()
     On(SetBtn, &QPushButton::clicked, [this] { SetBtnClick(); });
     On(ComboBox1, &QComboBox::activated, [this] { ComboBox1Change(); });
     On(Edit1, &QLineEdit::textChanged, [this] { Edit1Change(); });
-    // Only an offset the user chose goes back: one the list cannot show
-    // (45) stays as read.
+    // The offset the user chooses is the one sent.
     On(OffSetTimeComboBox, &QComboBox::activated, [this] { Edit1->setText(OffSetTimeComboBox->currentText()); });
 }
 
@@ -286,9 +303,13 @@ void TSummerTimeConfigForm::FormCreate()
 {
     SetTitle(kTitle);
     // Step E lands on the mode binder's status line, in the memo.
-    OpenBinder(ModeRequest, kModeBindings);
+    OpenBinder(ModeRequest, kModeBindings,
+               [](VnSNMPRequest2Edits& binder) { binder.request.varList.caption = kModeCaption; });
     SetErrorLanding(VnErrorLanding::StatusLine(ModeRequest));
-    const auto noFirstRead = [](VnSNMPRequest2Edits& binder) { binder.mode = kNoRequests; };
+    const auto noFirstRead = [](VnSNMPRequest2Edits& binder) {
+        binder.mode = kNoRequests;
+        binder.request.varList.caption = kPairCaption;
+    };
     OpenBinder(AnnualRequest, kAnnualBindings, noFirstRead);
     OpenBinder(RepeatRequest, kRepeatBindings, noFirstRead);
     AnnualRequest->mode = VnSNMPRequest2Controls::kModeAsync;
@@ -425,9 +446,9 @@ void TSummerTimeConfigForm::ComboBox1Change()
 
 void TSummerTimeConfigForm::Edit1Change()
 {
-    const int entry = OffSetTimeComboBox->findText(Edit1->text());
-    if (entry >= 0)
-        OffSetTimeComboBox->setCurrentIndex(entry);
+    // The offset as the switch holds it: a listed one selects its entry,
+    // another is shown as it stands, none leaves the list without a choice.
+    SelectComboBox(OffsetList(), OffSetTimeComboBox, Edit1->text().toStdString());
 }
 
 void TSummerTimeConfigForm::SetBtnClick()
@@ -444,11 +465,23 @@ void TSummerTimeConfigForm::SetBtnClick()
             }
         }
     }
-    if (!ModeRequest->Apply(true, true, {}, nullptr))
+    if (OffSetTimeComboBox->currentIndex() < 0) {
+        VnFieldMessage(this, kOffsetMissing, OffSetTimeComboBox);
         return;
+    }
+    {
+        // An offset shown as the switch holds it is not the user's choice:
+        // the mode goes out alone.
+        VnAccessScope scope(ModeRequest->request.varList);
+        if (VnComboShowsRawValue(OffSetTimeComboBox))
+            scope.LeaveOut(kOffsetItem);
+        if (!ModeRequest->Apply(true, true, {}, nullptr))
+            return;
+    }
     WaitFor(ModeRequest);
-    // Closed meanwhile: nothing more goes out.
-    if (IsClosed())
+    // Closed meanwhile: nothing more goes out. Nor the dates of a mode the
+    // switch refused: its refusal stays the last word.
+    if (IsClosed() || ModeRequest->SetRefused())
         return;
     if (ModeShown() == kAnnual) {
         SendPair(VnAnnualHex(PositionsOf(AnnualFrom)), VnAnnualHex(PositionsOf(AnnualTo)), AnualTimeStartEdit,
@@ -470,6 +503,12 @@ void TSummerTimeConfigForm::SendPair(const QString& start, const QString& end, Q
     }
     startEdit->setText(start);
     endEdit->setText(end);
+    // Its outcome on a line of its own after the mode's, naming the dates:
+    // a refusal stays the last word.
+    binder->SetStatusOutput(Memo1);
     binder->Apply(true, true, {}, nullptr);
     WaitFor(binder);
+    binder->SetStatusOutput(nullptr);
+    // The lists show what the switch holds, refused or not.
+    ReadPair();
 }

@@ -41,8 +41,11 @@ public:
     static constexpr int kHeight = 340;
     static constexpr const char* kTitle = "Summer Time Configuration: ";
     static constexpr const char* kNoSuchDate = "Day %1 does not exist in month %2.";
+    static constexpr const char* kOffsetMissing = "SummerTimeOffset: none is shown. Choose 30, 60, 90 or 120.";
 
     enum Mode { kDisable, kRepeating, kAnnual };
+    // The mode binder's items.
+    enum ModeItem { kModeItem, kOffsetItem };
 
     TSummerTimeConfigForm(QWidget* owner, const VnDialogContext& context);
 

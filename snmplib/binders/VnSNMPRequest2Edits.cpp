@@ -455,6 +455,10 @@ void VnSNMPRequest2Edits::ListSelectionChanged()
     });
     if (alive && !row)
         SelectionCleared();
+    // Before any command is tried: this row is shown, never written.
+    const std::optional<VnRowInstance> instance = alive && row ? SelectedRowInstance() : std::nullopt;
+    if (instance && !instance->malformed.empty())
+        VnWriteStatusLine(StatusOutput(), QString::fromStdString(VnMalformedRowNotice(*instance)));
 }
 
 void VnSNMPRequest2Edits::SelectionCleared()
@@ -508,10 +512,31 @@ std::optional<VnRowInstance> VnSNMPRequest2Edits::SelectedRowInstance() const
                          row->data(0, kRowMalformedRole).toString().toStdString()};
 }
 
-std::string VnMalformedRowText(const VnRowInstance& row)
+std::string VnMalformedRowNotice(const VnRowInstance& row)
 {
     return "The row at instance " + row.instance + " does not decode exactly for this table's index ("
-           + row.malformed + "): it cannot be changed here. Nothing sent.";
+           + row.malformed + "): it cannot be changed here.";
+}
+
+std::string VnMalformedRowText(const VnRowInstance& row)
+{
+    return VnMalformedRowNotice(row) + " Nothing sent.";
+}
+
+bool VnSNMPRequest2Edits::RefuseMalformedRow()
+{
+    const std::optional<VnRowInstance> row = SelectedRowInstance();
+    if (!row || row->malformed.empty())
+        return false;
+    const std::string text = VnMalformedRowText(*row);
+    const std::shared_ptr<const bool> alive = AliveToken();
+    VnMessageBox(Owner(), QString::fromStdString(text));
+    if (!*alive)
+        return true;
+    // The status template ends the sentence itself.
+    SetStatusTemplate(kVnStatusSet);
+    ShowStatus(text.substr(0, text.size() - 1));
+    return true;
 }
 
 bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::string& itemList,
@@ -527,11 +552,8 @@ bool VnSNMPRequest2Edits::ApplyToSelectedRow(bool refreshAfterApply, const std::
             listView->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!row->malformed.empty()) {
-        SetStatusTemplate(kVnStatusSet);
-        ShowRefusal(VnMalformedRowText(*row));
+    if (RefuseMalformedRow())
         return false;
-    }
     pinnedIndex_ = std::move(index);
     const std::shared_ptr<const bool> alive = AliveToken();
     const bool sent = [&] {

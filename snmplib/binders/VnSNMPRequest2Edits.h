@@ -41,7 +41,10 @@ struct VnRowInstance {
     std::string malformed;
 };
 
-// Why a set at a row whose instance does not decode exactly sends nothing.
+// Why a row whose instance does not decode exactly cannot be changed, as
+// said when it is selected.
+std::string VnMalformedRowNotice(const VnRowInstance& row);
+// Why a set at such a row sends nothing.
 std::string VnMalformedRowText(const VnRowInstance& row);
 
 class VnSNMPRequest2Edits : public VnSNMPRequest2Controls {
@@ -53,7 +56,8 @@ public:
     // view's selection changes: OnRowSelecting first (the controls still show
     // the previous row), OnRowSelected once they show the new one. The row
     // is null when the selection went away. What they raise is shown in a
-    // message box over the owner.
+    // message box over the owner. A selected row whose instance does not
+    // decode exactly is then said on the status line: it cannot be changed.
     std::function<void(QTreeWidgetItem* row)> OnRowSelecting;
     std::function<void(QTreeWidgetItem* row)> OnRowSelected;
     // Run once the list is left without a selected row: a click on empty
@@ -84,6 +88,10 @@ public:
     // False when nothing was sent or started.
     bool ApplyToSelectedRow(bool refreshAfterApply = true, const std::string& itemList = {},
                             const VnSNMPValues* values = nullptr);
+    // A command for the selected row, when its instance does not decode
+    // exactly: says why in a message box and on the status line, and
+    // returns true (nothing may be sent). False for any other selection.
+    bool RefuseMalformedRow();
     // The selected row into the bound controls again, as selecting it did
     // (after an Add typed over them). False without a selected row.
     bool ShowSelectedRow();

@@ -409,31 +409,50 @@ TEST_F(VlanStatic, EscapeShutsTheBindersDown)
 
 // ------------------------------------------------- which row a set addresses
 
-// The field showed VLAN 20 when the row was clicked; a user who then
-// types another number in it must not reach that other VLAN.
-TEST_F(VlanStatic, DeleteDestroysTheSelectedVlanNotTheTypedOne)
+// The field showed VLAN 20 when the row was clicked; a user who then types
+// another number in it must neither reach that other VLAN nor see his
+// number dropped under "Ok": Set and Delete refuse it, naming both.
+TEST_F(VlanStatic, SetAndDeleteRefuseAVlanIdTypedOverTheSelectedOne)
 {
-    auto form = Open();
-    Select(*form, "20");
-    form->ED_VLANID->setText("10");
-    VnMessageBoxCapture boxes;
-    form->DeleteBtnClick();
-    ASSERT_TRUE(WaitIdle(*form));
-    EXPECT_EQ(OnlySetInstance(), "20");
-    EXPECT_TRUE(sim().get(std::string(kRowStatus) + "10")) << "VLAN 10 must survive";
-    EXPECT_FALSE(sim().get(std::string(kRowStatus) + "20"));
-}
-
-TEST_F(VlanStatic, SetWritesTheSelectedVlanNotTheTypedOne)
-{
-    auto form = Open();
-    Select(*form, "20");
-    form->ED_VLANID->setText("10");
-    form->ED_VLANName->setText("voice2");
-    form->SetBtnClick();
-    ASSERT_TRUE(WaitIdle(*form));
-    EXPECT_EQ(OnlySetInstance(), "20");
-    EXPECT_EQ(sim().get(std::string(kName) + "20")->value, "766F69636532");
+    struct Case {
+        const char* typed;
+        bool del;
+        bool sent;  // at VLAN 20
+        const char* why;
+    };
+    const Case cases[] = {
+        {"10", false, false, "Set with another listed VLAN typed"},
+        {"10", true, false, "Delete with another listed VLAN typed: VLAN 10 must survive"},
+        {"30", false, false, "Set with an unlisted VLAN typed: that is an Add"},
+        {"", true, false, "Delete with the field emptied"},
+        {"020", false, true, "the same number written otherwise"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().clearSets();
+        auto form = Open();
+        Select(*form, "20");
+        form->ED_VLANID->setText(c.typed);
+        form->ED_VLANName->setText("voice2");
+        VnMessageBoxCapture boxes;
+        if (c.del)
+            form->DeleteBtnClick();
+        else
+            form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        if (c.sent) {
+            EXPECT_EQ(OnlySetInstance(), "20");
+            EXPECT_TRUE(boxes.Texts().isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(SetRecord().empty());
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        EXPECT_EQ(boxes.Texts()[0],
+                  QString(TVlanStaticForm::kVlanIdNotSelected).arg(QString(c.typed), QString("20")));
+        EXPECT_EQ(form->focusWidget(), form->ED_VLANID);
+        EXPECT_EQ(form->ED_VLANID->text(), c.typed) << "kept for correcting";
+    }
+    EXPECT_TRUE(sim().get(std::string(kRowStatus) + "10"));
     EXPECT_EQ(sim().get(std::string(kName) + "10")->value, "6D676D74") << "VLAN 10 keeps its name";
 }
 

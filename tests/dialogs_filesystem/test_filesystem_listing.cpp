@@ -213,6 +213,67 @@ TEST_F(ListingTest, AFailedSetInAListingModeLogsTwoLinesAndCloses)
     });
 }
 
+// Whichever operation fails, its result line is the memo's last word: the
+// directory is still set and read again, but no "Ok" of theirs follows it.
+TEST_F(ListingTest, AFailedOperationIsTheMemosLastWord)
+{
+    struct Case {
+        const char* name;
+        const char* directory;
+        const char* entry;  // selected before the command; "" for none
+        QPushButton* TFileSystemInforForm::*command;
+        std::function<TFileOperationForm*()> form;
+        std::function<void(TFileOperationForm&)> fill;
+        const char* fault;  // a control command, "" for none
+        const char* last;
+    };
+    const auto none = [](TFileOperationForm&) {};
+    const auto target = [](const char* path) {
+        return [path](TFileOperationForm& f) { static_cast<TFileMoveForm&>(f).edtTargetFile->setText(path); };
+    };
+    const Case cases[] = {
+        {"make an existing directory", "c:\\", "", &TFileSystemInforForm::btn_Command_md,
+         [] { return DirectoryForm; },
+         [](TFileOperationForm& f) { static_cast<TDirectoryForm&>(f).edtDirectory->setText("c:\\logs"); }, "",
+         "Creating directory C:\\LOGS met error: has already existed the same directory."},
+        {"delete a directory that holds a file", "c:\\", "DATA", &TFileSystemInforForm::btn_Command_rd,
+         [] { return DirectoryForm; }, none, "", "Deleting directory C:\\DATA met error: directory is not null."},
+        {"delete a directory, the set refused", "c:\\", "EMPTY", &TFileSystemInforForm::btn_Command_rd,
+         [] { return DirectoryForm; }, none, "error 1.3.6.1.4.1.88406.12.14.3.2 genErr set",
+         "Deleting directory C:\\EMPTY met error."},
+        {"rename, the switch failing", "c:\\logs", "a.txt", &TFileSystemInforForm::btn_Command_ren,
+         [] { return FileRenameForm; }, target("c:\\logs\\b.txt"), "fs-hold 4",
+         "Renaming file C:\\LOGS\\A.TXT met error: unknown error."},
+        {"delete a read-only file", "c:\\logs", "boot.log", &TFileSystemInforForm::btn_Command_del,
+         [] { return FileDeleteForm; }, none, "", "Deleting file C:\\LOGS\\BOOT.LOG met error: file is readonly."},
+        {"copy, the switch failing", "c:\\logs", "a.txt", &TFileSystemInforForm::btn_Command_copy,
+         [] { return FileCopyForm; }, target("c:\\data\\a.txt"), "fs-hold 4",
+         "Copying file C:\\LOGS\\A.TXT met error: unknown error."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim().clearFaults();
+        WithListing(c.directory, [&](TFileSystemInforForm& listing) {
+            const int rows = listing.ListView1->topLevelItemCount();
+            if (*c.entry)
+                listing.ListView1->setCurrentItem(Row(listing, c.entry));
+            if (*c.fault)
+                Command(c.fault);
+            sim().clearSets();
+            WhileModal([&] { (listing.*c.command)->click(); }, c.form, [&] {
+                c.fill(*c.form());
+                c.form()->btnOper->click();
+            });
+            ASSERT_TRUE(WaitIdle(listing));
+            EXPECT_EQ(MemoLines(listing.Memo1).back().toStdString(), c.last);
+            // Set and read again all the same.
+            ASSERT_FALSE(SetRecord().empty());
+            EXPECT_EQ(SetRecord().back().front().rfind(kFs + "3.3.1.0=", 0), 0u);
+            EXPECT_EQ(listing.ListView1->topLevelItemCount(), rows);
+        });
+    }
+}
+
 TEST_F(ListingTest, ClosingDuringADelayedWalkSendsNothingMore)
 {
     sim().delay(kFs + "3.3.2", 300);

@@ -30,6 +30,40 @@ protected:
     }
 };
 
+// Each dialog opens with the focus where the user starts typing: the first
+// path he fills in; where the only path is the one filled in for him (read
+// only), on that path, never on OK.
+template <typename Form>
+std::unique_ptr<TFileOperationForm> OpenShown(int mode)
+{
+    auto form = std::make_unique<Form>(nullptr, Context(), mode);
+    form->show();
+    return form;
+}
+
+TEST_F(OperationTest, EachDialogOpensWithTheFocusOnThePathToType)
+{
+    struct Case {
+        int mode;
+        std::unique_ptr<TFileOperationForm> (*open)(int mode);
+        const char* field;
+    };
+    const Case cases[] = {
+        {1, OpenShown<TDirectoryForm>, "edtDirectory"},   {11, OpenShown<TDirectoryForm>, "edtDirectory"},
+        {2, OpenShown<TDirectoryForm>, "edtDirectory"},   {12, OpenShown<TDirectoryForm>, "edtDirectory"},
+        {3, OpenShown<TFileRenameForm>, "edtTargetFile"}, {13, OpenShown<TFileRenameForm>, "edtTargetFile"},
+        {4, OpenShown<TFileDeleteForm>, "edtDeleteFile"}, {14, OpenShown<TFileDeleteForm>, "edtDeleteFile"},
+        {5, OpenShown<TFileCopyForm>, "edtTargetFile"},   {15, OpenShown<TFileCopyForm>, "edtTargetFile"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
+        std::unique_ptr<TFileOperationForm> form = c.open(c.mode);
+        RunEvents(10);
+        const QWidget* focus = form->focusWidget();
+        EXPECT_EQ(focus, form->findChild<QLineEdit*>(c.field)) << (focus ? focus->objectName().toStdString() : "none");
+    }
+}
+
 TEST_F(OperationTest, MakeDirectorySendsTheCheckedTextOnce)
 {
     auto form = Open<TDirectoryForm>(11);

@@ -1,7 +1,9 @@
 // Summer time over the simulated switch: the octet conversions as a pure
 // table, what Set sends in each mode (only the mode's pair), the offset
-// the list cannot show, a fault on the other pair, and closing mid-set.
+// the list cannot show or did not get, a refused pair, a fault on the
+// other pair, and closing mid-set.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -11,6 +13,7 @@
 
 #include "Summertimeconfigformunit.h"
 #include "VnMessageBox.h"
+#include "VnMessages.h"
 #include "mgmt_test_support.h"
 
 using namespace dialogtest;
@@ -186,20 +189,117 @@ TEST_F(SummerTime, AnAnnualDateNoYearHasSendsNothing)
     }
 }
 
-TEST_F(SummerTime, AnOffsetTheListCannotShowStays)
+// An offset the list does not hold is shown as it stands, as a bound combo
+// box shows such a value, and goes out only when the user chooses one:
+// nothing is sent that the screen does not show, and nothing untouched.
+TEST_F(SummerTime, AnOffsetTheListCannotShowIsShownAndNotSentUntouched)
 {
     sim().set(std::string(kSummer) + ".2.0", "INTEGER", "45");
     auto form = Open();
-    EXPECT_EQ(form->Edit1->text(), "45");
+    EXPECT_EQ(form->OffSetTimeComboBox->currentText(), "45");
     ChooseMode(*form, TSummerTimeConfigForm::kDisable);
     form->SetBtnClick();
-    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0"), Scalar(2, "45")}}));
+    EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0")}})) << "the mode alone";
+    EXPECT_TRUE(boxes.Texts().isEmpty());
     // A chosen entry goes out.
     sim().clearSets();
-    form->OffSetTimeComboBox->setCurrentIndex(3);
-    emit form->OffSetTimeComboBox->activated(3);
+    form->OffSetTimeComboBox->setCurrentIndex(form->OffSetTimeComboBox->findText("120"));
+    emit form->OffSetTimeComboBox->activated(form->OffSetTimeComboBox->currentIndex());
     form->SetBtnClick();
     EXPECT_EQ(SetRecord(), (Record{{Scalar(1, "0"), Scalar(2, "120")}}));
+    // Read again, a listed offset takes the place of the one shown as it stood.
+    form->GetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(form->OffSetTimeComboBox->currentText(), "120");
+    EXPECT_EQ(form->OffSetTimeComboBox->findText("45"), -1);
+}
+
+// A read that failed (timed out, or refused) leaves no offset: the list
+// shows none, and Set names the field by its label, beside the empty
+// value it refuses.
+TEST_F(SummerTime, AfterAFailedReadSetNamesTheOffsetField)
+{
+    for (const bool timedOut : {true, false}) {
+        SCOPED_TRACE(timedOut ? "timed out" : "refused");
+        sim().clearFaults();
+        if (timedOut)
+            sim().drop(kSummer);
+        else
+            sim().error(kSummer, "genErr", "get");
+        auto form = Open();
+        EXPECT_TRUE(form->OffSetTimeComboBox->currentText().isEmpty());
+        boxes.Clear();
+        form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_TRUE(SetRecord().empty());
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        EXPECT_TRUE(boxes.Texts()[0].startsWith("SummerTimeOffset: ")) << boxes.Texts()[0].toStdString();
+        EXPECT_TRUE(form->OffSetTimeComboBox->currentText().isEmpty());
+    }
+}
+
+// The switch refuses the start and end it was sent after it took the
+// mode and offset: the memo's last line is that refusal, naming the From
+// and To dates, the line before it says the mode and offset went through,
+// and the lists show what the switch holds.
+TEST_F(SummerTime, ARefusedDatePairIsTheLastWordAndIsReadBack)
+{
+    struct Case {
+        TSummerTimeConfigForm::Mode mode;
+        int refusedItem;  // the pair's start
+        const char* why;
+    };
+    const Case cases[] = {
+        {TSummerTimeConfigForm::kAnnual, 5, "annual dates"},
+        {TSummerTimeConfigForm::kRepeating, 3, "a repeating rule"},
+    };
+    const QString ok = QString::fromStdString(VnErrorText(kVnOk));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().clearFaults();
+        sim().set(std::string(kSummer) + ".1.0", "INTEGER", c.mode == TSummerTimeConfigForm::kAnnual ? "2" : "1");
+        auto form = Open();
+        auto& month = c.mode == TSummerTimeConfigForm::kAnnual ? form->AnnualFrom[1] : form->RepeatFrom[2];
+        const QString held = month->currentText();
+        ASSERT_FALSE(held.isEmpty());
+        month->setCurrentIndex(month->findText("6"));
+        sim().error(std::string(kSummer) + "." + std::to_string(c.refusedItem), "wrongValue", "set");
+        sim().clearSets();
+        boxes.Clear();
+        form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_EQ(sim().sets().size(), 2u) << "the mode and offset, then the pair";
+        EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+        const QStringList lines = MemoLines(form->Memo1);
+        ASSERT_GE(lines.size(), 2);
+        const QString refusal = lines.back();
+        const QString before = lines.at(lines.size() - 2);
+        EXPECT_TRUE(refusal.startsWith("Set: ")) << refusal.toStdString();
+        EXPECT_TRUE(refusal.contains("Wrong Value")) << refusal.toStdString();
+        EXPECT_TRUE(refusal.contains("From and To")) << refusal.toStdString();
+        EXPECT_FALSE(refusal.contains(ok)) << refusal.toStdString();
+        EXPECT_TRUE(before.startsWith("Set: " + ok)) << before.toStdString();
+        EXPECT_TRUE(before.contains("SummerTimeStatus") && before.contains("SummerTimeOffset")) << before.toStdString();
+        EXPECT_EQ(month->currentText(), held) << "the switch's month, read back";
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
+            !folder.isEmpty() && c.mode == TSummerTimeConfigForm::kAnnual) {
+            RunEvents(50);
+            EXPECT_TRUE(form->grab().save(QDir(folder).filePath("summer-time-refused-dates.png")));
+        }
+    }
+}
+
+// The dates belong to the mode: when the switch refuses the mode and
+// offset, the dates are not sent after them.
+TEST_F(SummerTime, ARefusedModeSendsNoDates)
+{
+    auto form = Open();
+    sim().error(std::string(kSummer) + ".1", "wrongValue", "set");
+    form->SetBtnClick();
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(sim().sets().size(), 1u);
+    const QString last = MemoLines(form->Memo1).back();
+    EXPECT_TRUE(last.startsWith("Set: ") && last.contains("Wrong Value")) << last.toStdString();
 }
 
 TEST_F(SummerTime, AFaultOnTheOtherPairShowsNothing)

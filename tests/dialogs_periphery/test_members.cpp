@@ -2,6 +2,7 @@
 // and Delete as the switch records them, the list read after the set was
 // answered, the access words back after Delete, and the two time-outs.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "Msinfortable.h"
 #include "VnMessageBox.h"
+#include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "periphery_test_support.h"
 
@@ -90,24 +92,33 @@ TEST_F(Members, AnIdThatIsNoNumberIsRefused)
         EXPECT_EQ(boxes.Texts().size(), 1);
         ASSERT_TRUE(WaitIdle(*form));
     }
-    // Typed as a user types: a negative ID is no index, refused at the
-    // field as a too large one is.
+    // Typed as a user types, or put into the field whole (pasted): a
+    // negative ID is no index, refused at the field by its name as a too
+    // large one is.
     std::map<std::string, QString> messages;
-    for (const char* id : {"-1", "-2147483648", "4294967296"}) {
-        SCOPED_TRACE(id);
-        VnMessageBoxCapture boxes;
-        ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
-            QTest::keyClicks(edit->KeyIDEdit, id);
-            edit->SetButtonClick();
-            EXPECT_TRUE(edit->isVisible());
-        }));
-        ASSERT_EQ(boxes.Texts().size(), 1);
-        messages[id] = boxes.Texts().front();
-        ASSERT_TRUE(WaitIdle(*form));
+    for (const bool typed : {true, false}) {
+        for (const char* id : {"-1", "-2147483648", "4294967296"}) {
+            SCOPED_TRACE(std::string(id) + (typed ? " typed" : " put in whole"));
+            VnMessageBoxCapture boxes;
+            ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+                if (typed)
+                    QTest::keyClicks(edit->KeyIDEdit, id);
+                else
+                    edit->KeyIDEdit->setText(id);
+                edit->SetButtonClick();
+                EXPECT_TRUE(edit->isVisible());
+            }));
+            ASSERT_EQ(boxes.Texts().size(), 1);
+            const QString message = boxes.Texts().front();
+            EXPECT_TRUE(message.startsWith("Member Candidate Source: ")) << message.toStdString();
+            messages[std::string(id) + (typed ? "" : " whole")] = message;
+            ASSERT_TRUE(WaitIdle(*form));
+        }
     }
     RunEvents(50);
     EXPECT_TRUE(sim().sets().empty());
     EXPECT_EQ(messages["-1"], messages["4294967296"]);
+    EXPECT_EQ(messages["-1 whole"], messages["4294967296 whole"]);
     EXPECT_FALSE(form->Memo1->toPlainText().contains("Invalid Object Identifier"));
 }
 
@@ -144,13 +155,59 @@ TEST_F(Members, AfterARefusedDeleteTheNextAddStillSendsAllThree)
         form->DeleteButtonClick();
         ASSERT_TRUE(WaitIdle(*MSEditForm));
         ASSERT_TRUE(WaitIdle(*form));
-        EXPECT_EQ(boxes.Texts().size(), 1);
+        EXPECT_TRUE(boxes.Texts().isEmpty()) << "the memo says it";
     }
     EXPECT_EQ(Ids(*form), QStringList({"1", "2"}));
     sim().clearSets();
     Add(*form, "5", "");
     EXPECT_EQ(SetRecord(),
               (std::vector<std::vector<std::string>>{{kMember + "8.5=5", kMember + "9.5=", kMember + "10.5=4"}}));
+}
+
+// Whatever the switch answers instead of going through, Delete and the
+// edit form's Set leave its refusal as the memo's last word, on a line of
+// its own: no read after it says "Ok", and no message box stands in for it.
+TEST_F(Members, ARefusalIsTheMemosLastWord)
+{
+    const char* const answers[] = {"wrongValue", "genErr", "noAccess", "notWritable", "commitFailed",
+                                   "spoiled reply"};
+    const QString ok = QString::fromStdString(VnErrorText(kVnOk));
+    auto form = Open();
+    for (const bool del : {true, false}) {
+        for (const char* answer : answers) {
+            SCOPED_TRACE(std::string(del ? "Delete, " : "Set of an Add, ") + answer);
+            const std::string status = kMember + (del ? "10.2" : "10.3");
+            sim().clearFaults();
+            if (std::string(answer) == "spoiled reply")
+                sim().command("spoil-set " + status + " type");
+            else
+                sim().error(status, answer, "set");
+            sim().clearSets();
+            form->GetButtonClick();
+            ASSERT_TRUE(WaitIdle(*form));
+            const qsizetype linesBefore = MemoLines(form->Memo1).size();
+            VnMessageBoxCapture boxes;
+            if (del) {
+                SelectRow(form->ListView1, {{"Member ID", "2"}});
+                form->DeleteButtonClick();
+                ASSERT_TRUE(WaitIdle(*MSEditForm));
+                ASSERT_TRUE(WaitIdle(*form));
+            } else {
+                Add(*form, "3", "");
+            }
+            EXPECT_EQ(sim().sets().size(), 1u);
+            EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+            const QStringList lines = MemoLines(form->Memo1);
+            ASSERT_EQ(lines.size(), linesBefore + 1) << lines.join("\n").toStdString();
+            EXPECT_TRUE(lines.back().startsWith("Set: ")) << lines.back().toStdString();
+            EXPECT_FALSE(lines.back().contains(ok)) << lines.back().toStdString();
+            if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
+                !folder.isEmpty() && del && std::string(answer) == "wrongValue") {
+                RunEvents(50);
+                EXPECT_TRUE(form->grab().save(QDir(folder).filePath("member-switch-refused-delete.png")));
+            }
+        }
+    }
 }
 
 TEST_F(Members, TheListIsReadAfterADelayedSetWasAnswered)

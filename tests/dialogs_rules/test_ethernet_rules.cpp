@@ -276,18 +276,26 @@ TEST_F(EthernetRules, AnEmptyPortValueIsWrittenAsNinetySixZeroBytes)
 
 TEST_F(EthernetRules, DenyDisablesAndUnchecksTheActionGroup)
 {
+    const char* const actionBoxes[] = {"cbxEnablePriority", "cbxPriority", "cbxReplacePriority", "cbxEnableReplace",
+                                       "cbxRuleReplace"};
     auto form = Open<Form>();
+    Select(*form, "1.2");  // a deny rule
+    for (const char* name : actionBoxes)
+        EXPECT_FALSE(Box(*form, name)->isEnabled()) << name;
+    EXPECT_FALSE(Edit(*form, "PriorityEdit")->isEnabled());
+    EXPECT_FALSE(Combo(*form, "EnableReplDSCPComboBox")->isEnabled());
+
+    // Deny chosen over a permit rule with every box checked: the action
+    // group goes, the rest of the choice stays.
     Select(*form, "1.1");
     form->CheckAllClick();
     EXPECT_TRUE(Box(*form, "cbxPriority")->isChecked());
-    Select(*form, "1.2");  // a deny rule
-    for (const char* name : {"cbxEnablePriority", "cbxPriority", "cbxReplacePriority", "cbxEnableReplace",
-                             "cbxRuleReplace"}) {
+    Combo(*form, "PermitComboBox")->setCurrentText("deny");
+    for (const char* name : actionBoxes) {
         EXPECT_FALSE(Box(*form, name)->isEnabled()) << name;
         EXPECT_FALSE(Box(*form, name)->isChecked()) << name;
     }
     EXPECT_FALSE(Edit(*form, "PriorityEdit")->isEnabled());
-    EXPECT_FALSE(Combo(*form, "EnableReplDSCPComboBox")->isEnabled());
     EXPECT_TRUE(Box(*form, "cbxVlan")->isChecked());
     Combo(*form, "PermitComboBox")->setCurrentText("permit");
     EXPECT_TRUE(Edit(*form, "PriorityEdit")->isEnabled());

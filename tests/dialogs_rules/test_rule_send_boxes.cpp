@@ -5,8 +5,14 @@
 
 #include <functional>
 
+#include "Cpuethernetinformationruleunit.h"
+#include "Cpuipruleunit.h"
 #include "Cpuipv6ruleunit.h"
+#include "Cpuuserdefinedruleunit.h"
 #include "Ethernetinformationruleunit.h"
+#include "Ipruleunit.h"
+#include "Ipv6ruleunit.h"
+#include "Userdefinedruleunit.h"
 #include "rules_test_support.h"
 
 using namespace ruletest;
@@ -46,6 +52,12 @@ QStringList Ticked(const TRuleDialogBase& form)
             names << box->objectName();
     }
     return names;
+}
+
+template <typename Form>
+std::unique_ptr<TRuleDialogBase> OpenRule()
+{
+    return std::make_unique<Form>(nullptr, dialogtest::Context());
 }
 
 struct Case {
@@ -115,6 +127,54 @@ TEST_F(RuleSendBoxes, CpuRulesSendWhatTheUserTypedAndChose)
     form->AddButtonClick();
     EXPECT_EQ(OnlySet(kCpuIpv6),
               (std::vector<std::string>{"3.7.77=9", "5.7.77=FE800000000000000000000000000001", "7.7.77=1", "8.7.77=4"}));
+}
+
+// A box the user ticked on one rule says nothing about the next rule
+// clicked: its fields show what the switch holds, so Edit must not write
+// any of it back unasked.
+TEST_F(RuleSendBoxes, ARowClickUnticksTheBoxesOfTheRuleBefore)
+{
+    struct Dialog {
+        const char* name;
+        std::string entry;  // the rule table's entry
+        std::unique_ptr<TRuleDialogBase> (*open)();
+        const char* box;  // of the rule's first field, column 3
+    };
+    const std::string acl = "1.3.6.1.4.1.88406.12.9.";
+    const Dialog dialogs[] = {
+        {"Ethernet", acl + "3.1.1", OpenRule<TEthernetInformationRuleForm>, "cbxVlan"},
+        {"IPv4", acl + "3.2.1", OpenRule<TIPRuleForm>, "cbxVlan"},
+        {"user-defined", acl + "3.3.1", OpenRule<TUserDefinedInformationRuleForm>, "cbxGroupFirst"},
+        {"IPv6", acl + "3.4.1", OpenRule<TIPv6RuleForm>, "ckClass"},
+        {"CPU Ethernet", acl + "5.1.1", OpenRule<TCPUEthernetInformationRuleForm>, "cbxVlan"},
+        {"CPU IPv4", acl + "5.2.1", OpenRule<TCPUIPRuleForm>, "cbxVlan"},
+        {"CPU user-defined", acl + "5.3.1", OpenRule<TCPUUserDefinedInformationRuleForm>, "cbxGroupFirst"},
+        {"CPU IPv6", acl + "5.4.1", OpenRule<TCPUIPv6RuleForm>, "ckClass"},
+    };
+    for (const Dialog& d : dialogs) {
+        SCOPED_TRACE(d.name);
+        // Rule 1.9: a copy of rule 1.1, cell by cell.
+        for (int column = 3; column <= 30; ++column) {
+            const std::string prefix = d.entry + "." + std::to_string(column) + ".";
+            if (const auto cell = sim().get(prefix + "1.1"))
+                sim().set(prefix + "1.9", cell->type, cell->value);
+        }
+        auto form = d.open();
+        form->show();
+        ASSERT_TRUE(WaitIdle(*form));
+        Select(*form, "1.1");
+        QTest::mouseClick(Box(*form, d.box), Qt::LeftButton);
+        ASSERT_EQ(Ticked(*form), QStringList({d.box})) << "ticked by the user on rule 1.1";
+        Select(*form, "1.9");
+        EXPECT_EQ(Ticked(*form), QStringList{}) << "rule 1.9 shows the switch's values";
+        sim().clearSets();
+        form->EditButtonClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        for (const auto& pdu : SetRecord()) {
+            for (const std::string& vb : pdu)
+                EXPECT_EQ(vb.rfind(d.entry + ".3.", 0), std::string::npos) << vb << " was never asked for";
+        }
+    }
 }
 
 }  // namespace
