@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -437,6 +438,7 @@ void TSNMPListViewPanel::ShowAddForm()
         EditsPanel->ArrangeRows(TEditsPanel::kLayoutRows, true);
         addPanel->SetClientControl(EditsPanel);
         addPanel->SetForm(scope.Form());
+        const QScopedValueRollback<bool> adding(addingRow_, true);
         scope.Run();
     }
     RefreshBtnClick();

@@ -253,7 +253,9 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
                          VnMsgIcon::Warning);
             return false;
         }
-        VnGuarded(VnErrorLanding::StatusLine(&binder), [&] { done = binder.Apply(false, true); });
+        VnGuarded(VnErrorLanding::StatusLine(&binder), [&] {
+            done = addingRow_ ? binder.ApplyNewRow(false, TCtrlBtnPanel::kEditCaption) : binder.Apply(false, true);
+        });
     }
     // The Add and Edit forms close once their row is written, not before:
     // after a failure the user's input stays for another try.
