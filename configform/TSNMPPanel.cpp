@@ -16,6 +16,7 @@
 #include "TMsgPanel.h"
 #include "VnAccessScope.h"
 #include "VnException.h"
+#include "VnFieldSizes.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnErrorLanding.h"
@@ -253,6 +254,10 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
                          VnMsgIcon::Warning);
             return false;
         }
+        // An octet string of another size than its column holds would be
+        // taken as it comes (a short VLAN map clears the VLANs it lacks).
+        if (!VnSizesFit(binder, sender ? sender->window() : window()))
+            return false;
         VnGuarded(VnErrorLanding::StatusLine(&binder), [&] {
             done = addingRow_ ? binder.ApplyNewRow(false, TCtrlBtnPanel::kEditCaption) : binder.Apply(false, true);
         });

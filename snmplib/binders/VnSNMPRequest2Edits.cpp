@@ -214,6 +214,21 @@ void VnSNMPRequest2Edits::Unbind(int i)
     }
 }
 
+void VnSNMPRequest2Edits::SizeByDomain(int item, int domainItem)
+{
+    RequireItem(item);
+    RequireItem(domainItem);
+    std::erase_if(domainSized_, [item](const auto& rule) { return rule.first == item; });
+    domainSized_.emplace_back(item, domainItem);
+}
+
+int VnSNMPRequest2Edits::DomainOf(int i) const
+{
+    const auto rule = std::find_if(domainSized_.begin(), domainSized_.end(),
+                                   [i](const auto& r) { return r.first == i; });
+    return rule == domainSized_.end() ? -1 : rule->second;
+}
+
 void VnSNMPRequest2Edits::SetConstraintOwner(QWidget* form)
 {
     constraints_->SetOwner(form);

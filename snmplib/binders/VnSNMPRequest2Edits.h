@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "VnControlTransfer.h"
@@ -134,6 +135,13 @@ public:
     void UpdateControls(int i = -1);
     void ReadControls(int i = -1);
 
+    // Item `item` holds a transport address, whose size the domain in item
+    // `domainItem` of the same row fixes: a set refuses any other size
+    // (VnFieldSizes).
+    void SizeByDomain(int item, int domainItem);
+    // The item whose domain fixes item i's size; -1 for none.
+    int DomainOf(int i) const;
+
     QTreeWidget* ListView() const { return listView_; }
     bool EnableOnSelect() const { return enableOnSelect_; }
     const VnControlBindings& Bindings() const { return bindings_; }
@@ -191,6 +199,7 @@ private:
     QElapsedTimer sinceEvents_;  // a blocking walk's last painting
     // The selected row's index while ApplyToSelectedRow reads the controls.
     std::optional<std::vector<std::string>> pinnedIndex_;
+    std::vector<std::pair<int, int>> domainSized_;  // {address item, domain item}
 };
 
 // Pins a set to the selected row's own instance for the scope's life (the
