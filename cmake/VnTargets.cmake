@@ -36,3 +36,16 @@ function(vn_folder_tests name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# Runs the cases of test program `target` that `filter` selects once more
+# as test `name`, on a screen of 120 DPI, unscaled: the forms' fonts are a
+# quarter larger in pixels (scaled by Qt, the whole form grows alike and
+# the 96 DPI run stands for it).
+function(vn_tests_at_120dpi name target filter)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND ${target} --gtest_filter=${filter})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/dialogs/offscreen-120dpi.json;QT_ENABLE_HIGHDPI_SCALING=0;VN_EXPECTED_DPI=120")
+endfunction()

@@ -56,7 +56,7 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* owner) : QFrame(owner)
         return button;
     };
     RefreshBtn = makeButton("Refresh");
-    EditBtn = makeButton("Edit");
+    EditBtn = makeButton(kEditCaption);
     SetCheckedBtn = makeButton("Set Checked");
     AddBtn = makeButton("Add");
     DeleteBtn = makeButton("Delete");

@@ -17,6 +17,8 @@ public:
     static constexpr int kGap = 5;
     static constexpr int kMargin = 10;
     static constexpr int kWidth = 2 * kMargin + kButtonWidth;
+    // The Edit button's caption (a glyph may take its place on the button).
+    static constexpr const char* kEditCaption = "Edit";
 
     // Places itself on the right of `owner` (the owner's layout decides).
     explicit TCtrlBtnPanel(QWidget* owner);

@@ -366,8 +366,9 @@ int TEditsPanel::MaxLabelWidth() const
 
 int TEditsPanel::InputWidth() const
 {
-    // A chosen width stays for typed text but never cuts an option label.
-    return widthChosen_ ? std::max(EditWidth, comboWidth_) : std::max(EditWidth, fitWidth_);
+    // A chosen width stays for typed text and the longest a format
+    // admits, but never cuts an option label or a value read.
+    return widthChosen_ ? std::max(EditWidth, shownWidth_) : std::max(EditWidth, fitWidth_);
 }
 
 int TEditsPanel::NeededInputWidth(const _EditRow_s& row) const
@@ -389,19 +390,25 @@ bool TEditsPanel::FitInputs()
 {
     const int before = InputWidth();
     int widest = 0;
-    int widestCombo = 0;
+    int widestShown = 0;
     for (const _EditRow_s& row : Rows) {
         const int needed = NeededInputWidth(row);
         widest = std::max(widest, needed);
-        if (qobject_cast<const QComboBox*>(row.InputCtrl))
-            widestCombo = std::max(widestCombo, needed);
+        if (qobject_cast<const QComboBox*>(row.InputCtrl)) {
+            widestShown = std::max(widestShown, needed);
+            continue;
+        }
+        // A text the program put in (a value read), not one being typed.
+        const auto* edit = qobject_cast<const QLineEdit*>(row.InputCtrl);
+        if (edit && !edit->isModified())
+            widestShown = std::max(widestShown, VnLineEditWidth(*edit, edit->text()));
     }
     // Beyond this the form, at its width limit, would cut the inputs.
     const int boxWidth = Rows.empty() ? kBoxWidth : Rows.front().CheckBox->width();
     const int inputLeft = kMargin + boxWidth + kRowGap + MaxLabelWidth() + kRowGap;
     const int room = TSNMPPanel::kMaxWorkWidth - 2 * kMargin - inputLeft;
     fitWidth_ = std::max(fitWidth_, std::min(widest, room));
-    comboWidth_ = std::max(comboWidth_, std::min(widestCombo, room));
+    shownWidth_ = std::max(shownWidth_, std::min(widestShown, room));
     return InputWidth() != before;
 }
 

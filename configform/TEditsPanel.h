@@ -52,14 +52,16 @@ public:
     // Shows the buttons the rows call for in `column`. Raises when the
     // panel has no binder.
     virtual void ArrangeCtrlBtn(TCtrlBtnPanel* column);
-    // A width chosen so stays, whatever the texts.
+    // A width chosen so stays for typed texts and formats; option labels
+    // and values read still widen the inputs.
     void SetEditWidth(int width, int layout);
     void ArrangeRows(int layout, bool resize);
 
-    // The width every input gets: EditWidth, or wider where the longest
-    // text an input's constraint admits, or a text the program put into
-    // it, needs more (within what a form shows whole) unless
-    // SetEditWidth chose the width. It never narrows again.
+    // The width every input gets: EditWidth, or wider where an option
+    // label or a text the program put into an input (a value read) needs
+    // more, or, unless SetEditWidth chose the width, the longest text an
+    // input's constraint admits; within what a form shows whole. It never
+    // narrows again.
     int InputWidth() const;
     // Widens the inputs to their texts and constraints now, and the SNMP
     // panel and form showing this panel with them. Texts the program sets
@@ -109,7 +111,7 @@ private:
     QSize designSize_;  // the size the rows asked for last
     bool widthChosen_ = false;  // by SetEditWidth
     int fitWidth_ = 0;          // the widest the texts asked for so far
-    int comboWidth_ = 0;        // the widest option label asked for so far
+    int shownWidth_ = 0;        // the widest option label or value read so far
     QTimer fitLater_;           // once the values that arrived are all in
 };
 

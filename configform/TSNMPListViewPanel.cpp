@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -23,6 +24,7 @@
 #include "VnException.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
+#include "VnStatusOutput.h"
 #include "VnErrorLanding.h"
 
 namespace {
@@ -442,6 +444,7 @@ void TSNMPListViewPanel::ShowAddForm()
         EditsPanel->ArrangeRows(TEditsPanel::kLayoutRows, true);
         addPanel->SetClientControl(EditsPanel);
         addPanel->SetForm(scope.Form());
+        const QScopedValueRollback<bool> adding(addingRow_, true);
         scope.Run();
     }
     RefreshBtnClick();
@@ -513,10 +516,18 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
         Request->RefuseWhileBusy(sender ? sender->text().remove(u'&').toStdString() : std::string());
         return;
     }
+    if (!Request)
+        return;
+    // A row whose instance does not decode exactly names no row to delete:
+    // nothing to ask about.
+    if (const std::optional<VnRowInstance> row = Request->SelectedRowInstance(); row && !row->malformed.empty()) {
+        VnWriteStatusLine(Request->StatusOutput(),
+                          QString::fromStdString("Delete: " + VnMalformedRowText(*row) + " Refused at "
+                                                 + VnStatusTime() + "."));
+        return;
+    }
     if (VnMessageBox(window(), "Are you sure to delete it?", VnMsgButtons::OkCancel, VnMsgIcon::Question)
         != VnMsgAnswer::Ok)
-        return;
-    if (!Request)
         return;
     VnSNMPRequest2Edits& binder = *Request;
     const int statusColumn = ListViewPanel->DeleteStatusColumn;
@@ -527,6 +538,8 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
     if (ListViewPanel->ListView->selectedItems().isEmpty())
         return;
     VnBinderModeScope blocking(binder, VnSNMPRequest2Controls::kModeSync);
+    bool sent = false;
+    bool finished = true;
     {
         VnAccessScope marks(list);
         for (int i = 0; i < list.Count(); ++i) {
@@ -537,13 +550,16 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
             list.Item(i).value.clear();
         SelectedRowToValues(binder);
         list.Item(statusColumn).value = ListViewPanel->DeleteStatusValue;
-        VnGuarded(VnErrorLanding::StatusLine(&binder), [&binder] {
+        finished = VnGuarded(VnErrorLanding::StatusLine(&binder), [&] {
             // The row read is the row written, whatever its key texts say.
             VnSelectedRowPin pin(binder);
             if (pin.Pinned())
-                binder.Apply(false, false);
+                sent = binder.Apply(false, false);
         });
     }
+    // A refusal stays the last line: nothing went out, nothing to read back.
+    if (finished && !sent)
+        return;
     // Read again while still blocking: the walk is done when the click returns.
     RefreshBtnClick();
 }

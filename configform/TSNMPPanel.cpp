@@ -16,6 +16,7 @@
 #include "TMsgPanel.h"
 #include "VnAccessScope.h"
 #include "VnException.h"
+#include "VnFieldSizes.h"
 #include "VnMessageBox.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnErrorLanding.h"
@@ -258,7 +259,13 @@ bool TSNMPEditorPanel::SetCheckedBtnClick(QPushButton* sender)
                          VnMsgIcon::Warning);
             return false;
         }
-        VnGuarded(VnErrorLanding::StatusLine(&binder), [&] { done = binder.Apply(false, true); });
+        // An octet string of another size than its column holds would be
+        // taken as it comes (a short VLAN map clears the VLANs it lacks).
+        if (!VnSizesFit(binder, sender ? sender->window() : window()))
+            return false;
+        VnGuarded(VnErrorLanding::StatusLine(&binder), [&] {
+            done = addingRow_ ? binder.ApplyNewRow(false, TCtrlBtnPanel::kEditCaption) : binder.Apply(false, true);
+        });
     }
     // The Add and Edit forms close once their row is written, not before:
     // after a failure the user's input stays for another try.

@@ -97,6 +97,11 @@ public:
     void ClearChecksBtnClick();
 
     void DetachRequest() override;
+
+protected:
+    // While the table editor's Add form is open: Set Checked adds a row,
+    // and a key that a listed row was read at is refused.
+    bool addingRow_ = false;
 };
 
 // The SNMP panel (and so its Set Checked button) whose work area holds

@@ -13,11 +13,13 @@ using K = VnCommandKind;
 
 constexpr VnEditorStep kMstpConfigurationSteps[] = {
     VnFormat(0, "%s{l32}"), VnFormat(1, "%i{n0x65535l5}"), VnGrowHeight(20)};
-// The eight VLAN ranges are 8-octet bitmaps typed as hex: the check by
-// syntax refuses a non-hex digit.
+// The eight VLAN ranges are bitmaps of 64 VLANs, 8 octets typed as 16 hex
+// digits, no more and no fewer: a switch takes a shorter map as it comes
+// and drops the instance's VLANs the map lacks. The check by syntax
+// refuses a non-hex digit.
 constexpr VnEditorStep kMstpInstanceSteps[] = {
-    VnFormat(1, "%s{l128}"), VnFormat(2, "%s{l128}"), VnFormat(3, "%s{l128}"), VnFormat(4, "%s{l128}"),
-    VnFormat(5, "%s{l128}"), VnFormat(6, "%s{l128}"), VnFormat(7, "%s{l128}"), VnFormat(8, "%s{l128}"),
+    VnFormat(1, "%s{l16f}"), VnFormat(2, "%s{l16f}"), VnFormat(3, "%s{l16f}"), VnFormat(4, "%s{l16f}"),
+    VnFormat(5, "%s{l16f}"), VnFormat(6, "%s{l16f}"), VnFormat(7, "%s{l16f}"), VnFormat(8, "%s{l16f}"),
     VnFormat(11, "%i{n0x61440l5}"),
 };
 constexpr VnEditorStep kMstpPortStateSteps[] = {VnFormat(1, "%i{n100x1000l4}"), VnFormat(4, "%i{n0x200000000l9}")};

@@ -6,7 +6,9 @@
 #include "SnmpTargetMib.h"
 #include "UsmMib.h"
 #include "VacmMib.h"
+#include "VnCommandKinds.h"
 #include "VnCommandTable.h"
+#include "VnSNMPRequest2Edits.h"
 
 namespace {
 
@@ -20,6 +22,13 @@ constexpr VnEditorStep kTargetAddressSteps[] = {
     VnFormat(0, "%s{l32}"),      VnFormat(2, "%s{l255}"), VnFormat(3, "%u{n0x2147483647l10}"),
     VnFormat(4, "%u{n0x255l3}"), VnFormat(5, "%s{l255}"), VnFormat(6, "%s{l32}"),
 };
+// The transport address (column 2) is as long as its row's domain
+// (column 1) makes it: 6 octets for UDP over IPv4.
+void SizeAddressByDomain(VnEditorContext& context)
+{
+    context.binder->SizeByDomain(2, 1);
+}
+
 constexpr VnEditorStep kTargetParamsSteps[] = {
     VnFormat(0, "%s{l32}"), VnFormat(1, "%u{n1x2147483647l10}"), VnFormat(2, "%s{l255}")};
 constexpr VnEditorStep kUserSteps[] = {VnGrowEditsPanelWidth(30)};
@@ -42,7 +51,7 @@ constexpr VnEditorCommand kCommands[] = {
      .table = TargetGeneralTable, .itemType = SVT_SV},
     {.name = "TargetAddressTable1Click", .kind = K::TableEditor, .title = "Target Address Table",
      .table = TargetAddressTable, .itemType = MVT_UMV, .keyCount = 1, .addColumn = 8, .addValue = "createAndGo",
-     .deleteColumn = 8, .deleteValue = "destroy", .steps = kTargetAddressSteps},
+     .deleteColumn = 8, .deleteValue = "destroy", .steps = kTargetAddressSteps, .afterPanel = SizeAddressByDomain},
     {.name = "TargetParameters1Click", .kind = K::TableEditor, .title = "Target Parameters",
      .table = TargetParamsTable, .itemType = MVT_UMV, .keyCount = 1, .addColumn = 4, .addValue = "createAndGo",
      .deleteColumn = 4, .deleteValue = "destroy", .steps = kTargetParamsSteps},

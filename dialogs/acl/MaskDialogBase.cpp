@@ -116,7 +116,9 @@ bool TMaskDialogBase::Send(const maskcolumns::Items& leftOut, At at)
             scope.LeaveOut(i);
         if (!VnSizesFit(*Binder, this))
             return;
-        sent = at == At::SelectedRow ? Binder->ApplyToSelectedRow(false) : Binder->Apply(false, true, {}, nullptr);
+        sent = at == At::SelectedRow
+                   ? Binder->ApplyToSelectedRow(false)
+                   : Binder->ApplyNewRow(false, set_->text().remove(u'&').toStdString());
         scope.Restore();
         if (sent)
             Binder->Refresh();

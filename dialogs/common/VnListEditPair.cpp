@@ -13,6 +13,16 @@
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
 
+namespace {
+
+// A button's caption as the user reads it; empty without a button.
+std::string ButtonCaption(const QPushButton* button)
+{
+    return button ? button->text().remove(u'&').toStdString() : std::string();
+}
+
+}  // namespace
+
 TEditFormBase::TEditFormBase(TDialogBase* listForm, int width, int height)
     : TDialogBase(listForm, listForm->Context(), width, height)
 {
@@ -94,7 +104,7 @@ bool TListFormBase::ApplyScoped(bool atSelectedRow, bool refreshAfterApply,
         choose(scope);
     if (atSelectedRow)
         return listBinder_->ApplyToSelectedRow(refreshAfterApply);
-    return listBinder_->Apply(refreshAfterApply, true, {}, nullptr);
+    return listBinder_->ApplyNewRow(refreshAfterApply, ButtonCaption(rowChanger_));
 }
 
 void TFieldsListFormBase::OpenFieldsBinder(VnSNMPRequest2Edits*& member, const VnBindingTable& table,
@@ -143,7 +153,8 @@ void TFieldsListFormBase::ApplyThenRead(bool atSelectedRow, const std::function<
         {
             VnAccessScope scope(binder_->request.varList);
             choose(scope);
-            sent = atSelectedRow ? binder_->ApplyToSelectedRow(false) : binder_->Apply(false, true, {}, nullptr);
+            sent = atSelectedRow ? binder_->ApplyToSelectedRow(false)
+                                 : binder_->ApplyNewRow(false, ButtonCaption(parts_.editButton));
         }
         if (sent)
             binder_->Refresh();

@@ -15,6 +15,8 @@
 //
 // TFieldsListFormBase is the other list design: rows edited in fields
 // under the list, on a blocking binder.
+#include <QPointer>
+#include <QPushButton>
 #include <QString>
 
 #include <functional>
@@ -26,7 +28,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 class VnAccessScope;
 class VnStatusBar;
@@ -65,9 +66,13 @@ public:
     bool RefuseMalformedRow(QWidget* field);
 
     // One set on the list binder with the columns `choose` leaves out of
-    // the scope, at the selected row (`atSelectedRow`) or at the key the
-    // controls hold. False when nothing was sent.
+    // the scope, at the selected row (`atSelectedRow`) or, for an Add, at
+    // the key the controls hold, which must be no listed row's. False when
+    // nothing was sent.
     bool ApplyScoped(bool atSelectedRow, bool refreshAfterApply, const std::function<void(VnAccessScope&)>& choose);
+    // The button that changes a listed row, named when an Add is refused
+    // for a key that is listed; none by default.
+    void ChangeRowsWith(QPushButton* button) { rowChanger_ = button; }
 
     VnSNMPRequest2Edits* ListBinder() const { return listBinder_; }
 
@@ -104,6 +109,7 @@ protected:
 private:
     VnSNMPRequest2Edits* listBinder_ = nullptr;
     TEditFormBase* editForm_ = nullptr;
+    QPointer<QPushButton> rowChanger_;
 };
 
 // A list whose rows are edited in fields under it, on a blocking binder:

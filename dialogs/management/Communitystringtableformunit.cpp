@@ -69,6 +69,7 @@ void TCommunityStringTableForm::BuildLayout()
     On(CloseBtn, &QPushButton::clicked, [this] { reject(); });
     // Delete follows the selection however it changes (a refresh too).
     FollowSelection(ListView1, [this](bool selected) { DeleteBtn->setEnabled(selected); });
+    ChangeRowsWith(SetBtn);
 }
 
 void TCommunityStringTableForm::FormCreate()

@@ -192,13 +192,22 @@ void TMSEditForm::FormActivate()
     Row_Status->setEnabled(false);
 }
 
-bool TMSEditForm::ApplyAt(const QString& memberId)
+namespace {
+
+// The index as the number the field holds ("+3", "03" and "3" are one
+// member); a text that is no number is refused by the field's check.
+std::string MemberIndex(const QString& memberId)
 {
-    // The index as the number the field holds ("+3", "03" and "3" are one
-    // member); a text that is no number is refused by the field's check.
     bool isNumber = false;
     const qlonglong id = memberId.trimmed().toLongLong(&isNumber);
-    Binder->request.varList.name = (isNumber ? QString::number(id) : memberId).toStdString();
+    return (isNumber ? QString::number(id) : memberId).toStdString();
+}
+
+}  // namespace
+
+bool TMSEditForm::ApplyAt(const QString& memberId)
+{
+    Binder->request.varList.name = MemberIndex(memberId);
     return Binder->Apply(true, true, {}, nullptr);
 }
 
@@ -222,6 +231,10 @@ void TMSEditForm::SetButtonClick()
         return;
     }
     if (EditMode == VnEditMode::Add && !IdAccepted())
+        return;
+    // A listed member is no new one: the set would write over it.
+    if (EditMode == VnEditMode::Add && MSInformationForm->Request
+        && MSInformationForm->Request->RefuseListedInstance(MemberIndex(KeyIDEdit->text()), {}))
         return;
     bool sent = false;
     const bool finished = VnGuarded(VnErrorLanding::MemoLine(MSInformationForm->Memo1),

@@ -114,6 +114,7 @@ void TRouteRedistributForm::BuildLayout()
     On(ComboBox1, &QComboBox::currentIndexChanged, [this] { ComboBox1Change(); });
     On(ComboBox2, &QComboBox::currentIndexChanged, [this] { ComboBox1Change(); });
     FollowSelection(ListView1, [this](bool) { FollowRowSelection(); });
+    ChangeRowsWith(EditBtn);
 }
 
 void TRouteRedistributForm::FormCreate()

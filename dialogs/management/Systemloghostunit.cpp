@@ -82,6 +82,7 @@ void TSystemLogHostForm::BuildLayout()
     On(AddButton, &QPushButton::clicked, [this] { AddButtonClick(); });
     On(DeleteButton, &QPushButton::clicked, [this] { DeleteButtonClick(); });
     FollowSelection(ListView1, [this](bool selected) { ListView1SelectItem(selected); });
+    ChangeRowsWith(EditButton);
 }
 
 void TSystemLogHostForm::FormCreate()

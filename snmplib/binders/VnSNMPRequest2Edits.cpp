@@ -214,6 +214,21 @@ void VnSNMPRequest2Edits::Unbind(int i)
     }
 }
 
+void VnSNMPRequest2Edits::SizeByDomain(int item, int domainItem)
+{
+    RequireItem(item);
+    RequireItem(domainItem);
+    std::erase_if(domainSized_, [item](const auto& rule) { return rule.first == item; });
+    domainSized_.emplace_back(item, domainItem);
+}
+
+int VnSNMPRequest2Edits::DomainOf(int i) const
+{
+    const auto rule = std::find_if(domainSized_.begin(), domainSized_.end(),
+                                   [i](const auto& r) { return r.first == i; });
+    return rule == domainSized_.end() ? -1 : rule->second;
+}
+
 void VnSNMPRequest2Edits::SetConstraintOwner(QWidget* form)
 {
     constraints_->SetOwner(form);
@@ -598,4 +613,82 @@ void VnSNMPRequest2Edits::PinnedIndexToValues()
     VnSNMPVarList& list = request.varList;
     for (std::size_t key = 0; key < pinnedIndex_->size() && static_cast<int>(key) < list.Count(); ++key)
         list.Item(static_cast<int>(key)).value = (*pinnedIndex_)[key];
+}
+
+std::optional<std::string> VnSNMPRequest2Edits::TypedInstance()
+{
+    VnSNMPVarList& list = request.varList;
+    const bool table = list.itemType == MVT_FMV || list.itemType == MVT_UMV;
+    if (!table || list.keyCount == 0 || request.rowInstance)
+        return std::nullopt;
+    std::vector<std::string> saved;
+    saved.reserve(static_cast<std::size_t>(list.Count()));
+    for (int i = 0; i < list.Count(); ++i)
+        saved.push_back(list.Item(i).value);
+    std::optional<std::string> instance;
+    try {
+        ControlsToValues();
+        if (request.KeyWithoutValue() < 0)
+            instance = request.KeyIndex();
+    } catch (const std::exception&) {
+        // A key that is no value of its syntax: the set refuses it by name.
+    }
+    for (int i = 0; i < list.Count(); ++i)
+        list.Item(i).value = saved[static_cast<std::size_t>(i)];
+    return instance;
+}
+
+const QTreeWidgetItem* VnSNMPRequest2Edits::ListedRowAt(const std::string& instance) const
+{
+    const QString wanted = QString::fromStdString(instance);
+    const auto readAt = [&wanted](const QTreeWidgetItem* row) {
+        return row->data(0, kRowInstanceRole).toString() == wanted;
+    };
+    for (const std::unique_ptr<QTreeWidgetItem>& row : pendingRows_) {
+        if (readAt(row.get()))
+            return row.get();
+    }
+    if (!listView_)
+        return nullptr;
+    for (int r = 0; r < listView_->topLevelItemCount(); ++r) {
+        if (readAt(listView_->topLevelItem(r)))
+            return listView_->topLevelItem(r);
+    }
+    return nullptr;
+}
+
+bool VnSNMPRequest2Edits::RefuseListedInstance(const std::string& instance, const std::string& changeCommand)
+{
+    const QTreeWidgetItem* row = ListedRowAt(instance);
+    if (!row)
+        return false;
+    // Named as the list shows it: the user may have typed it another way.
+    const VnSNMPVarList& list = request.varList;
+    std::string keys;
+    for (int key = 0; key < static_cast<int>(list.keyCount) && key < list.Count(); ++key) {
+        const auto column = std::find(columnItems_.begin(), columnItems_.end(), key);
+        if (column == columnItems_.end())
+            continue;
+        const std::string text = row->text(static_cast<int>(column - columnItems_.begin())).toStdString();
+        keys += (keys.empty() ? "" : ", ") + list.Item(key).label + " " + text;
+    }
+    if (keys.empty())
+        keys = "instance " + instance;
+    std::string reason = "A row with " + keys + " is listed already";
+    reason += changeCommand.empty() ? "." : ": select it and use " + changeCommand + " to change it.";
+    SetStatusTemplate(kVnStatusSet);
+    ShowRefusal(reason + " Nothing sent.");
+    return true;
+}
+
+bool VnSNMPRequest2Edits::ApplyNewRow(bool refreshAfterApply, const std::string& changeCommand)
+{
+    // A set at a listed row's instance writes over that row: the agent
+    // takes a valid/invalid state as a plain write, never as a new row.
+    if (!Busy()) {
+        const std::optional<std::string> instance = TypedInstance();
+        if (instance && RefuseListedInstance(*instance, changeCommand))
+            return false;
+    }
+    return Apply(refreshAfterApply, true, {}, nullptr);
 }

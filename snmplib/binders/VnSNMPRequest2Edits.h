@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "VnControlTransfer.h"
@@ -96,6 +97,22 @@ public:
     // (after an Add typed over them). False without a selected row.
     bool ShowSelectedRow();
 
+    // An Add: Apply with the controls read, at the key they hold. A key
+    // that encodes to the instance a listed row was read at ("010.1.1.1"
+    // and "10.1.1.1" are one row) sends nothing: the set would overwrite
+    // that row. RefuseListedInstance says why; `changeCommand` is the
+    // caption of the command that changes a listed row (empty: none).
+    // False when nothing was sent or started.
+    bool ApplyNewRow(bool refreshAfterApply, const std::string& changeCommand);
+    // The listed row read at `instance`, rows of a walk not yet shown
+    // included; null when there is none.
+    const QTreeWidgetItem* ListedRowAt(const std::string& instance) const;
+    // When a listed row was read at `instance`: a message box names it by
+    // its key cells (and `changeCommand`), the status output says nothing
+    // was sent, and true is returned. For an Add whose set goes out
+    // through another binder.
+    bool RefuseListedInstance(const std::string& instance, const std::string& changeCommand);
+
     // Binding errors raise VnException and add nothing: an item index
     // outside the list, a null control (-521), a combo box or radio group
     // whose item has no option list (-520), a prefix option list on one
@@ -125,6 +142,13 @@ public:
     // Item values to the bound controls, and back (-1: every item).
     void UpdateControls(int i = -1);
     void ReadControls(int i = -1);
+
+    // Item `item` holds a transport address, whose size the domain in item
+    // `domainItem` of the same row fixes: a set refuses any other size
+    // (VnFieldSizes).
+    void SizeByDomain(int item, int domainItem);
+    // The item whose domain fixes item i's size; -1 for none.
+    int DomainOf(int i) const;
 
     QTreeWidget* ListView() const { return listView_; }
     bool EnableOnSelect() const { return enableOnSelect_; }
@@ -162,6 +186,11 @@ private:
     void SelectionCleared();
     // Puts the index pinned by ApplyToSelectedRow into the key items.
     void PinnedIndexToValues();
+    // The instance the key the controls hold encodes to, as the next set
+    // would send it; none when the key has no usable value (the set
+    // refuses it itself) or the list is no table. The items are left as
+    // they were.
+    std::optional<std::string> TypedInstance();
     const QTreeWidgetItem* SelectedRow() const;
 
     QPointer<QTreeWidget> listView_;
@@ -178,6 +207,7 @@ private:
     QElapsedTimer sinceEvents_;  // a blocking walk's last painting
     // The selected row's index while ApplyToSelectedRow reads the controls.
     std::optional<std::vector<std::string>> pinnedIndex_;
+    std::vector<std::pair<int, int>> domainSized_;  // {address item, domain item}
 };
 
 // Pins a set to the selected row's own instance for the scope's life (the

@@ -91,6 +91,78 @@ TEST_F(Layer3CommandTest, RowsAreAddedAndDeletedAtTheTypedInstance)
     }
 }
 
+// ---- Add at the key of a listed row
+
+// A valid/invalid state written at a listed row's instance is a plain
+// write: the route's next hop and metric would be replaced. However the
+// key is spelled, its instance is the row's, and nothing goes out.
+struct ListedKeyCase {
+    const char* command;
+    std::vector<std::pair<int, QString>> typed;  // row, text; the keys first
+    const char* row;  // the listed row as the refusal names it
+};
+
+const char kRouteRow[] = "Destination 172.16.0.0, Mask 255.255.0.0, Backup State primary";
+const char kHostRow[] = "Domain Name host.lan, IP Address 10.1.1.7";
+
+const ListedKeyCase kListedKeys[] = {
+    {"IPStaticRoutingTable1Click",
+     {{0, "172.16.0.0"}, {1, "255.255.0.0"}, {2, "primary"}, {3, "10.90.90.1"}, {4, "9"}}, kRouteRow},
+    {"IPStaticRoutingTable1Click",
+     {{0, "172.16.0.00"}, {1, "255.255.0.0"}, {2, "primary"}, {3, "10.90.90.1"}, {4, "9"}}, kRouteRow},
+    {"IPStaticRoutingTable1Click",
+     {{0, "0172.016.0.0"}, {1, "255.255.0.0"}, {2, "primary"}, {3, "10.90.90.1"}, {4, "9"}}, kRouteRow},
+    {"IPStaticRoutingTable1Click",
+     {{0, " 172.16.0.0"}, {1, "255.255.0.0"}, {2, "primary"}, {3, "10.90.90.1"}, {4, "9"}}, kRouteRow},
+    {"IPStaticRoutingTable1Click",
+     {{0, "172.16.0.0"}, {1, "255.255.000.0"}, {2, "primary"}, {3, "10.90.90.1"}, {4, "9"}}, kRouteRow},
+    {"DNSRelayStaticTable1Click", {{0, "host.lan"}, {1, "10.1.1.7"}}, kHostRow},
+    {"DNSRelayStaticTable1Click", {{0, "host.lan"}, {1, "010.1.1.7"}}, kHostRow},
+    {"DNSRelayStaticTable1Click", {{0, "host.lan"}, {1, " 10.1.1.7"}}, kHostRow},
+};
+
+TEST_F(Layer3CommandTest, AnAddAtAListedRowsKeySendsNothingAndNamesTheRow)
+{
+    for (const ListedKeyCase& c : kListedKeys) {
+        SCOPED_TRACE(std::string(c.command) + " '" + c.typed[0].second.toStdString() + "' '"
+                     + c.typed[1].second.toStdString() + "'");
+        sim().clearSets();
+        Boxes().Clear();
+        std::string status;
+        EXPECT_TRUE(WithAddForm(Main(), c.command, [&](TSNMPListViewPanel& table, QDialog& add) {
+            for (const auto& [row, text] : c.typed)
+                Fill(table, row, text);
+            ClickSet(add);
+            EXPECT_TRUE(add.isVisible()) << "the input stays for another key";
+            status = LastStatusLine(table);
+        }));
+        EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+        EXPECT_EQ(Boxes().Texts(), QStringList{QString("A row with ") + c.row
+                                               + " is listed already: select it and use Edit to change it."
+                                                 " Nothing sent."});
+        EXPECT_EQ(status.rfind("Set: (VnSNMP++) Nothing sent!", 0), 0u) << status;
+    }
+    const std::string route = ".172.16.0.0.255.255.0.0.1";
+    EXPECT_EQ(sim().get(kL3 + ".2.5.1.4" + route)->value, "10.90.90.254") << "the route is as it was";
+    EXPECT_EQ(sim().get(kL3 + ".2.5.1.5" + route)->value, "3");
+
+    // Another destination is a new row: it goes out.
+    sim().clearSets();
+    Boxes().Clear();
+    EXPECT_TRUE(WithAddForm(Main(), "IPStaticRoutingTable1Click", [&](TSNMPListViewPanel& table, QDialog& add) {
+        for (const auto& [row, text] : kListedKeys[2].typed)
+            Fill(table, row, text);
+        Fill(table, 0, "172.17.0.0");
+        ClickSet(add);
+        EXPECT_FALSE(add.isVisible());
+    }));
+    const std::string added = ".172.17.0.0.255.255.0.0.1";
+    EXPECT_EQ(SetVarbinds(sim()), (std::vector<std::string>{kL3 + ".2.5.1.4" + added + "=10.90.90.1",
+                                                            kL3 + ".2.5.1.5" + added + "=9",
+                                                            kL3 + ".2.5.1.6" + added + "=3"}));
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+}
+
 // ---- typed keys that are no value of their syntax
 
 struct KeyCase {

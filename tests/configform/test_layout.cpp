@@ -317,12 +317,24 @@ TEST(ConfigFormLayout, InputsWidenForTheLongestTextTheyShow)
          121},
         {"what the user types",
          [&](TSNMPEditorPanel& p) { QTest::keyClicks(p.EditsPanel->Rows[kContact].InputCtrl, date); }, {}, 121},
-        {"a width a command chose stays",
+        {"a width a command chose stays for what the user types",
+         [&](TSNMPEditorPanel& p) {
+             p.SetEditWidth(150);
+             QTest::keyClicks(p.EditsPanel->Rows[kContact].InputCtrl, date + date);
+         },
+         {}, 150},
+        {"a width a command chose stays for a constraint's longest text",
+         [](TSNMPEditorPanel& p) {
+             p.SetEditWidth(150);
+             p.SetVarFormat(kContact, "%s{l32}");
+         },
+         {}, 150},
+        {"a value read wider than a width a command chose",
          [&](TSNMPEditorPanel& p) {
              p.SetEditWidth(150);
              qobject_cast<QLineEdit*>(p.EditsPanel->Rows[kDescription].InputCtrl)->setText(date + date);
          },
-         {}, 150},
+         date + date, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

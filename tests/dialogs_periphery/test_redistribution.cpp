@@ -142,6 +142,9 @@ TEST_F(Redistribution, TheMetricIsCheckedAgainstTheDestinationsRange)
         sim().unset(kEntry + "3." + instance);
         sim().unset(kEntry + "4." + instance);
         sim().unset(kEntry + "5." + instance);
+        // The list follows the switch: a listed pair is never added again.
+        form->RefreshBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
     }
 }
 

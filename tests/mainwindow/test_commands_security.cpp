@@ -200,6 +200,7 @@ TEST_F(SecurityCommandTest, AddingAGroupSendsOnlyItsCreateAndGo)
     EXPECT_EQ(sim().get(kEnt + ".12.5.9.1.3.4.103.114.112.50")->value, "5") << "a declared row";
 }
 
+// A listed group is no new one: refused before anything goes out.
 TEST_F(SecurityCommandTest, AddingAnExistingGroupIsRefusedAndTheFormStaysOpen)
 {
     WithAddForm(Main(), [&](TSNMPListViewPanel& table, QDialog& add) {
@@ -207,10 +208,11 @@ TEST_F(SecurityCommandTest, AddingAnExistingGroupIsRefusedAndTheFormStaysOpen)
         add.findChild<TCtrlBtnPanel*>()->SetCheckedBtn->click();
         EXPECT_TRUE(add.isVisible()) << "the input stays for another try";
         const std::string status = LastStatusLine(table);
-        EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
-        EXPECT_EQ(status.find(VnErrorText(kVnOk)), std::string::npos) << status;
+        EXPECT_EQ(status.rfind("Set: (VnSNMP++) Nothing sent!", 0), 0u) << status;
     });
-    EXPECT_EQ(SetVarbinds(sim()), std::vector<std::string>{kGroupStatus + ".4.103.114.112.49=4"});
+    EXPECT_TRUE(sim().sets().empty()) << SetVarbinds(sim())[0];
+    EXPECT_EQ(Boxes().Texts(), QStringList{"A row with ServerGroup Name grp1 is listed already: select it and use "
+                                           "Edit to change it. Nothing sent."});
     EXPECT_EQ(sim().get(kGroupStatus + ".4.103.114.112.49")->value, "1") << "unchanged";
 }
 
