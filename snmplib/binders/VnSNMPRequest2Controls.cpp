@@ -109,6 +109,7 @@ void VnSNMPRequest2Controls::SetBusy(bool busy)
     if (!busyNote_.empty())
         carriedNote_ = std::move(busyNote_);
     busyNote_.clear();
+    refused_.clear();
     if (wakeWaiter_)
         wakeWaiter_();
 }
@@ -143,15 +144,26 @@ void VnSNMPRequest2Controls::ShowProgress()
     VnWriteStatusLine(output_, QString::fromStdString(line), VnLineKind::Passing);
 }
 
+std::string VnSNMPRequest2Controls::BusyNote(const std::vector<std::string>& commands) const
+{
+    std::string names;
+    for (const std::string& command : commands)
+        names += (names.empty() ? "" : ", ") + command;
+    return (writing_ ? "Busy writing to the agent: " : "Busy reading from the agent: ") + names + " not done.";
+}
+
 void VnSNMPRequest2Controls::RefuseWhileBusy(const std::string& command)
 {
-    busyNote_ = (writing_ ? "Busy writing to the agent: " : "Busy reading from the agent: ")
-                + (command.empty() ? std::string("the command") : command) + " not done.";
+    const std::string name = command.empty() ? std::string("the command") : command;
+    // Every command refused during one work is named, each once.
+    if (std::find(refused_.begin(), refused_.end(), name) == refused_.end())
+        refused_.push_back(name);
+    busyNote_ = BusyNote(refused_);
     if (output_) {
         ShowProgress();
         return;
     }
-    VnMessageBox(owner_, QString::fromStdString(busyNote_));
+    VnMessageBox(owner_, QString::fromStdString(BusyNote({name})));
 }
 
 void VnSNMPRequest2Controls::ReleaseSetOutcome()

@@ -84,7 +84,8 @@ public:
     // its line beside it, and after a refused set no read says "Ok".
     void ReleaseSetOutcome();
     // A command refused because the binder is busy: says so, with the rows
-    // read so far, in the status output (else a message box); nothing is sent.
+    // read so far, in the status output (else a message box); nothing is
+    // sent. Every command refused during one work is named.
     void RefuseWhileBusy(const std::string& command);
     // False once the binder is destroyed: lets work that may outlive it
     // (a landing, a modal box) tell.
@@ -167,6 +168,8 @@ private:
     // "Reading... 12 rows" while a walk runs, "Writing..." while a set does,
     // with a refused command's note; the next line takes its place.
     void ShowProgress();
+    // "Busy reading from the agent: Add, Set not done."
+    std::string BusyNote(const std::vector<std::string>& commands) const;
     void FollowOwnerCursor(bool busy);
     bool IsScalarList() const;
     bool IsTableList() const;
@@ -182,7 +185,8 @@ private:
     bool showsWork_ = true;
     bool writing_ = false;               // the busy work is a set
     int rowsRead_ = 0;                   // of the walk under way
-    std::string busyNote_;               // a command refused meanwhile
+    std::vector<std::string> refused_;   // commands refused meanwhile
+    std::string busyNote_;               // ...said beside the progress
     std::string carriedNote_;            // ...said once more with the outcome
     SetOutcome setOutcome_ = SetOutcome::None;
     QString setLine_;                    // the line the last set wrote
