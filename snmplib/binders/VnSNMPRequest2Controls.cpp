@@ -79,6 +79,9 @@ constexpr const char* kLineGap = "   ";
 VnSNMPRequest2Controls::VnSNMPRequest2Controls(QWidget* owner)
     : owner_(owner), context_(std::make_unique<QObject>())
 {
+    rereadTimer_ = new QTimer(context_.get());
+    rereadTimer_->setSingleShot(true);
+    QObject::connect(rereadTimer_, &QTimer::timeout, context_.get(), [this] { Reread(); });
 }
 
 VnSNMPRequest2Controls::~VnSNMPRequest2Controls()
@@ -141,7 +144,12 @@ void VnSNMPRequest2Controls::ShowProgress()
         line = "Reading...";
     if (!busyNote_.empty())
         line += " - " + busyNote_;
-    VnWriteStatusLine(output_, QString::fromStdString(line), VnLineKind::Passing);
+    QString shown = QString::fromStdString(line);
+    // A read after a set that timed out: on a line of its own the set's
+    // outcome stays in view beside it (a memo keeps it above).
+    if (probing_ && setOutcome_ == SetOutcome::Unsure && !qobject_cast<QPlainTextEdit*>(output_.data()))
+        shown = setLine_ + kLineGap + shown;
+    VnWriteStatusLine(output_, shown, VnLineKind::Passing);
 }
 
 std::string VnSNMPRequest2Controls::BusyNote(const std::vector<std::string>& commands) const
@@ -172,7 +180,7 @@ void VnSNMPRequest2Controls::ReleaseSetOutcome()
     carriedNote_.clear();
 }
 
-void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bool write)
+void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, SetOutcome outcome, bool write)
 {
     statusTemplate_ = kVnStatusSet;
     if (!output_)
@@ -182,9 +190,52 @@ void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bo
                                                            request.varList.caption, VnStatusTime()));
     if (write)
         VnWriteStatusLine(output_, setLine_);
-    setOutcome_ = ok ? SetOutcome::Ok : SetOutcome::Refused;
+    setOutcome_ = outcome;
     // What was written is not written twice when a landing repeats it.
-    refusedText_ = ok || !write ? std::string() : text;
+    refusedText_ = outcome == SetOutcome::Ok || !write ? std::string() : text;
+}
+
+std::string VnSNMPRequest2Controls::SetTimedOut(const std::string& text)
+{
+    if (!hasRead_)
+        return text;
+    ScheduleReread(0);
+    return text + (IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText);
+}
+
+void VnSNMPRequest2Controls::ScheduleReread(int delayMs)
+{
+    rereadPending_ = true;
+    rereadTimer_->start(std::max(delayMs, 0));
+}
+
+void VnSNMPRequest2Controls::Reread()
+{
+    // A closed form reads nothing more.
+    if (!rereadPending_ || !request.keepGoing) {
+        rereadPending_ = false;
+        return;
+    }
+    if (busy_) {
+        ScheduleReread(rereadIntervalMs);
+        return;
+    }
+    // In the background, also for a blocking binder: while the agent is
+    // silent the form stays usable between two tries.
+    VnBinderModeScope background(*this, kModeAsync);
+    probing_ = true;
+    const bool sent = VnGuarded(VnErrorLanding::Silent(), [this] { Refresh(); });
+    if (sent && busy_)
+        return;
+    probing_ = false;
+    ScheduleReread(rereadIntervalMs);
+}
+
+void VnSNMPRequest2Controls::EndReread()
+{
+    probing_ = false;
+    rereadPending_ = false;
+    rereadTimer_->stop();
 }
 
 bool VnSNMPRequest2Controls::IsScalarList() const
@@ -214,7 +265,7 @@ void VnSNMPRequest2Controls::ShowStatus(const std::string& errorText)
     }
     if (statusTemplate_ == kVnStatusSet || setOutcome_ == SetOutcome::None) {
         // A handler's landing repeating the refusal the set has written.
-        if (setOutcome_ == SetOutcome::Refused && errorText == refusedText_)
+        if ((setOutcome_ == SetOutcome::Refused || setOutcome_ == SetOutcome::Unsure) && errorText == refusedText_)
             return;
         VnWriteStatusLine(output_, line);
         return;
@@ -265,7 +316,8 @@ void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
         ShowError(result.text);
         return;
     }
-    ShowSetOutcome(result.text, false);
+    const bool unsure = result.code == kVnErrTimeout && rereadPending_;
+    ShowSetOutcome(result.text, unsure ? SetOutcome::Unsure : SetOutcome::Refused);
 }
 
 void VnSNMPRequest2Controls::Refresh()
@@ -277,6 +329,7 @@ void VnSNMPRequest2Controls::Refresh()
     if (busy_)
         return;
     statusTemplate_ = kVnStatusGet;
+    hasRead_ = true;
     BeforeRefresh();
     CallDepth depth(*this);
     if (mode == kModeSync) {
@@ -298,6 +351,7 @@ void VnSNMPRequest2Controls::Refresh()
         }
         AfterRefresh();
         busy.End();
+        EndReread();
         ShowStatus(OkText());
         return;
     }
@@ -327,7 +381,18 @@ void VnSNMPRequest2Controls::OnRefreshResponse(const VnSNMPError& result)
     try {
         if (result.code != kVnOk) {
             SetBusy(false);
-            OnGetError(result);
+            const bool probe = std::exchange(probing_, false);
+            if (probe && result.code == kVnErrTimeout) {
+                // Still no answer: the set's line stands, and the read is
+                // tried again later.
+                VnEndPassingLine(output_);
+                ScheduleReread(rereadIntervalMs);
+            } else {
+                // An agent that answers with an error is not asked again.
+                if (probe)
+                    EndReread();
+                OnGetError(result);
+            }
             if (*alive)
                 RaiseRefreshDone(result);
             return;
@@ -367,6 +432,7 @@ void VnSNMPRequest2Controls::FinishRefresh(const VnSNMPError& result)
 {
     AfterRefresh();
     SetBusy(false);
+    EndReread();
     statusTemplate_ = kVnStatusGet;
     ShowStatus(OkText());
     RaiseRefreshDone(result);
@@ -375,6 +441,8 @@ void VnSNMPRequest2Controls::FinishRefresh(const VnSNMPError& result)
 void VnSNMPRequest2Controls::EndWalkWithException(const std::string& message, int code)
 {
     SetBusy(false);
+    if (probing_)
+        EndReread();
     statusTemplate_ = kVnStatusGet;
     const std::shared_ptr<bool> alive = alive_;
     ShowError(message);
@@ -437,6 +505,9 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
         ShowStatus(kVnNothingSentText);
         return false;
     }
+    // A new set goes out: what an earlier one may have done no longer waits
+    // to be read.
+    EndReread();
     if (mode == kModeAsync) {
         BusyScope busy(*this);
         writing_ = true;
@@ -469,12 +540,19 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             // the place of an older "Ok" on a status bar; a memo gets the
             // caller's landing below its older lines, and that is enough.
             busy.End();
-            ShowSetOutcome(e.what(), false, qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr);
-            throw;
+            const bool oneLine = qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr;
+            const auto* failure = dynamic_cast<const VnException*>(&e);
+            if (!failure || failure->HelpContext() != kVnErrTimeout) {
+                ShowSetOutcome(e.what(), SetOutcome::Refused, oneLine);
+                throw;
+            }
+            const std::string text = SetTimedOut(e.what());
+            ShowSetOutcome(text, rereadPending_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
+            throw VnException(text, kVnErrTimeout);
         }
         AfterApply();
         busy.End();
-        ShowSetOutcome(OkText(), true);
+        ShowSetOutcome(OkText(), SetOutcome::Ok);
     }
     if (IsTableList() && refreshAfterApply_)
         Refresh();
@@ -494,12 +572,18 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
     VnGuarded(landing, [&] {
         if (result.code != kVnOk) {
             SetBusy(false);
-            OnSetError(result);
+            if (result.code != kVnErrTimeout) {
+                OnSetError(result);
+                return;
+            }
+            VnSNMPError timedOut = result;
+            timedOut.text = SetTimedOut(result.text);
+            OnSetError(timedOut);
             return;
         }
         AfterApply();
         SetBusy(false);
-        ShowSetOutcome(OkText(), true);
+        ShowSetOutcome(OkText(), SetOutcome::Ok);
         // The read-back starts here, from the set's completion, so it sees
         // what the set wrote.
         if (IsTableList() && refreshAfterApply_)

@@ -24,6 +24,7 @@
 #include "VnStatusOutput.h"
 
 class QObject;
+class QTimer;
 class VnSNMPRequest2Controls;
 
 // Raised once at the end of every asynchronous refresh: finished, failed,
@@ -35,6 +36,14 @@ using VnRefreshDoneEvent = std::function<void(VnSNMPRequest2Controls& binder, co
 // stopped (keep-going clear) or the input was refused.
 inline constexpr const char* kVnNothingSentText = "(VnSNMP++) Nothing sent!";
 
+// Follows the time-out text of a set: the request was sent (and resent),
+// so a slow switch may have applied it all the same. No full stop: the
+// status template puts one after it.
+inline constexpr const char* kVnSetMayBeDoneTableText =
+    " The switch may still have carried the set out; the list is read again once it answers";
+inline constexpr const char* kVnSetMayBeDoneScalarText =
+    " The switch may still have carried the set out; the values are read again once it answers";
+
 class VnSNMPRequest2Controls {
 public:
     static constexpr std::uint8_t kModeSync = 0;
@@ -43,6 +52,11 @@ public:
     // Owners assign its variable list, keep-going flag and get-next mode.
     VnSNMPRequest request;
     VnRefreshDoneEvent OnRefreshDone;
+    // After a set that timed out, the binder reads its list again in the
+    // background (whatever its mode) until the agent answers, so the form
+    // shows what the switch did; a read that times out is tried again this
+    // long after. A new set, a closed form or a read that went through ends it.
+    int rereadIntervalMs = 5000;
     // 0 blocking, 1 asynchronous; any other value makes Refresh and Apply
     // run their first hooks only.
     std::uint8_t mode = kModeAsync;
@@ -87,6 +101,8 @@ public:
     // read so far, in the status output (else a message box); nothing is
     // sent. Every command refused during one work is named.
     void RefuseWhileBusy(const std::string& command);
+    // Whether a set that timed out waits for the agent to answer a read.
+    bool RereadPending() const { return rereadPending_; }
     // False once the binder is destroyed: lets work that may outlive it
     // (a landing, a modal box) tell.
     std::shared_ptr<const bool> AliveToken() const { return alive_; }
@@ -158,13 +174,23 @@ private:
     class BusyScope;
     class CallDepth;
 
-    enum class SetOutcome { None, Ok, Refused };
+    // Unsure: the set timed out, and may have been carried out.
+    enum class SetOutcome { None, Ok, Refused, Unsure };
 
     void SetOutput(QWidget* output);
     void SetBusy(bool busy);
     // A set's line, which then stands until the user acts again; with
     // `write` false it is only kept (the caller's landing writes it).
-    void ShowSetOutcome(const std::string& text, bool ok, bool write = true);
+    void ShowSetOutcome(const std::string& text, SetOutcome outcome, bool write = true);
+    // A set that timed out: its text with what may have happened, and the
+    // list read again once the agent answers. A binder that has never read
+    // (it only writes) leaves both to its form.
+    std::string SetTimedOut(const std::string& text);
+    void ScheduleReread(int delayMs);
+    void Reread();
+    // Nothing more to read for a lost set: a read went through, or a new
+    // set went out.
+    void EndReread();
     // "Reading... 12 rows" while a walk runs, "Writing..." while a set does,
     // with a refused command's note; the next line takes its place.
     void ShowProgress();
@@ -195,6 +221,10 @@ private:
     bool refreshAfterApply_ = true;
     std::vector<int> setItems_;          // the item list of the Apply under way
     int depth_ = 0;                      // nesting of the binder's own work
+    bool hasRead_ = false;               // a Refresh has been started once
+    bool rereadPending_ = false;         // a set timed out; read again
+    bool probing_ = false;               // the walk under way is that read
+    QTimer* rereadTimer_ = nullptr;      // owned by context_
     std::function<void()> wakeWaiter_;   // set while StopAndWait runs
     std::unique_ptr<QObject> context_;
     // Cleared by the destructor; work that showed a modal box or ran an
