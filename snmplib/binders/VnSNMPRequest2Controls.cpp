@@ -8,6 +8,7 @@
 #include <exception>
 #include <utility>
 
+#include "VnAnswerWatch.h"
 #include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
@@ -77,11 +78,9 @@ constexpr const char* kLineGap = "   ";
 }  // namespace
 
 VnSNMPRequest2Controls::VnSNMPRequest2Controls(QWidget* owner)
-    : owner_(owner), context_(std::make_unique<QObject>())
+    : owner_(owner), context_(std::make_unique<QObject>()),
+      answerWatch_(std::make_unique<VnAnswerWatch>([this] { ReadAgain(); }))
 {
-    rereadTimer_ = new QTimer(context_.get());
-    rereadTimer_->setSingleShot(true);
-    QObject::connect(rereadTimer_, &QTimer::timeout, context_.get(), [this] { Reread(); });
 }
 
 VnSNMPRequest2Controls::~VnSNMPRequest2Controls()
@@ -199,43 +198,40 @@ std::string VnSNMPRequest2Controls::SetTimedOut(const std::string& text)
 {
     if (!hasRead_)
         return text;
-    ScheduleReread(0);
+    rereadPending_ = true;
+    answerWatch_->Start(request, 0, rereadIntervalMs);
     return text + (IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText);
 }
 
-void VnSNMPRequest2Controls::ScheduleReread(int delayMs)
+void VnSNMPRequest2Controls::WatchAgain()
 {
-    rereadPending_ = true;
-    rereadTimer_->start(std::max(delayMs, 0));
+    answerWatch_->Start(request, rereadIntervalMs, rereadIntervalMs);
 }
 
-void VnSNMPRequest2Controls::Reread()
+void VnSNMPRequest2Controls::ReadAgain()
 {
-    // A closed form reads nothing more.
-    if (!rereadPending_ || !request.keepGoing) {
-        rereadPending_ = false;
+    if (!rereadPending_)
         return;
-    }
+    // Other work first; its end may make this read needless.
     if (busy_) {
-        ScheduleReread(rereadIntervalMs);
+        WatchAgain();
         return;
     }
-    // In the background, also for a blocking binder: while the agent is
-    // silent the form stays usable between two tries.
+    // Without blocking, also for a blocking binder: the form stays usable.
     VnBinderModeScope background(*this, kModeAsync);
     probing_ = true;
-    const bool sent = VnGuarded(VnErrorLanding::Silent(), [this] { Refresh(); });
-    if (sent && busy_)
+    const bool started = VnGuarded(VnErrorLanding::Silent(), [this] { Refresh(); });
+    if (started && busy_)
         return;
     probing_ = false;
-    ScheduleReread(rereadIntervalMs);
+    WatchAgain();
 }
 
 void VnSNMPRequest2Controls::EndReread()
 {
     probing_ = false;
     rereadPending_ = false;
-    rereadTimer_->stop();
+    answerWatch_->Stop();
 }
 
 bool VnSNMPRequest2Controls::IsScalarList() const
@@ -381,18 +377,15 @@ void VnSNMPRequest2Controls::OnRefreshResponse(const VnSNMPError& result)
     try {
         if (result.code != kVnOk) {
             SetBusy(false);
-            const bool probe = std::exchange(probing_, false);
-            if (probe && result.code == kVnErrTimeout) {
-                // Still no answer: the set's line stands, and the read is
-                // tried again later.
-                VnEndPassingLine(output_);
-                ScheduleReread(rereadIntervalMs);
-            } else {
-                // An agent that answers with an error is not asked again.
-                if (probe)
+            // The read after a set that timed out: an agent silent again is
+            // watched again, one that answers with an error is left alone.
+            if (std::exchange(probing_, false)) {
+                if (result.code == kVnErrTimeout)
+                    WatchAgain();
+                else
                     EndReread();
-                OnGetError(result);
             }
+            OnGetError(result);
             if (*alive)
                 RaiseRefreshDone(result);
             return;
@@ -594,6 +587,8 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
 bool VnSNMPRequest2Controls::StopAndWait(int timeoutMs)
 {
     request.keepGoing = false;
+    // A closing form reads nothing more for a set that timed out.
+    EndReread();
     if (!busy_)
         return true;
     if (depth_ > 0)

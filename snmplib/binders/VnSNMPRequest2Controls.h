@@ -24,7 +24,7 @@
 #include "VnStatusOutput.h"
 
 class QObject;
-class QTimer;
+class VnAnswerWatch;
 class VnSNMPRequest2Controls;
 
 // Raised once at the end of every asynchronous refresh: finished, failed,
@@ -52,10 +52,11 @@ public:
     // Owners assign its variable list, keep-going flag and get-next mode.
     VnSNMPRequest request;
     VnRefreshDoneEvent OnRefreshDone;
-    // After a set that timed out, the binder reads its list again in the
-    // background (whatever its mode) until the agent answers, so the form
-    // shows what the switch did; a read that times out is tried again this
-    // long after. A new set, a closed form or a read that went through ends it.
+    // After a set that timed out, the binder asks the agent this often
+    // whether it answers again (the list and the controls stay as they are
+    // meanwhile), then reads its list again, whatever its mode, so the form
+    // shows what the switch did. A new set, a closing form or a read that
+    // went through ends it.
     int rereadIntervalMs = 5000;
     // 0 blocking, 1 asynchronous; any other value makes Refresh and Apply
     // run their first hooks only.
@@ -186,8 +187,9 @@ private:
     // list read again once the agent answers. A binder that has never read
     // (it only writes) leaves both to its form.
     std::string SetTimedOut(const std::string& text);
-    void ScheduleReread(int delayMs);
-    void Reread();
+    // The agent answers again: the list is read (again later, while busy).
+    void ReadAgain();
+    void WatchAgain();
     // Nothing more to read for a lost set: a read went through, or a new
     // set went out.
     void EndReread();
@@ -224,9 +226,9 @@ private:
     bool hasRead_ = false;               // a Refresh has been started once
     bool rereadPending_ = false;         // a set timed out; read again
     bool probing_ = false;               // the walk under way is that read
-    QTimer* rereadTimer_ = nullptr;      // owned by context_
     std::function<void()> wakeWaiter_;   // set while StopAndWait runs
     std::unique_ptr<QObject> context_;
+    std::unique_ptr<VnAnswerWatch> answerWatch_;
     // Cleared by the destructor; work that showed a modal box or ran an
     // owner's event checks it before touching the binder again.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

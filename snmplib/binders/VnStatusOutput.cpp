@@ -61,16 +61,32 @@ void VnStatusBar::SetStatusLine(const QString& text)
     line_->setVisible(!text.isEmpty());
 }
 
-namespace {
-
-// The passing line an output shows last, known by its text: a line someone
-// else wrote after it stays.
-constexpr const char* kPassing = "vnPassingLine";
-// The last lasting line of an output of one line.
-constexpr const char* kLasting = "vnLastingLine";
-
-void WriteOneLine(QWidget* output, const QString& line)
+void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
 {
+    if (!output)
+        return;
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(output)) {
+        // The passing line is known by its text: a line someone else
+        // appended after it stays.
+        static constexpr const char* kPassing = "vnPassingLine";
+        const QString passing = memo->property(kPassing).toString();
+        memo->setProperty(kPassing, kind == VnLineKind::Passing ? line : QString());
+        QTextDocument* document = memo->document();
+        if (passing.isEmpty() || document->lastBlock().text() != passing) {
+            memo->appendPlainText(line);
+            return;
+        }
+        if (document->blockCount() == 1) {
+            memo->setPlainText(line);
+            memo->moveCursor(QTextCursor::End);
+            return;
+        }
+        QTextCursor last(document->lastBlock());
+        last.select(QTextCursor::BlockUnderCursor);
+        last.removeSelectedText();
+        memo->appendPlainText(line);
+        return;
+    }
     if (auto* bar = dynamic_cast<VnStatusBar*>(output)) {
         bar->SetStatusLine(line);
         return;
@@ -83,81 +99,12 @@ void WriteOneLine(QWidget* output, const QString& line)
         panel->SetText(line);
 }
 
-QString OneLineShown(const QWidget* output)
-{
-    if (const auto* bar = dynamic_cast<const VnStatusBar*>(output))
-        return bar->StatusLine();
-    if (const auto* bar = qobject_cast<const QStatusBar*>(output))
-        return bar->currentMessage();
-    if (const auto* panel = dynamic_cast<const VnStatusPanel*>(output))
-        return panel->Text();
-    return {};
-}
-
-// The memo's last line goes; false when it holds one line only.
-bool DropLastLine(QPlainTextEdit* memo)
-{
-    QTextDocument* document = memo->document();
-    if (document->blockCount() == 1)
-        return false;
-    QTextCursor last(document->lastBlock());
-    last.select(QTextCursor::BlockUnderCursor);
-    last.removeSelectedText();
-    return true;
-}
-
-}  // namespace
-
-void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
-{
-    if (!output)
-        return;
-    const bool replacesPassing = VnShowsPassingLine(output);
-    output->setProperty(kPassing, kind == VnLineKind::Passing ? line : QString());
-    auto* memo = qobject_cast<QPlainTextEdit*>(output);
-    if (!memo) {
-        if (kind == VnLineKind::Lasting)
-            output->setProperty(kLasting, line);
-        WriteOneLine(output, line);
-        return;
-    }
-    if (!replacesPassing) {
-        memo->appendPlainText(line);
-        return;
-    }
-    if (!DropLastLine(memo)) {
-        memo->setPlainText(line);
-        memo->moveCursor(QTextCursor::End);
-        return;
-    }
-    memo->appendPlainText(line);
-}
-
-void VnEndPassingLine(QWidget* output)
-{
-    if (!output)
-        return;
-    const QString passing = output->property(kPassing).toString();
-    auto* memo = qobject_cast<QPlainTextEdit*>(output);
-    const QString shown = memo ? memo->document()->lastBlock().text() : OneLineShown(output);
-    if (passing.isEmpty() || shown != passing)
-        return;
-    output->setProperty(kPassing, QString());
-    if (!memo) {
-        WriteOneLine(output, output->property(kLasting).toString());
-        return;
-    }
-    if (!DropLastLine(memo))
-        memo->clear();
-    memo->moveCursor(QTextCursor::End);
-}
-
 bool VnShowsPassingLine(const QWidget* output)
 {
     const auto* memo = qobject_cast<const QPlainTextEdit*>(output);
     if (!memo)
         return output != nullptr;
-    const QString passing = memo->property(kPassing).toString();
+    const QString passing = memo->property("vnPassingLine").toString();
     return !passing.isEmpty() && memo->document()->lastBlock().text() == passing;
 }
 

@@ -57,9 +57,6 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind = V
 // Whether the output's last line is a passing one: always for an output of
 // one line, which any line replaces.
 bool VnShowsPassingLine(const QWidget* output);
-// Takes a passing line back, when work ends that has nothing to say: a memo
-// drops it, an output of one line shows its last lasting line again.
-void VnEndPassingLine(QWidget* output);
 
 // The local time as a status line shows it: "hh:mm:ss" on the 12-hour
 // clock, a blank and the locale's morning or afternoon designator.

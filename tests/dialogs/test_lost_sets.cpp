@@ -8,6 +8,7 @@
 // set asked for, as a slow switch would have applied it, and lets the
 // agent answer again.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +75,7 @@ public:
     virtual ~Subject() = default;
     virtual VnSNMPRequest2Edits& Binder() = 0;
     virtual QWidget* StatusOutput() = 0;
+    virtual QWidget* Window() = 0;
     // Types the new row or value and presses the command; `then` runs once
     // the set has ended (inside a row form that stays open, for the
     // editor's Add).
@@ -91,6 +93,7 @@ public:
         rows_ = ListRows(form_->LV_dot1qVlanStaticEntry);
     }
     VnSNMPRequest2Edits& Binder() override { return *form_->StaticRequest; }
+    QWidget* Window() override { return form_.get(); }
     QWidget* StatusOutput() override { return form_->Memo1; }
     void Act(const std::function<void()>& then) override
     {
@@ -118,6 +121,7 @@ public:
         rows_ = ListRows(form_->ListView1);
     }
     VnSNMPRequest2Edits& Binder() override { return *form_->Binder; }
+    QWidget* Window() override { return form_.get(); }
     QWidget* StatusOutput() override { return form_->StatusBar1; }
     void Act(const std::function<void()>& then) override
     {
@@ -146,6 +150,7 @@ public:
         rows_ = ListRows(List());
     }
     VnSNMPRequest2Edits& Binder() override { return *binder_; }
+    QWidget* Window() override { return form_.get(); }
     QWidget* StatusOutput() override { return panel_->StatusPanel()->Memo; }
     void Act(const std::function<void()>& then) override
     {
@@ -191,6 +196,7 @@ public:
         uptime_ = Edit(formtest::kUptime)->text();
     }
     VnSNMPRequest2Edits& Binder() override { return *binder_; }
+    QWidget* Window() override { return form_.get(); }
     QWidget* StatusOutput() override { return panel_->StatusPanel()->Memo; }
     void Act(const std::function<void()>& then) override
     {
@@ -269,8 +275,11 @@ TEST_F(LostSet, TheFormSaysTheSetMayBeDoneAndShowsWhatTheSwitchDidOnceItAnswers)
         {"scalar editor Set", "1.3.6.1.4.1.88406.996.1", "", {{FORMTEST_S(4) ".0", "TIMETICKS", "8650000"}}, scalars,
          [](std::uint16_t port) { return std::make_unique<ScalarEditorSet>(port); }},
     };
+    const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
+    int shot = 0;
     for (const LostSetCase& c : cases) {
         SCOPED_TRACE(c.family);
+        ++shot;
         sim().clearFaults();
         sim().clearSets();
         std::unique_ptr<Subject> subject = c.open(port());
@@ -282,6 +291,10 @@ TEST_F(LostSet, TheFormSaysTheSetMayBeDoneAndShowsWhatTheSwitchDidOnceItAnswers)
         subject->Act([&] {
             const QString said = LastLasting(subject->StatusOutput());
             EXPECT_TRUE(said.startsWith("Set: " + TimeOutText() + c.note)) << said.toStdString();
+            if (!folder.isEmpty()) {
+                QDir().mkpath(folder);
+                EXPECT_TRUE(subject->Window()->grab().save(QString("%1/lost_set_%2.png").arg(folder).arg(shot)));
+            }
             EXPECT_FALSE(subject->ShowsApplied());
             ASSERT_FALSE(sim().sets().empty()) << "the set reached the switch";
             EXPECT_EQ(sim().sets().front().status, "received") << "and waits there";
