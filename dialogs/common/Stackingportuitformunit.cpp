@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 #include "VnDialogContext.h"
 
@@ -68,21 +69,36 @@ void TStackingPortUitForm::AddUnit(const QString& caption, int count, int column
         columns = kColumnsWithDeviceInfo;
     columns = std::max(columns, 1);
     const int s = area->font().pointSize() > 0 ? area->font().pointSize() : kGridPointSize;
+    // The layout counts pixels of a 96 DPI screen, where the font's points
+    // served as its unit; the boxes and their digits grow with the screen's
+    // DPI, and so does the layout (a 40 pixel stride becomes 50 at 120).
+    const double scale = area->logicalDpiX() / 96.0;
+    const auto px = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+    std::vector<QCheckBox*> boxes;
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        auto* box = new QCheckBox(QString::number(i + 1), area);
+        widest = std::max(widest, box->sizeHint().width());
+        boxes.push_back(box);
+    }
+    // A font wider than the layout expects widens the columns rather than
+    // letting a number run into the next box.
+    const int stride = std::max(px(s * 5), widest);
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < count; ++i) {
-        const QString text = QString::number(i + 1);
-        auto* box = new QCheckBox(text, area);
+        QCheckBox* box = boxes[static_cast<std::size_t>(i)];
         const int col = i % columns;
         const int row = i / columns;
         const int height = box->sizeHint().height();
-        box->setGeometry(s * col * 5 + 20, row * height + 4, static_cast<int>(text.size()) * s + s * 3, height);
+        const int width = std::max(px(static_cast<int>(box->text().size()) * s + s * 3), box->sizeHint().width());
+        box->setGeometry(stride * col + px(20), row * height + px(4), std::min(width, stride), height);
         box->hide();
         checkBoxes_.push_back(box);
         right = std::max(right, box->geometry().right());
         bottom = std::max(bottom, box->geometry().bottom());
     }
-    area->setMinimumSize(right + 1, bottom + 4);
+    area->setMinimumSize(right + 1, bottom + px(4));
     scrollBox->setWidget(area);
     // Every column stays in view; only the rows may scroll.
     scrollBox->setMinimumWidth(area->minimumWidth() + scrollBox->verticalScrollBar()->sizeHint().width());

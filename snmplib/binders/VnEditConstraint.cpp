@@ -193,9 +193,9 @@ bool Admits(const _EditConstraint_s& r, const QString& before, QChar c)
             return !before.contains(u'.');
         return digit || (c == u'-' && before.isEmpty());
     case 'i':
-        return digit || (c == u'-' && before.isEmpty());
+        return digit || ((c == u'-' || c == u'+') && before.isEmpty());
     case 'u':
-        return digit;
+        return digit || (c == u'+' && before.isEmpty());
     case 'h':
         return IsHexDigit(c);
     case 'n':
@@ -232,11 +232,41 @@ QString Message(int entry, std::initializer_list<std::pair<const char*, std::str
     return QString::fromStdString(text);
 }
 
+bool IsIntegerConversion(const _EditConstraint_s& r)
+{
+    return r.conversion == 'i' || r.conversion == 'u';
+}
+
+// An integer as it is sent: no plus sign, no leading zeros, no minus before
+// zero ("+01" and "01" are 1, "-0" is 0). Text that is no number as a whole
+// stays as it is.
+QString PlainInteger(const QString& text)
+{
+    qsizetype at = 0;
+    const bool minus = text.startsWith(u'-');
+    if (minus || text.startsWith(u'+'))
+        at = 1;
+    if (at == text.size())
+        return text;
+    for (qsizetype i = at; i < text.size(); ++i) {
+        if (text[i].unicode() < '0' || text[i].unicode() > '9')
+            return text;
+    }
+    while (at + 1 < text.size() && text[at] == u'0')
+        ++at;
+    const QString digits = text.mid(at);
+    return minus && digits != QLatin1String("0") ? u'-' + digits : digits;
+}
+
 // The length a limit counts: for a string, the bytes that will be sent
-// (an "é" is two of them in UTF-8, one in a Latin-1 value); other
-// conversions admit ASCII only, where characters are bytes.
+// (an "é" is two of them in UTF-8, one in a Latin-1 value); for an integer,
+// the characters of the number it is sent as, so "01" fits a field of one
+// digit as well as "1"; other conversions admit ASCII only, where
+// characters are bytes.
 qsizetype LengthOf(const _EditConstraint_s& r, const QString& text)
 {
+    if (IsIntegerConversion(r))
+        return PlainInteger(text).size();
     if (r.conversion != 's')
         return text.size();
     return static_cast<qsizetype>(VnControlValue(r.control, &text).size());
@@ -250,6 +280,8 @@ bool IsWholeNumberText(const _EditConstraint_s& r, const QString& text)
     const auto digit = [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; };
     qsizetype at = 0;
     if ((r.conversion == 'i' || r.conversion == 'f') && text.startsWith(u'-'))
+        at = 1;
+    if (IsIntegerConversion(r) && text.startsWith(u'+'))
         at = 1;
     bool digits = false;
     bool point = false;
@@ -550,7 +582,7 @@ void VnEditConstraint::OnEditChange(QLineEdit* edit)
 
 bool VnEditConstraint::OnEditExit(QLineEdit* edit)
 {
-    const QString text = edit->text();
+    QString text = edit->text();
     if (IsPlaceholder(text))
         return true;
     _EditConstraint_s* record = Find(edit);
@@ -570,6 +602,11 @@ bool VnEditConstraint::OnEditExit(QLineEdit* edit)
         if (const auto message = BrokenRule(*record, text)) {
             Fail(*record, *message);
             return false;
+        }
+        // The field shows the number as it will be sent.
+        if (IsIntegerConversion(*record) && PlainInteger(text) != text) {
+            text = PlainInteger(text);
+            SetTextQuietly(edit, text, static_cast<int>(text.size()));
         }
     }
     if (record->onExit && !record->onExit(edit)) {

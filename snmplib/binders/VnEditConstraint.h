@@ -12,6 +12,11 @@
 // suffix, formats write "l" last. A string's length counts the bytes it will
 // be sent as (VnControlValue), not its characters.
 //
+// Integers (i, u) take a plus sign and leading zeros as the number they
+// write: "+1", "01" and "1" are all 1, and fit a field of one digit alike.
+// Once the edit is left (or checked for a set) it shows the number as it
+// is sent ("1"); a minus sign counts towards the length.
+//
 // Only what the user types is filtered; text the program sets is shown as it
 // stands and becomes the last accepted text, so a failed check never blanks
 // a value that was read from the agent.

@@ -8,6 +8,7 @@
 #include <exception>
 #include <utility>
 
+#include "VnAnswerWatch.h"
 #include "VnErrorLanding.h"
 #include "VnException.h"
 #include "VnMessageBox.h"
@@ -77,7 +78,8 @@ constexpr const char* kLineGap = "   ";
 }  // namespace
 
 VnSNMPRequest2Controls::VnSNMPRequest2Controls(QWidget* owner)
-    : owner_(owner), context_(std::make_unique<QObject>())
+    : owner_(owner), context_(std::make_unique<QObject>()),
+      answerWatch_(std::make_unique<VnAnswerWatch>([this] { ReadAgain(); }))
 {
 }
 
@@ -109,6 +111,7 @@ void VnSNMPRequest2Controls::SetBusy(bool busy)
     if (!busyNote_.empty())
         carriedNote_ = std::move(busyNote_);
     busyNote_.clear();
+    refused_.clear();
     if (wakeWaiter_)
         wakeWaiter_();
 }
@@ -140,18 +143,34 @@ void VnSNMPRequest2Controls::ShowProgress()
         line = "Reading...";
     if (!busyNote_.empty())
         line += " - " + busyNote_;
-    VnWriteStatusLine(output_, QString::fromStdString(line), VnLineKind::Passing);
+    QString shown = QString::fromStdString(line);
+    // A read after a set that timed out: on a line of its own the set's
+    // outcome stays in view beside it (a memo keeps it above).
+    if (probing_ && setOutcome_ == SetOutcome::Unsure && !qobject_cast<QPlainTextEdit*>(output_.data()))
+        shown = setLine_ + kLineGap + shown;
+    VnWriteStatusLine(output_, shown, VnLineKind::Passing);
+}
+
+std::string VnSNMPRequest2Controls::BusyNote(const std::vector<std::string>& commands) const
+{
+    std::string names;
+    for (const std::string& command : commands)
+        names += (names.empty() ? "" : ", ") + command;
+    return (writing_ ? "Busy writing to the agent: " : "Busy reading from the agent: ") + names + " not done.";
 }
 
 void VnSNMPRequest2Controls::RefuseWhileBusy(const std::string& command)
 {
-    busyNote_ = (writing_ ? "Busy writing to the agent: " : "Busy reading from the agent: ")
-                + (command.empty() ? std::string("the command") : command) + " not done.";
+    const std::string name = command.empty() ? std::string("the command") : command;
+    // Every command refused during one work is named, each once.
+    if (std::find(refused_.begin(), refused_.end(), name) == refused_.end())
+        refused_.push_back(name);
+    busyNote_ = BusyNote(refused_);
     if (output_) {
         ShowProgress();
         return;
     }
-    VnMessageBox(owner_, QString::fromStdString(busyNote_));
+    VnMessageBox(owner_, QString::fromStdString(BusyNote({name})));
 }
 
 void VnSNMPRequest2Controls::ReleaseSetOutcome()
@@ -160,7 +179,7 @@ void VnSNMPRequest2Controls::ReleaseSetOutcome()
     carriedNote_.clear();
 }
 
-void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bool write)
+void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, SetOutcome outcome, bool write)
 {
     statusTemplate_ = kVnStatusSet;
     if (!output_)
@@ -170,9 +189,49 @@ void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, bool ok, bo
                                                            request.varList.caption, VnStatusTime()));
     if (write)
         VnWriteStatusLine(output_, setLine_);
-    setOutcome_ = ok ? SetOutcome::Ok : SetOutcome::Refused;
+    setOutcome_ = outcome;
     // What was written is not written twice when a landing repeats it.
-    refusedText_ = ok || !write ? std::string() : text;
+    refusedText_ = outcome == SetOutcome::Ok || !write ? std::string() : text;
+}
+
+std::string VnSNMPRequest2Controls::SetTimedOut(const std::string& text)
+{
+    if (!hasRead_)
+        return text;
+    rereadPending_ = true;
+    answerWatch_->Start(request, 0, rereadIntervalMs);
+    return text + (IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText);
+}
+
+void VnSNMPRequest2Controls::WatchAgain()
+{
+    answerWatch_->Start(request, rereadIntervalMs, rereadIntervalMs);
+}
+
+void VnSNMPRequest2Controls::ReadAgain()
+{
+    if (!rereadPending_)
+        return;
+    // Other work first; its end may make this read needless.
+    if (busy_) {
+        WatchAgain();
+        return;
+    }
+    // Without blocking, also for a blocking binder: the form stays usable.
+    VnBinderModeScope background(*this, kModeAsync);
+    probing_ = true;
+    const bool started = VnGuarded(VnErrorLanding::Silent(), [this] { Refresh(); });
+    if (started && busy_)
+        return;
+    probing_ = false;
+    WatchAgain();
+}
+
+void VnSNMPRequest2Controls::EndReread()
+{
+    probing_ = false;
+    rereadPending_ = false;
+    answerWatch_->Stop();
 }
 
 bool VnSNMPRequest2Controls::IsScalarList() const
@@ -202,7 +261,7 @@ void VnSNMPRequest2Controls::ShowStatus(const std::string& errorText)
     }
     if (statusTemplate_ == kVnStatusSet || setOutcome_ == SetOutcome::None) {
         // A handler's landing repeating the refusal the set has written.
-        if (setOutcome_ == SetOutcome::Refused && errorText == refusedText_)
+        if ((setOutcome_ == SetOutcome::Refused || setOutcome_ == SetOutcome::Unsure) && errorText == refusedText_)
             return;
         VnWriteStatusLine(output_, line);
         return;
@@ -253,7 +312,8 @@ void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
         ShowError(result.text);
         return;
     }
-    ShowSetOutcome(result.text, false);
+    const bool unsure = result.code == kVnErrTimeout && rereadPending_;
+    ShowSetOutcome(result.text, unsure ? SetOutcome::Unsure : SetOutcome::Refused);
 }
 
 void VnSNMPRequest2Controls::Refresh()
@@ -265,6 +325,7 @@ void VnSNMPRequest2Controls::Refresh()
     if (busy_)
         return;
     statusTemplate_ = kVnStatusGet;
+    hasRead_ = true;
     BeforeRefresh();
     CallDepth depth(*this);
     if (mode == kModeSync) {
@@ -286,6 +347,7 @@ void VnSNMPRequest2Controls::Refresh()
         }
         AfterRefresh();
         busy.End();
+        EndReread();
         ShowStatus(OkText());
         return;
     }
@@ -315,6 +377,14 @@ void VnSNMPRequest2Controls::OnRefreshResponse(const VnSNMPError& result)
     try {
         if (result.code != kVnOk) {
             SetBusy(false);
+            // The read after a set that timed out: an agent silent again is
+            // watched again, one that answers with an error is left alone.
+            if (std::exchange(probing_, false)) {
+                if (result.code == kVnErrTimeout)
+                    WatchAgain();
+                else
+                    EndReread();
+            }
             OnGetError(result);
             if (*alive)
                 RaiseRefreshDone(result);
@@ -355,6 +425,7 @@ void VnSNMPRequest2Controls::FinishRefresh(const VnSNMPError& result)
 {
     AfterRefresh();
     SetBusy(false);
+    EndReread();
     statusTemplate_ = kVnStatusGet;
     ShowStatus(OkText());
     RaiseRefreshDone(result);
@@ -363,6 +434,8 @@ void VnSNMPRequest2Controls::FinishRefresh(const VnSNMPError& result)
 void VnSNMPRequest2Controls::EndWalkWithException(const std::string& message, int code)
 {
     SetBusy(false);
+    if (probing_)
+        EndReread();
     statusTemplate_ = kVnStatusGet;
     const std::shared_ptr<bool> alive = alive_;
     ShowError(message);
@@ -425,6 +498,9 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
         ShowStatus(kVnNothingSentText);
         return false;
     }
+    // A new set goes out: what an earlier one may have done no longer waits
+    // to be read.
+    EndReread();
     if (mode == kModeAsync) {
         BusyScope busy(*this);
         writing_ = true;
@@ -457,12 +533,19 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             // the place of an older "Ok" on a status bar; a memo gets the
             // caller's landing below its older lines, and that is enough.
             busy.End();
-            ShowSetOutcome(e.what(), false, qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr);
-            throw;
+            const bool oneLine = qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr;
+            const auto* failure = dynamic_cast<const VnException*>(&e);
+            if (!failure || failure->HelpContext() != kVnErrTimeout) {
+                ShowSetOutcome(e.what(), SetOutcome::Refused, oneLine);
+                throw;
+            }
+            const std::string text = SetTimedOut(e.what());
+            ShowSetOutcome(text, rereadPending_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
+            throw VnException(text, kVnErrTimeout);
         }
         AfterApply();
         busy.End();
-        ShowSetOutcome(OkText(), true);
+        ShowSetOutcome(OkText(), SetOutcome::Ok);
     }
     if (IsTableList() && refreshAfterApply_)
         Refresh();
@@ -482,12 +565,18 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
     VnGuarded(landing, [&] {
         if (result.code != kVnOk) {
             SetBusy(false);
-            OnSetError(result);
+            if (result.code != kVnErrTimeout) {
+                OnSetError(result);
+                return;
+            }
+            VnSNMPError timedOut = result;
+            timedOut.text = SetTimedOut(result.text);
+            OnSetError(timedOut);
             return;
         }
         AfterApply();
         SetBusy(false);
-        ShowSetOutcome(OkText(), true);
+        ShowSetOutcome(OkText(), SetOutcome::Ok);
         // The read-back starts here, from the set's completion, so it sees
         // what the set wrote.
         if (IsTableList() && refreshAfterApply_)
@@ -498,6 +587,8 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
 bool VnSNMPRequest2Controls::StopAndWait(int timeoutMs)
 {
     request.keepGoing = false;
+    // A closing form reads nothing more for a set that timed out.
+    EndReread();
     if (!busy_)
         return true;
     if (depth_ > 0)

@@ -24,6 +24,7 @@
 #include "VnStatusOutput.h"
 
 class QObject;
+class VnAnswerWatch;
 class VnSNMPRequest2Controls;
 
 // Raised once at the end of every asynchronous refresh: finished, failed,
@@ -35,6 +36,14 @@ using VnRefreshDoneEvent = std::function<void(VnSNMPRequest2Controls& binder, co
 // stopped (keep-going clear) or the input was refused.
 inline constexpr const char* kVnNothingSentText = "(VnSNMP++) Nothing sent!";
 
+// Follows the time-out text of a set: the request was sent (and resent),
+// so a slow switch may have applied it all the same. No full stop: the
+// status template puts one after it.
+inline constexpr const char* kVnSetMayBeDoneTableText =
+    " The switch may still have carried the set out; the list is read again once it answers";
+inline constexpr const char* kVnSetMayBeDoneScalarText =
+    " The switch may still have carried the set out; the values are read again once it answers";
+
 class VnSNMPRequest2Controls {
 public:
     static constexpr std::uint8_t kModeSync = 0;
@@ -43,6 +52,12 @@ public:
     // Owners assign its variable list, keep-going flag and get-next mode.
     VnSNMPRequest request;
     VnRefreshDoneEvent OnRefreshDone;
+    // After a set that timed out, the binder asks the agent this often
+    // whether it answers again (the list and the controls stay as they are
+    // meanwhile), then reads its list again, whatever its mode, so the form
+    // shows what the switch did. A new set, a closing form or a read that
+    // went through ends it.
+    int rereadIntervalMs = 5000;
     // 0 blocking, 1 asynchronous; any other value makes Refresh and Apply
     // run their first hooks only.
     std::uint8_t mode = kModeAsync;
@@ -87,8 +102,11 @@ public:
     // whose other binder would read next leaves that read out.
     bool SetRefused() const { return setOutcome_ == SetOutcome::Refused; }
     // A command refused because the binder is busy: says so, with the rows
-    // read so far, in the status output (else a message box); nothing is sent.
+    // read so far, in the status output (else a message box); nothing is
+    // sent. Every command refused during one work is named.
     void RefuseWhileBusy(const std::string& command);
+    // Whether a set that timed out waits for the agent to answer a read.
+    bool RereadPending() const { return rereadPending_; }
     // False once the binder is destroyed: lets work that may outlive it
     // (a landing, a modal box) tell.
     std::shared_ptr<const bool> AliveToken() const { return alive_; }
@@ -160,16 +178,29 @@ private:
     class BusyScope;
     class CallDepth;
 
-    enum class SetOutcome { None, Ok, Refused };
+    // Unsure: the set timed out, and may have been carried out.
+    enum class SetOutcome { None, Ok, Refused, Unsure };
 
     void SetOutput(QWidget* output);
     void SetBusy(bool busy);
     // A set's line, which then stands until the user acts again; with
     // `write` false it is only kept (the caller's landing writes it).
-    void ShowSetOutcome(const std::string& text, bool ok, bool write = true);
+    void ShowSetOutcome(const std::string& text, SetOutcome outcome, bool write = true);
+    // A set that timed out: its text with what may have happened, and the
+    // list read again once the agent answers. A binder that has never read
+    // (it only writes) leaves both to its form.
+    std::string SetTimedOut(const std::string& text);
+    // The agent answers again: the list is read (again later, while busy).
+    void ReadAgain();
+    void WatchAgain();
+    // Nothing more to read for a lost set: a read went through, or a new
+    // set went out.
+    void EndReread();
     // "Reading... 12 rows" while a walk runs, "Writing..." while a set does,
     // with a refused command's note; the next line takes its place.
     void ShowProgress();
+    // "Busy reading from the agent: Add, Set not done."
+    std::string BusyNote(const std::vector<std::string>& commands) const;
     void FollowOwnerCursor(bool busy);
     bool IsScalarList() const;
     bool IsTableList() const;
@@ -185,7 +216,8 @@ private:
     bool showsWork_ = true;
     bool writing_ = false;               // the busy work is a set
     int rowsRead_ = 0;                   // of the walk under way
-    std::string busyNote_;               // a command refused meanwhile
+    std::vector<std::string> refused_;   // commands refused meanwhile
+    std::string busyNote_;               // ...said beside the progress
     std::string carriedNote_;            // ...said once more with the outcome
     SetOutcome setOutcome_ = SetOutcome::None;
     QString setLine_;                    // the line the last set wrote
@@ -194,8 +226,12 @@ private:
     bool refreshAfterApply_ = true;
     std::vector<int> setItems_;          // the item list of the Apply under way
     int depth_ = 0;                      // nesting of the binder's own work
+    bool hasRead_ = false;               // a Refresh has been started once
+    bool rereadPending_ = false;         // a set timed out; read again
+    bool probing_ = false;               // the walk under way is that read
     std::function<void()> wakeWaiter_;   // set while StopAndWait runs
     std::unique_ptr<QObject> context_;
+    std::unique_ptr<VnAnswerWatch> answerWatch_;
     // Cleared by the destructor; work that showed a modal box or ran an
     // owner's event checks it before touching the binder again.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

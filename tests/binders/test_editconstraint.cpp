@@ -237,6 +237,50 @@ TEST_F(EditConstraintWindow, TypingFilterTakesOutWhatTheConversionRefuses)
     }
 }
 
+// One rule for every integer field: a plus sign and leading zeros write the
+// number without them, count as that number towards the length, and the
+// field shows the number as it is sent once it is left.
+TEST_F(EditConstraintWindow, IntegersTakeSignsAndLeadingZerosAsTheNumberTheyWrite)
+{
+    const QString oneToEight = "Please enter a number between 1 and 8!";
+    const struct {
+        const char* format;
+        const char* keys;
+        const char* typed;  // the text once typed
+        const char* left;   // the text once left
+        QString message;    // empty: accepted
+        const char* why;
+    } cases[] = {
+        {"%i{n1x8l1}", "01", "01", "1", {}, "a leading zero fits a field of one digit"},
+        {"%i{n1x8l1}", "+1", "+1", "1", {}, "so does a plus sign"},
+        {"%i{n1x8l1}", "+01", "+01", "1", {}, "and both"},
+        {"%i{n1x8l1}", "1", "1", "1", {}, "the plain number"},
+        {"%i{n1x8l1}", "012", "01", "1", {}, "a second digit is refused as typed"},
+        {"%i{n1x8l1}", "09", "09", "09", oneToEight, "9 is out of range however it is written"},
+        {"%i{n1x8l1}", "0", "0", "0", oneToEight, "so is 0"},
+        {"%i{n1x8l1}", "+", "+", "+", oneToEight, "a sign alone is no number"},
+        {"%i{n-779x839l4}", "-0005", "-0005", "-5", {}, "a minus sign stays and counts"},
+        {"%i{n-779x839l4}", "-000", "-000", "0", {}, "minus zero is zero"},
+        {"%i{n-779x839l4}", "-7799", "-779", "-779", {}, "the minus sign counts towards the length"},
+        {"%u{n1x3l1}", "+003", "+003", "3", {}, "unsigned alike"},
+        {"%u{n1x3l1}", "-3", "3", "3", {}, "still no minus sign for unsigned"},
+        {"%i{n0x65535l5}", "00000", "00000", "0", {}, "zeros only are zero"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " typed " + c.keys + ": " + c.why);
+        QLineEdit* edit = edits[0];
+        manager.RemoveConstraint(edit);
+        edit->clear();
+        manager.AddConstraint(c.format, edit);
+        Type(edit, c.keys);
+        EXPECT_EQ(edit->text(), c.typed);
+        Leave(edits[1]);
+        EXPECT_EQ(edit->text(), c.left);
+        EXPECT_EQ(boxes.Texts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
+        boxes.Clear();
+    }
+}
+
 TEST_F(EditConstraintWindow, RefusedCharacterInTheMiddleKeepsTheCursorThere)
 {
     manager.AddConstraint("%i{l5}", edits[0]);

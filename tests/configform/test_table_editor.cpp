@@ -279,6 +279,42 @@ TEST_F(TableEditorTest, WhatTheUserTypesIsSentWithoutTouchingTheBoxes)
     ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
 }
 
+// Commands pressed while a walk waits for the switch: each is named as not
+// done, on the progress line and once the walk is over; nothing is sent.
+TEST_F(TableEditorTest, EveryCommandRefusedDuringAWalkIsNamed)
+{
+    VnMessageBoxCapture boxes;
+    // The last row's status is held back far longer than a loaded machine
+    // needs to press the buttons; the walk waits for it.
+    constexpr int kHeldBackMs = 8000;
+    sim().delay(FORMTEST_T(5) ".10.5", kHeldBackMs);
+    Build();
+    binder->request.timeout = 3 * kHeldBackMs / 10;
+    form->show();
+    const auto last = [&] { return QString::fromStdString(LastLine(*memo)); };
+    ASSERT_TRUE(RunUntil([&] { return last() == "Reading... 2 rows"; })) << last().toStdString();
+    Select(0);
+    const struct {
+        QPushButton* button;
+        const char* said;
+    } presses[] = {
+        {column->DeleteBtn, "Delete"},
+        {column->RefreshBtn, "Delete, Refresh"},
+        {column->DeleteBtn, "Delete, Refresh"},
+    };
+    for (const auto& press : presses) {
+        press.button->click();
+        EXPECT_EQ(last(), QString("Reading... 2 rows - Busy reading from the agent: %1 not done.").arg(press.said));
+    }
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << "no question before the refusal";
+
+    ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_TRUE(memo->toPlainText().split('\n').contains("Busy reading from the agent: Delete, Refresh not done."))
+        << memo->toPlainText().toStdString();
+    EXPECT_TRUE(SetRecord().empty());
+}
+
 TEST_F(TableEditorTest, ClickingBesideTheRowsEmptiesTheEdits)
 {
     Build();

@@ -49,10 +49,21 @@ TEST_F(BusyForm, ACommandPressedDuringAWalkSaysSoAndSendsNothing)
         << LastLine(form->Memo1).toStdString();
     ASSERT_TRUE(form->AnyBinderBusy()) << "the last row is held back";
     form->ED_VLANID->setText("40");
-    form->AddBtn->click();
-    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows - Busy reading from the agent: Add not done.");
-    form->RefreshBtn->click();
-    EXPECT_EQ(LastLine(form->Memo1), "Reading... 2 rows - Busy reading from the agent: Refresh not done.");
+    // Each command refused during the walk is named, each once.
+    const struct {
+        QPushButton* button;
+        const char* said;
+    } presses[] = {
+        {form->AddBtn, "Add"},
+        {form->SetBtn, "Add, Set"},
+        {form->RefreshBtn, "Add, Set, Refresh"},
+        {form->AddBtn, "Add, Set, Refresh"},
+    };
+    for (const auto& press : presses) {
+        press.button->click();
+        EXPECT_EQ(LastLine(form->Memo1),
+                  QString("Reading... 2 rows - Busy reading from the agent: %1 not done.").arg(press.said));
+    }
     EXPECT_EQ(form->ED_VLANID->text(), "40") << "the user's input stays";
 
     const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
@@ -68,8 +79,8 @@ TEST_F(BusyForm, ACommandPressedDuringAWalkSaysSoAndSendsNothing)
         << LastLine(form->Memo1).toStdString();
     for (const QString& line : MemoLines(form->Memo1))
         EXPECT_FALSE(line.startsWith("Reading")) << "the walk's progress gives way to its outcome";
-    EXPECT_TRUE(MemoLines(form->Memo1).contains("Busy reading from the agent: Refresh not done."))
-        << "the refused command is still said once the walk is over";
+    EXPECT_TRUE(MemoLines(form->Memo1).contains("Busy reading from the agent: Add, Set, Refresh not done."))
+        << "the refused commands are still said once the walk is over";
     EXPECT_EQ(form->LV_dot1qVlanStaticEntry->topLevelItemCount(), 3);
 
     // Idle again: the same command is carried out.

@@ -119,6 +119,36 @@ TEST_F(EthernetMasks, AnAddedMaskIsListedAndDeleteDestroysOnlyTheChosenRow)
     }
 }
 
+// A one-digit ID typed with a leading zero or a plus sign adds the mask of
+// the number it writes.
+TEST_F(EthernetMasks, AnIdWithALeadingZeroOrPlusSignIsTheNumberItWrites)
+{
+    const struct {
+        const char* typed;
+        const char* sent;  // the row status at the mask's instance
+        const char* why;
+    } cases[] = {
+        {"03", "8.3=4", "a leading zero"},
+        {"+3", "8.3=4", "a plus sign"},
+        {"+03", "8.3=4", "both"},
+        {"3", "8.3=4", "the plain number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + ": " + c.why);
+        auto form = OpenTwin(kTwins[0]);
+        TypeInto(form->IDEdit, c.typed);
+        form->RowStatusComBo->setCurrentIndex(1);
+        sim().clearSets();
+        form->BT_Set->click();
+        const Record sets = Sets(kTwins[0].entry);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_NE(std::find(sets[0].begin(), sets[0].end(), c.sent), sets[0].end()) << sets[0].back();
+        EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
+        EXPECT_EQ(Ids(*form), QStringList({"1", "2", "3"}));
+        RemoveRow(kTwins[0].entry, "3", 8);
+    }
+}
+
 struct RefusalCase {
     const char* name;
     bool add;
