@@ -86,6 +86,9 @@ void TMSInformationForm::FormCreate()
     MSEditForm->Binder->SetStatusOutput(Memo1);
     OpenListBinder(Request, kMemberBindings, VnErrorLanding::MemoLine(Memo1),
                    [](VnSNMPRequest2Edits& binder) { binder.request.timeout = kListTimeout; });
+    // A set of the edit form that timed out may still be carried out: the
+    // list shows what the switch did once it answers.
+    MSEditForm->Binder->SetLister(*Request);
 }
 
 void TMSInformationForm::GetButtonClick()
@@ -101,8 +104,9 @@ void TMSInformationForm::ReadListAfterSet()
     // was there before.
     MSEditForm->WaitForWalksToEnd();
     // A refusal stays the last word, as after any refused set: the list is
-    // read again by the next Refresh.
-    if (!IsClosed() && !MSEditForm->Binder->SetRefused())
+    // read again by the next Refresh. After a set that timed out the list
+    // is read once the switch answers.
+    if (!IsClosed() && !MSEditForm->Binder->SetRefused() && !Request->RereadPending())
         Request->Refresh();
 }
 

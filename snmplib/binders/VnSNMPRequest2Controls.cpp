@@ -196,11 +196,18 @@ void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, SetOutcome 
 
 std::string VnSNMPRequest2Controls::SetTimedOut(const std::string& text)
 {
+    VnSNMPRequest2Controls* reader = this;
     if (!hasRead_)
-        return text;
+        reader = lister_ && listerAlive_ && *listerAlive_ ? lister_ : nullptr;
+    lastSetUnsure_ = reader != nullptr;
+    return reader ? text + reader->WatchAfterLostSet() : text;
+}
+
+const char* VnSNMPRequest2Controls::WatchAfterLostSet()
+{
     rereadPending_ = true;
     answerWatch_->Start(request, 0, rereadIntervalMs);
-    return text + (IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText);
+    return IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText;
 }
 
 void VnSNMPRequest2Controls::WatchAgain()
@@ -312,7 +319,7 @@ void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
         ShowError(result.text);
         return;
     }
-    const bool unsure = result.code == kVnErrTimeout && rereadPending_;
+    const bool unsure = result.code == kVnErrTimeout && lastSetUnsure_;
     ShowSetOutcome(result.text, unsure ? SetOutcome::Unsure : SetOutcome::Refused);
 }
 
@@ -540,7 +547,7 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
                 throw;
             }
             const std::string text = SetTimedOut(e.what());
-            ShowSetOutcome(text, rereadPending_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
+            ShowSetOutcome(text, lastSetUnsure_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
             throw VnException(text, kVnErrTimeout);
         }
         AfterApply();

@@ -107,6 +107,14 @@ public:
     void RefuseWhileBusy(const std::string& command);
     // Whether a set that timed out waits for the agent to answer a read.
     bool RereadPending() const { return rereadPending_; }
+    // For a binder that only writes rows `lister` shows: after a set of
+    // this one that timed out, `lister` reads its list again once the agent
+    // answers. Without it a binder that never reads leaves that to its form.
+    void SetLister(VnSNMPRequest2Controls& lister)
+    {
+        lister_ = &lister;
+        listerAlive_ = lister.AliveToken();
+    }
     // False once the binder is destroyed: lets work that may outlive it
     // (a landing, a modal box) tell.
     std::shared_ptr<const bool> AliveToken() const { return alive_; }
@@ -190,6 +198,8 @@ private:
     // list read again once the agent answers. A binder that has never read
     // (it only writes) leaves both to its form.
     std::string SetTimedOut(const std::string& text);
+    // Starts the watch of a set that timed out; the note to add to its text.
+    const char* WatchAfterLostSet();
     // The agent answers again: the list is read (again later, while busy).
     void ReadAgain();
     void WatchAgain();
@@ -228,6 +238,9 @@ private:
     int depth_ = 0;                      // nesting of the binder's own work
     bool hasRead_ = false;               // a Refresh has been started once
     bool rereadPending_ = false;         // a set timed out; read again
+    bool lastSetUnsure_ = false;         // the last set timed out and is watched
+    VnSNMPRequest2Controls* lister_ = nullptr;  // reads what this one writes
+    std::shared_ptr<const bool> listerAlive_;
     bool probing_ = false;               // the walk under way is that read
     std::function<void()> wakeWaiter_;   // set while StopAndWait runs
     std::unique_ptr<QObject> context_;

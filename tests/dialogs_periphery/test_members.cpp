@@ -210,6 +210,61 @@ TEST_F(Members, ARefusalIsTheMemosLastWord)
     }
 }
 
+// A slow switch may carry out a set the module gave up on: Add and Delete
+// say so, and the list is read once the switch answers again, so that it
+// shows what the switch did. The switch holds every request on the table
+// far past the module's time-out until the test lets it answer.
+TEST_F(Members, ASetThatTimedOutSaysItMayBeDoneAndTheListShowsTheOutcome)
+{
+    const QString said = QString::fromStdString(VnErrorText(kVnErrTimeout)) + kVnSetMayBeDoneTableText;
+    const QString ok = "Get: " + QString::fromStdString(VnErrorText(kVnOk));
+    for (const bool del : {false, true}) {
+        SCOPED_TRACE(del ? "Delete member 2" : "Add member 7");
+        auto form = Open();
+        const QStringList before = Ids(*form);
+        QStringList applied = before;  // the list once the switch has done it
+        if (del)
+            applied.removeAll("2");
+        else
+            applied.append("7");
+        MSEditForm->Binder->request.timeout = 100;
+        form->Request->request.timeout = 100;
+        form->Request->rereadIntervalMs = 200;
+        sim().clearSets();
+        const std::string table = kMember.substr(0, kMember.size() - 1);
+        sim().delay(table, 600000);
+        VnMessageBoxCapture boxes;
+        if (del) {
+            SelectRow(form->ListView1, {{"Member ID", "2"}});
+            form->DeleteButtonClick();
+        } else {
+            Add(*form, "7", "");
+        }
+        ASSERT_TRUE(RunUntil([&] { return !MSEditForm->Binder->Busy(); }));
+        ASSERT_TRUE(MemoLines(form->Memo1).back().startsWith("Set: " + said))
+            << MemoLines(form->Memo1).back().toStdString();
+        EXPECT_TRUE(form->Request->RereadPending());
+        EXPECT_EQ(Ids(*form), before) << "the list waits for the switch";
+
+        // The switch carries the held set out, then answers again.
+        const std::vector<SimSwitch::SetPdu> held = sim().sets();
+        ASSERT_FALSE(held.empty());
+        EXPECT_EQ(held.front().status, "received") << "and waits there";
+        if (del) {
+            for (int column = 2; column <= 10; ++column)
+                sim().unset(kMember + std::to_string(column) + ".2");
+        } else {
+            for (const SimSwitch::Varbind& vb : held.front().varbinds)
+                sim().set(vb.oid, vb.type, vb.oid.rfind(kMember + "10.", 0) == 0 ? "1" : vb.value);
+        }
+        sim().delay(table, 0);
+        EXPECT_TRUE(RunUntil([&] { return Ids(*form) == applied && !form->Request->RereadPending(); }));
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_TRUE(MemoLines(form->Memo1).back().startsWith(ok)) << MemoLines(form->Memo1).back().toStdString();
+        EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+    }
+}
+
 TEST_F(Members, TheListIsReadAfterADelayedSetWasAnswered)
 {
     sim().delay(kMember + "10", 300);
