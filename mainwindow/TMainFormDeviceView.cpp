@@ -263,12 +263,22 @@ void TMainForm::LoadSlotModules()
 
 void TMainForm::NoteStoppedWalk(const VnStackTableBinder& binder, const char* table)
 {
-    if (binder.StopReason().empty())
+    QStringList notes;
+    if (!binder.SkippedUnits().empty()) {
+        notes << QStringLiteral("%1 rows of no unit 1 to %2 not shown (unit %3)")
+                     .arg(QString::fromLatin1(table))
+                     .arg(kVnMaxStackUnits)
+                     .arg(QString::fromStdString(binder.SkippedUnits()));
+    }
+    if (!binder.StopReason().empty()) {
+        notes << QStringLiteral("%1 walk stopped %2: a stack has units 1 to %3, so the agent's "
+                                "further rows were not read")
+                     .arg(QString::fromLatin1(table), QString::fromStdString(binder.StopReason()))
+                     .arg(kVnMaxStackUnits);
+    }
+    if (notes.isEmpty())
         return;
-    const QString text = QStringLiteral("%1 walk stopped %2: a stack has units 1 to %3, so the agent's "
-                                        "further rows were not read")
-                             .arg(QString::fromLatin1(table), QString::fromStdString(binder.StopReason()))
-                             .arg(kVnMaxStackUnits);
+    const QString text = notes.join(QStringLiteral("; "));
     AddBuildNotice(text);
     ShowStatusText(text);
 }

@@ -1,7 +1,7 @@
 // Stack tables a spoiled agent serves: unit numbers no stack has, far more
 // present units than a stack holds, and tables that never end. The
-// blocking walk stops at the first row that is no unit 1 to 12, at
-// start-up and at Refresh Panel alike; only real units get a panel and a
+// blocking walk skips a row of no unit (unit 0) and stops at the first unit
+// above 12, at start-up and at Refresh Panel alike; only real units get a panel and a
 // poll, and the status line, which no LED poll overwrites until the user's
 // next command, says where the walk stopped and why.
 #include <QTreeWidget>
@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
     DataFiles, HostileUnits,
     ::testing::Values(
         StackTableCase{"Numbers", "hostile-unit-numbers.sim", {1, 2}, 1,
-                       "Stack-unit walk stopped at unit 100000000: a stack has units 1 to 12, so the agent's "
-                       "further rows were not read"},
+                       "Stack-unit rows of no unit 1 to 12 not shown (unit 0); Stack-unit walk stopped at unit "
+                       "100000000: a stack has units 1 to 12, so the agent's further rows were not read"},
         StackTableCase{"TwoHundred", "hostile-200-units.sim", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0,
                        "Stack-unit walk stopped at unit 13: a stack has units 1 to 12, so the agent's further "
                        "rows were not read"},
