@@ -106,7 +106,7 @@ void TMSInformationForm::ReadListAfterSet()
     // A refusal stays the last word, as after any refused set: the list is
     // read again by the next Refresh. After a set that timed out the list
     // is read once the switch answers.
-    if (!IsClosed() && !MSEditForm->Binder->SetRefused() && !Request->RereadPending())
+    if (!IsClosed() && MSEditForm->Binder->SetWentThrough())
         Request->Refresh();
 }
 

@@ -480,8 +480,8 @@ void TSummerTimeConfigForm::SetBtnClick()
     }
     WaitFor(ModeRequest);
     // Closed meanwhile: nothing more goes out. Nor the dates of a mode the
-    // switch refused: its refusal stays the last word.
-    if (IsClosed() || ModeRequest->SetRefused())
+    // switch refused, or did not answer in time: that stays the last word.
+    if (IsClosed() || !ModeRequest->SetWentThrough())
         return;
     if (ModeShown() == kAnnual) {
         SendPair(VnAnnualHex(PositionsOf(AnnualFrom)), VnAnnualHex(PositionsOf(AnnualTo)), AnualTimeStartEdit,

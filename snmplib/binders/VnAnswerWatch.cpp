@@ -1,7 +1,6 @@
 #include "VnAnswerWatch.h"
 
 #include <algorithm>
-#include <exception>
 #include <utility>
 
 #include "VnMessages.h"
@@ -66,13 +65,19 @@ void VnAnswerWatch::Ask()
                 QMetaObject::invokeMethod(
                     &timer_,
                     [this, alive] {
-                        if (*alive)
+                        if (!*alive)
+                            return;
+                        try {
                             answered_();
+                        } catch (...) {
+                            // The owner lands its own failures; nothing
+                            // may leave a queued call.
+                        }
                     },
                     Qt::QueuedConnection);
             },
             true);
-    } catch (const std::exception&) {
+    } catch (...) {
         // Not even sent: tried again later, as a read without an answer.
         asking_ = false;
         timer_.start(intervalMs_);

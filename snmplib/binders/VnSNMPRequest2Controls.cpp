@@ -182,6 +182,10 @@ void VnSNMPRequest2Controls::ReleaseSetOutcome()
 void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, SetOutcome outcome, bool write)
 {
     statusTemplate_ = kVnStatusSet;
+    // The agent answers again: what an earlier set left unsure is read by
+    // the form after this one.
+    if (outcome == SetOutcome::Ok && lister_ && listerAlive_ && *listerAlive_)
+        lister_->EndReread();
     if (!output_)
         return;
     setOutcome_ = SetOutcome::None;
@@ -227,8 +231,13 @@ void VnSNMPRequest2Controls::ReadAgain()
     // Without blocking, also for a blocking binder: the form stays usable.
     VnBinderModeScope background(*this, kModeAsync);
     probing_ = true;
-    const bool started = VnGuarded(VnErrorLanding::Silent(), [this] { Refresh(); });
-    if (started && busy_)
+    // A read that cannot even start will not start later either: its
+    // failure is said, and the binder stops promising a read.
+    if (!VnGuarded(VnErrorLanding::StatusLine(this), [this] { Refresh(); })) {
+        EndReread();
+        return;
+    }
+    if (busy_)
         return;
     probing_ = false;
     WatchAgain();

@@ -98,9 +98,11 @@ public:
     // line stays in view: a read-back after a set that went through adds
     // its line beside it, and after a refused set no read says "Ok".
     void ReleaseSetOutcome();
-    // Whether the last set was refused and its line still stands: a form
-    // whose other binder would read next leaves that read out.
-    bool SetRefused() const { return setOutcome_ == SetOutcome::Refused; }
+    // Whether the last set went through and its line still stands: a form
+    // whose other binder would read next reads only then (after a refusal
+    // the refusal stays the last word; after a time-out the binder that
+    // lists the rows reads once the agent answers).
+    bool SetWentThrough() const { return setOutcome_ == SetOutcome::Ok; }
     // A command refused because the binder is busy: says so, with the rows
     // read so far, in the status output (else a message box); nothing is
     // sent. Every command refused during one work is named.
