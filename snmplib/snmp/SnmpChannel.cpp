@@ -176,6 +176,10 @@ void SnmpChannel::ReadWaiting(int limit)
     for (int i = 0; i < limit && Readable(0); ++i) {
         ForgetWideNumbers();
         const ssize_t peeked = ::recv(socket_, datagram.data(), datagram.size(), MSG_PEEK | MSG_DONTWAIT);
+        // Nothing to read after all, or a socket error the peek has taken:
+        // the library's own read would wait for a datagram.
+        if (peeked < 0)
+            continue;
         if (peeked > 0)
             NoteDatagram(std::span(datagram.data(), static_cast<std::size_t>(peeked)));
         netsnmp_large_fd_set fds;
