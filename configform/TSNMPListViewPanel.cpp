@@ -520,12 +520,8 @@ void TSNMPListViewPanel::DeleteBtnClick(QPushButton* sender)
         return;
     // A row whose instance does not decode exactly names no row to delete:
     // nothing to ask about.
-    if (const std::optional<VnRowInstance> row = Request->SelectedRowInstance(); row && !row->malformed.empty()) {
-        VnWriteStatusLine(Request->StatusOutput(),
-                          QString::fromStdString("Delete: " + VnMalformedRowText(*row) + " Refused at "
-                                                 + VnStatusTime() + "."));
+    if (Request->RefuseMalformedRow("Delete"))
         return;
-    }
     if (VnMessageBox(window(), "Are you sure to delete it?", VnMsgButtons::OkCancel, VnMsgIcon::Question)
         != VnMsgAnswer::Ok)
         return;

@@ -15,6 +15,7 @@
 #include "Filesysteminfo.h"
 #include "SyslogFileSystemMib.h"
 #include "VnDialogFrame.h"
+#include "VnException.h"
 #include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
 #include "VnStatusOutput.h"
@@ -152,7 +153,8 @@ bool TFileOperationForm::RunOperation(const Operation& operation, const QString&
                                  : VnResultError(operation.phrase, path, failure);
         // A set whose reply was lost may still have reached the switch (it
         // was resent, and a slow switch applies it later).
-        if (!setDone && e.what() == VnErrorText(kVnErrTimeout))
+        const auto* vnFailure = dynamic_cast<const VnException*>(&e);
+        if (!setDone && vnFailure && vnFailure->HelpContext() == kVnErrTimeout)
             line += kMayStillComplete;
         failed_ = true;
         Report(line, failure);

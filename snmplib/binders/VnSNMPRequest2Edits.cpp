@@ -538,7 +538,7 @@ std::string VnMalformedRowText(const VnRowInstance& row)
     return VnMalformedRowNotice(row) + " Nothing sent.";
 }
 
-bool VnSNMPRequest2Edits::RefuseMalformedRow()
+bool VnSNMPRequest2Edits::RefuseMalformedRow(const std::string& command)
 {
     const std::optional<VnRowInstance> row = SelectedRowInstance();
     if (!row || row->malformed.empty())
@@ -548,6 +548,11 @@ bool VnSNMPRequest2Edits::RefuseMalformedRow()
     VnMessageBox(Owner(), QString::fromStdString(text));
     if (!*alive)
         return true;
+    if (!command.empty()) {
+        VnWriteStatusLine(StatusOutput(),
+                          QString::fromStdString(command + ": " + text + " Refused at " + VnStatusTime() + "."));
+        return true;
+    }
     // The status template ends the sentence itself.
     SetStatusTemplate(kVnStatusSet);
     ShowStatus(text.substr(0, text.size() - 1));

@@ -92,7 +92,8 @@ public:
     // A command for the selected row, when its instance does not decode
     // exactly: says why in a message box and on the status line, and
     // returns true (nothing may be sent). False for any other selection.
-    bool RefuseMalformedRow();
+    // The line is a set's, or starts with `command` ("Delete: ...").
+    bool RefuseMalformedRow(const std::string& command = {});
     // The selected row into the bound controls again, as selecting it did
     // (after an Add typed over them). False without a selected row.
     bool ShowSelectedRow();

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "VnTestScreen.h"
 #include "test_v3_support.h"
 
 using namespace commandtest;
@@ -48,8 +49,8 @@ protected:
     // `fontScale` times the size of 9 points, whatever the machine's.
     void UseScale(float scale, float fontScale)
     {
-        QFont font("DejaVu Sans");
-        font.setPointSizeF(9 * fontScale);
+        QFont font = VnTestFont();
+        font.setPointSizeF(kTestFontPointSize * fontScale);
         QApplication::setFont(font);
         Main().FontScale = scale;
     }
@@ -60,9 +61,7 @@ private:
 
 TEST_F(V3FieldWidths, EveryValueReadShowsWholeAtBothScales)
 {
-    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
-    if (qEnvironmentVariableIsSet("VN_EXPECTED_DPI"))
-        EXPECT_EQ(dpi, qEnvironmentVariableIntValue("VN_EXPECTED_DPI"));
+    const int dpi = VnTestScreenDpi();
     // A screen of 120 DPI is large fonts: FontScale 1.25, and its points
     // are a quarter larger in pixels. On one of 96 DPI the font stands in.
     const std::vector<std::pair<float, float>> scales =
@@ -77,13 +76,13 @@ TEST_F(V3FieldWidths, EveryValueReadShowsWholeAtBothScales)
             SCOPED_TRACE(std::string(command->name) + " at FontScale " + std::to_string(scale) + ", "
                          + std::to_string(dpi) + " DPI");
             EXPECT_TRUE(WithEditor(Main(), command->name, [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+                // Measured once the form has fitted itself to what it read.
+                ASSERT_TRUE(RunUntil([&] { return form.Settled(); }));
                 for (const _EditRow_s& row : panel.EditsPanel->Rows) {
                     const auto* edit = qobject_cast<const QLineEdit*>(row.InputCtrl);
                     if (!edit || edit->text().isEmpty())
                         continue;
                     const int needed = QFontMetrics(edit->font()).horizontalAdvance(edit->text());
-                    // The refit after the read runs from the event loop.
-                    RunUntil([&] { return TextRoom(*edit) >= needed; });
                     EXPECT_GE(TextRoom(*edit), needed)
                         << row.Label->text().toStdString() << " '" << edit->text().toStdString() << "'";
                     const QPoint right = edit->mapTo(&form, QPoint(edit->width(), 0));

@@ -17,6 +17,7 @@
 #include "VnCommandTable.h"
 #include "VnEditConstraint.h"
 #include "VnEditWidth.h"
+#include "VnTestScreen.h"
 #include "dialog_test_support.h"
 
 using namespace dialogtest;
@@ -64,10 +65,7 @@ std::vector<std::pair<QLineEdit*, QString>> LongestValues(const QWidget& form, c
 
 TEST_F(DialogFieldWidths, EveryConstrainedEditShowsItsLongestValueWhole)
 {
-    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
-    // The run for large fonts says which DPI its screen must have.
-    if (qEnvironmentVariableIsSet("VN_EXPECTED_DPI"))
-        EXPECT_EQ(dpi, qEnvironmentVariableIntValue("VN_EXPECTED_DPI"));
+    const int dpi = VnTestScreenDpi();
     RecordProperty("dpi", dpi);
     int checked = 0;
     for (const VnDialogCommand& command : VnDialogCommands()) {

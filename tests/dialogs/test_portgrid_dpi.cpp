@@ -18,33 +18,20 @@
 #include "TDialogBase.h"
 #include "VnCommandTable.h"
 #include "Vlanstaticformunit.h"
+#include "VnTestScreen.h"
 #include "dialog_test_support.h"
 
 using namespace dialogtest;
 
 namespace {
 
-// A font of the test's own, so that what is measured is the layout's.
-class OwnFont {
-public:
-    OwnFont() : saved_(QApplication::font())
-    {
-        QFont font("DejaVu Sans");
-        font.setPointSize(8);
-        QApplication::setFont(font);
-    }
-    ~OwnFont() { QApplication::setFont(saved_); }
-    OwnFont(const OwnFont&) = delete;
-    OwnFont& operator=(const OwnFont&) = delete;
-
-private:
-    QFont saved_;
-};
-
 int ScreenDpi()
 {
     return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
 }
+
+// The layout is measured in the test font, at the dialogs' 8 points.
+constexpr qreal kGridPoints = 8;
 
 // Pixels of the 96 DPI layout on this screen.
 int Scaled(int pixels)
@@ -87,11 +74,8 @@ class PortGridDpi : public DialogSwitchTest {};
 
 TEST_F(PortGridDpi, EveryGridSpacesItsBoxesForTheScreensDpi)
 {
-    const int dpi = ScreenDpi();
-    if (qEnvironmentVariableIsSet("VN_EXPECTED_DPI"))
-        ASSERT_EQ(dpi, qEnvironmentVariableIntValue("VN_EXPECTED_DPI"));
-    RecordProperty("dpi", dpi);
-    const OwnFont font;
+    RecordProperty("dpi", VnTestScreenDpi());
+    const VnScopedTestFont font(kGridPoints);
     int dialogsWithGrids = 0;
     for (const VnDialogCommand& command : VnDialogCommands()) {
         if (!command.factory)
@@ -102,7 +86,7 @@ TEST_F(PortGridDpi, EveryGridSpacesItsBoxesForTheScreensDpi)
         ASSERT_NE(form, nullptr);
         form->show();
         EXPECT_TRUE(WaitIdle(*form));
-        RunEvents(20);
+        QCoreApplication::sendPostedEvents();
         // The grid is no QObject of its own kind: found by its C++ class.
         bool hasGrid = false;
         for (const QWidget* child : form->findChildren<QWidget*>()) {
@@ -124,11 +108,11 @@ TEST_F(PortGridDpi, Screenshot)
     const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR");
     if (folder.isEmpty())
         GTEST_SKIP() << "VN_SCREENSHOT_DIR not set";
-    const OwnFont font;
+    const VnScopedTestFont font(kGridPoints);
     TVlanStaticForm form(nullptr, Context());
     form.show();
     ASSERT_TRUE(WaitIdle(form));
-    RunEvents(50);
+    QCoreApplication::sendPostedEvents();
     QDir().mkpath(folder);
     const QString file = QString("%1/port_grid_%2dpi.png").arg(folder).arg(ScreenDpi());
     EXPECT_TRUE(form.EgressPorts->grab().save(file)) << file.toStdString();

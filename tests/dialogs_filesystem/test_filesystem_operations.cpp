@@ -20,9 +20,9 @@ using fstest::kFs;
 using Record = std::vector<std::vector<std::string>>;
 
 class OperationTest : public fstest::FileSystemTest {
-protected:
+public:
     template <typename Form>
-    std::unique_ptr<Form> Open(int mode)
+    static std::unique_ptr<Form> Open(int mode)
     {
         auto form = std::make_unique<Form>(nullptr, Context(), mode);
         form->show();
@@ -36,9 +36,7 @@ protected:
 template <typename Form>
 std::unique_ptr<TFileOperationForm> OpenShown(int mode)
 {
-    auto form = std::make_unique<Form>(nullptr, Context(), mode);
-    form->show();
-    return form;
+    return OperationTest::Open<Form>(mode);
 }
 
 TEST_F(OperationTest, EachDialogOpensWithTheFocusOnThePathToType)
@@ -58,7 +56,7 @@ TEST_F(OperationTest, EachDialogOpensWithTheFocusOnThePathToType)
     for (const Case& c : cases) {
         SCOPED_TRACE("mode " + std::to_string(c.mode));
         std::unique_ptr<TFileOperationForm> form = c.open(c.mode);
-        RunEvents(10);
+        QCoreApplication::sendPostedEvents();
         const QWidget* focus = form->focusWidget();
         EXPECT_EQ(focus, form->findChild<QLineEdit*>(c.field)) << (focus ? focus->objectName().toStdString() : "none");
     }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -122,8 +123,9 @@ private:
 // The record of a command without its steps of one kind, to compare with.
 inline VnEditorCommand Without(const VnEditorCommand& command, VnEditorStepKind left)
 {
-    // A record only views its steps: they are kept to the end of the run.
-    static std::vector<std::vector<VnEditorStep>> kept;
+    // A record only views its steps: they are kept to the end of the run,
+    // where a later one does not move them.
+    static std::deque<std::vector<VnEditorStep>> kept;
     std::vector<VnEditorStep> steps;
     for (const VnEditorStep& step : command.steps) {
         if (step.kind != left)
