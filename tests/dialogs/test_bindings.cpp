@@ -18,6 +18,7 @@
 #include "VnBindingTable.h"
 #include "VnCommandTable.h"
 #include "dialog_test_support.h"
+#include "every_dialog.h"
 
 using namespace dialogtest;
 
@@ -30,18 +31,11 @@ class DialogBindings : public DialogSwitchTest {};
 TEST_F(DialogBindings, EveryRowOfEveryBuiltDialogBinds)
 {
     int built = 0;
-    for (const VnDialogCommand& command : VnDialogCommands()) {
-        if (!command.factory)
-            continue;
-        SCOPED_TRACE(command.dialogClass);
-        const std::unique_ptr<QDialog> dialog = command.factory(VnDialogArgs{});
-        auto* form = dynamic_cast<TDialogBase*>(dialog.get());
-        ASSERT_NE(form, nullptr) << "every dialog derives from TDialogBase";
-        EXPECT_TRUE(WaitIdle(*form));
-        for (const VnBindingTable* table : form->BindingTables())
-            EXPECT_EQ(VnBindingFaults(*form, *table), std::vector<std::string>{});
+    ForEveryDialog(Shown::No, [&](TDialogBase& form, const VnDialogCommand&) {
+        for (const VnBindingTable* table : form.BindingTables())
+            EXPECT_EQ(VnBindingFaults(form, *table), std::vector<std::string>{});
         ++built;
-    }
+    });
     EXPECT_GE(built, 2);
 }
 

@@ -19,6 +19,7 @@
 #include "VnEditWidth.h"
 #include "VnTestScreen.h"
 #include "dialog_test_support.h"
+#include "every_dialog.h"
 
 using namespace dialogtest;
 
@@ -68,22 +69,13 @@ TEST_F(DialogFieldWidths, EveryConstrainedEditShowsItsLongestValueWhole)
     const int dpi = VnTestScreenDpi();
     RecordProperty("dpi", dpi);
     int checked = 0;
-    for (const VnDialogCommand& command : VnDialogCommands()) {
-        if (!command.factory)
-            continue;
-        SCOPED_TRACE(command.dialogClass);
-        const std::unique_ptr<QDialog> dialog = command.factory(VnDialogArgs{});
-        auto* form = dynamic_cast<TDialogBase*>(dialog.get());
-        ASSERT_NE(form, nullptr);
-        form->show();
-        EXPECT_TRUE(WaitIdle(*form));
-        RunEvents(20);
-        for (const VnBindingTable* table : form->BindingTables()) {
+    ForEveryDialog(Shown::Yes, [&](TDialogBase& form, const VnDialogCommand&) {
+        for (const VnBindingTable* table : form.BindingTables()) {
             for (const VnBinding& row : table->rows) {
                 if (row.kind != VnControlKind::Edits)
                     continue;
-                for (const auto& [edit, longest] : LongestValues(*form, row)) {
-                    if (longest.isEmpty() || !edit->isVisibleTo(form))
+                for (const auto& [edit, longest] : LongestValues(form, row)) {
+                    if (longest.isEmpty() || !edit->isVisibleTo(&form))
                         continue;
                     EXPECT_GE(edit->width(), VnLineEditWidth(*edit, longest))
                         << edit->objectName().toStdString() << " " << row.format << " at " << dpi << " DPI";
@@ -91,8 +83,7 @@ TEST_F(DialogFieldWidths, EveryConstrainedEditShowsItsLongestValueWhole)
                 }
             }
         }
-        form->reject();
-    }
+    });
     EXPECT_GT(checked, 100);
 }
 

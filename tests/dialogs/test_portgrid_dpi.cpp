@@ -20,6 +20,7 @@
 #include "Vlanstaticformunit.h"
 #include "VnTestScreen.h"
 #include "dialog_test_support.h"
+#include "every_dialog.h"
 
 using namespace dialogtest;
 
@@ -77,19 +78,10 @@ TEST_F(PortGridDpi, EveryGridSpacesItsBoxesForTheScreensDpi)
     RecordProperty("dpi", VnTestScreenDpi());
     const VnScopedTestFont font(kGridPoints);
     int dialogsWithGrids = 0;
-    for (const VnDialogCommand& command : VnDialogCommands()) {
-        if (!command.factory)
-            continue;
-        SCOPED_TRACE(command.dialogClass);
-        const std::unique_ptr<QDialog> dialog = command.factory(VnDialogArgs{});
-        auto* form = dynamic_cast<TDialogBase*>(dialog.get());
-        ASSERT_NE(form, nullptr);
-        form->show();
-        EXPECT_TRUE(WaitIdle(*form));
-        QCoreApplication::sendPostedEvents();
+    ForEveryDialog(Shown::Yes, [&](TDialogBase& form, const VnDialogCommand& command) {
         // The grid is no QObject of its own kind: found by its C++ class.
         bool hasGrid = false;
-        for (const QWidget* child : form->findChildren<QWidget*>()) {
+        for (const QWidget* child : form.findChildren<QWidget*>()) {
             const auto* grid = dynamic_cast<const TStackingPortUitForm*>(child);
             if (!grid)
                 continue;
@@ -97,8 +89,7 @@ TEST_F(PortGridDpi, EveryGridSpacesItsBoxesForTheScreensDpi)
             EXPECT_GT(CheckUnitOne(*grid, command.dialogClass + std::string(" ") + grid->objectName().toStdString()), 0);
         }
         dialogsWithGrids += hasGrid ? 1 : 0;
-        form->reject();
-    }
+    });
     EXPECT_EQ(dialogsWithGrids, 14);
 }
 
