@@ -15,16 +15,18 @@ VnAnswerWatch::VnAnswerWatch(std::function<void()> answered) : answered_(std::mo
 VnAnswerWatch::~VnAnswerWatch()
 {
     *alive_ = false;
-    timer_.stop();
+    Stop();
 }
 
 void VnAnswerWatch::Start(const VnSNMPRequest& like, int firstDelayMs, int intervalMs)
 {
     intervalMs_ = std::max(intervalMs, 0);
     watching_ = true;
-    // A read still on its way goes on; its reply decides.
-    if (asking_)
-        return;
+    // A read still on its way may wait long (a silent agent): the new
+    // watch asks at its own time.
+    if (probe_)
+        probe_->Cancel();
+    asking_ = false;
     probe_ = std::make_unique<VnSNMPRequest>();
     probe_->device = like.device;
     probe_->scope = like.scope;
@@ -40,6 +42,11 @@ void VnAnswerWatch::Stop()
 {
     watching_ = false;
     timer_.stop();
+    // A read on its way is dropped, not waited for: a closing form goes at
+    // once, and a new watch starts afresh.
+    if (probe_)
+        probe_->Cancel();
+    asking_ = false;
 }
 
 void VnAnswerWatch::Ask()

@@ -14,7 +14,7 @@ class VnSNMPRequest;
 class VnAnswerWatch {
 public:
     explicit VnAnswerWatch(std::function<void()> answered);
-    // Waits, as every request does, for a read still on its way.
+    // Drops a read still on its way instead of waiting for it.
     ~VnAnswerWatch();
     VnAnswerWatch(const VnAnswerWatch&) = delete;
     VnAnswerWatch& operator=(const VnAnswerWatch&) = delete;
@@ -23,6 +23,7 @@ public:
     // are now), the first read after `firstDelayMs`. Watching again starts
     // afresh.
     void Start(const VnSNMPRequest& like, int firstDelayMs, int intervalMs);
+    // Ends the watch; a read on its way is dropped.
     void Stop();
     bool Watching() const { return watching_; }
 

@@ -198,25 +198,80 @@ void VnSNMPRequest2Controls::ShowSetOutcome(const std::string& text, SetOutcome 
     refusedText_ = outcome == SetOutcome::Ok || !write ? std::string() : text;
 }
 
+VnSNMPRequest2Controls* VnSNMPRequest2Controls::Reader()
+{
+    if (hasRead_)
+        return this;
+    return lister_ && listerAlive_ && *listerAlive_ ? lister_ : nullptr;
+}
+
 std::string VnSNMPRequest2Controls::SetTimedOut(const std::string& text)
 {
-    VnSNMPRequest2Controls* reader = this;
-    if (!hasRead_)
-        reader = lister_ && listerAlive_ && *listerAlive_ ? lister_ : nullptr;
+    VnSNMPRequest2Controls* reader = Reader();
     lastSetUnsure_ = reader != nullptr;
     return reader ? text + reader->WatchAfterLostSet() : text;
 }
 
 const char* VnSNMPRequest2Controls::WatchAfterLostSet()
 {
-    rereadPending_ = true;
-    answerWatch_->Start(request, 0, rereadIntervalMs);
+    ReadSoon();
     return IsScalarList() ? kVnSetMayBeDoneScalarText : kVnSetMayBeDoneTableText;
+}
+
+std::string VnSNMPRequest2Controls::SetRefused(const std::string& text, bool resent)
+{
+    VnSNMPRequest2Controls* reader = Reader();
+    lastSetUnsure_ = reader && (resent || earlierSetUnsure_);
+    if (!lastSetUnsure_)
+        return text;
+    // The agent answers, so the probe that starts the read comes back at
+    // once; a read still due for the earlier set is the same read.
+    reader->ReadSoon();
+    const bool scalars = reader->IsScalarList();
+    if (resent)
+        return text + (scalars ? kVnFirstTryMayBeDoneScalarText : kVnFirstTryMayBeDoneTableText);
+    return text + (scalars ? kVnEarlierSetMayBeDoneScalarText : kVnEarlierSetMayBeDoneTableText);
+}
+
+void VnSNMPRequest2Controls::ReadAfterSet()
+{
+    // A read an earlier set left due is not dropped by this one: it comes
+    // as every such read does, and is the read-back too.
+    if (rereadPending_) {
+        ReadSoon();
+        return;
+    }
+    if (IsTableList() && refreshAfterApply_)
+        Refresh();
+}
+
+void VnSNMPRequest2Controls::ReadSoon()
+{
+    rereadPending_ = true;
+    rereadFailure_.clear();
+    answerWatch_->Start(request, 0, rereadIntervalMs);
 }
 
 void VnSNMPRequest2Controls::WatchAgain()
 {
     answerWatch_->Start(request, rereadIntervalMs, rereadIntervalMs);
+}
+
+void VnSNMPRequest2Controls::RereadFailed(VnSNMPError& result)
+{
+    // An agent silent again is watched again, one that answers with an
+    // error is left alone, and so is one that fails the read as it failed
+    // the read before: it answers the probe and never the whole list, and
+    // each try would only add the same line.
+    const std::string failure = std::to_string(result.code) + " " + result.text;
+    if (result.code == kVnErrTimeout && failure != rereadFailure_) {
+        rereadFailure_ = failure;
+        WatchAgain();
+        return;
+    }
+    if (result.code == kVnErrTimeout)
+        result.text += IsScalarList() ? kVnRereadEndsScalarText : kVnRereadEndsTableText;
+    EndReread();
 }
 
 void VnSNMPRequest2Controls::ReadAgain()
@@ -247,6 +302,7 @@ void VnSNMPRequest2Controls::EndReread()
 {
     probing_ = false;
     rereadPending_ = false;
+    rereadFailure_.clear();
     answerWatch_->Stop();
 }
 
@@ -328,8 +384,7 @@ void VnSNMPRequest2Controls::OnSetError(const VnSNMPError& result)
         ShowError(result.text);
         return;
     }
-    const bool unsure = result.code == kVnErrTimeout && lastSetUnsure_;
-    ShowSetOutcome(result.text, unsure ? SetOutcome::Unsure : SetOutcome::Refused);
+    ShowSetOutcome(result.text, lastSetUnsure_ ? SetOutcome::Unsure : SetOutcome::Refused);
 }
 
 void VnSNMPRequest2Controls::Refresh()
@@ -393,17 +448,12 @@ void VnSNMPRequest2Controls::OnRefreshResponse(const VnSNMPError& result)
     try {
         if (result.code != kVnOk) {
             SetBusy(false);
-            // The read after a set that timed out: an agent silent again is
-            // watched again, one that answers with an error is left alone.
-            if (std::exchange(probing_, false)) {
-                if (result.code == kVnErrTimeout)
-                    WatchAgain();
-                else
-                    EndReread();
-            }
-            OnGetError(result);
+            VnSNMPError told = result;
+            if (std::exchange(probing_, false))
+                RereadFailed(told);
+            OnGetError(told);
             if (*alive)
-                RaiseRefreshDone(result);
+                RaiseRefreshDone(told);
             return;
         }
         if (IsScalarList() || result.endOfWalk) {
@@ -494,6 +544,7 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
     statusTemplate_ = kVnStatusSet;
     // A new command: the last set's outcome has been seen.
     setOutcome_ = SetOutcome::None;
+    lastSetUnsure_ = false;
     VnNumList<int> named;
     named.delimiter = ',';
     named.Parse(itemList);
@@ -514,9 +565,10 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
         ShowStatus(kVnNothingSentText);
         return false;
     }
-    // A new set goes out: what an earlier one may have done no longer waits
-    // to be read.
-    EndReread();
+    // A new set goes out: a read still due for an earlier one comes once
+    // this set is answered (its refusal may be the earlier set's doing).
+    VnSNMPRequest2Controls* reader = Reader();
+    earlierSetUnsure_ = reader && reader->rereadPending_;
     if (mode == kModeAsync) {
         BusyScope busy(*this);
         writing_ = true;
@@ -551,20 +603,19 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             busy.End();
             const bool oneLine = qobject_cast<QPlainTextEdit*>(output_.data()) == nullptr;
             const auto* failure = dynamic_cast<const VnException*>(&e);
-            if (!failure || failure->HelpContext() != kVnErrTimeout) {
-                ShowSetOutcome(e.what(), SetOutcome::Refused, oneLine);
-                throw;
-            }
-            const std::string text = SetTimedOut(e.what());
+            const int code = failure ? failure->HelpContext() : kVnErrUnknown;
+            const std::string text = code == kVnErrTimeout ? SetTimedOut(e.what())
+                                                           : SetRefused(e.what(), request.LastSetResent());
             ShowSetOutcome(text, lastSetUnsure_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
-            throw VnException(text, kVnErrTimeout);
+            if (text == e.what())
+                throw;
+            throw VnException(text, code);
         }
         AfterApply();
         busy.End();
         ShowSetOutcome(OkText(), SetOutcome::Ok);
     }
-    if (IsTableList() && refreshAfterApply_)
-        Refresh();
+    ReadAfterSet();
     return true;
 }
 
@@ -581,13 +632,10 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
     VnGuarded(landing, [&] {
         if (result.code != kVnOk) {
             SetBusy(false);
-            if (result.code != kVnErrTimeout) {
-                OnSetError(result);
-                return;
-            }
-            VnSNMPError timedOut = result;
-            timedOut.text = SetTimedOut(result.text);
-            OnSetError(timedOut);
+            VnSNMPError told = result;
+            told.text = result.code == kVnErrTimeout ? SetTimedOut(result.text)
+                                                     : SetRefused(result.text, result.resent);
+            OnSetError(told);
             return;
         }
         AfterApply();
@@ -595,8 +643,7 @@ void VnSNMPRequest2Controls::OnApplyResponse(const VnSNMPError& result)
         ShowSetOutcome(OkText(), SetOutcome::Ok);
         // The read-back starts here, from the set's completion, so it sees
         // what the set wrote.
-        if (IsTableList() && refreshAfterApply_)
-            Refresh();
+        ReadAfterSet();
     });
 }
 

@@ -43,6 +43,22 @@ inline constexpr const char* kVnSetMayBeDoneTableText =
     " The switch may still have carried the set out; the list is read again once it answers";
 inline constexpr const char* kVnSetMayBeDoneScalarText =
     " The switch may still have carried the set out; the values are read again once it answers";
+// Follows a set's refusal when the refusal may answer another copy: the
+// set's first try got no answer and went out again, or an earlier set
+// that got no answer is still to be read. The set may then have been
+// carried out all the same (a row it created refuses the second copy).
+inline constexpr const char* kVnFirstTryMayBeDoneTableText =
+    " The first try got no answer and may have been carried out; the list is read again";
+inline constexpr const char* kVnFirstTryMayBeDoneScalarText =
+    " The first try got no answer and may have been carried out; the values are read again";
+inline constexpr const char* kVnEarlierSetMayBeDoneTableText =
+    " An earlier set that got no answer may have been carried out; the list is read again";
+inline constexpr const char* kVnEarlierSetMayBeDoneScalarText =
+    " An earlier set that got no answer may have been carried out; the values are read again";
+// Follows the failure of a read after such a set that failed the same way
+// as the one before it: the binder stops reading by itself.
+inline constexpr const char* kVnRereadEndsTableText = " The list is read again only when Refresh is pressed";
+inline constexpr const char* kVnRereadEndsScalarText = " The values are read again only when Refresh is pressed";
 
 class VnSNMPRequest2Controls {
 public:
@@ -55,8 +71,12 @@ public:
     // After a set that timed out, the binder asks the agent this often
     // whether it answers again (the list and the controls stay as they are
     // meanwhile), then reads its list again, whatever its mode, so the form
-    // shows what the switch did. A new set, a closing form or a read that
-    // went through ends it.
+    // shows what the switch did. A closing form, a read that went through,
+    // or a second read that fails as the one before it ends that. A new
+    // set pauses it: once the set is answered, refused or not, the list
+    // is read. A refusal that may answer another copy of a set (its first
+    // try, or an earlier set, got no answer) is said so and read the same
+    // way.
     int rereadIntervalMs = 5000;
     // 0 blocking, 1 asynchronous; any other value makes Refresh and Apply
     // run their first hooks only.
@@ -202,9 +222,25 @@ private:
     std::string SetTimedOut(const std::string& text);
     // Starts the watch of a set that timed out; the note to add to its text.
     const char* WatchAfterLostSet();
+    // A set refused by an agent that answers: when the refusal may answer
+    // another copy (`resent`: the set's first try got no answer; or a read
+    // is still due for an earlier set), its text with that said, and the
+    // list read again; else the text as it stands.
+    std::string SetRefused(const std::string& text, bool resent);
+    // A set that went through: its read-back, or the read an earlier set
+    // left due.
+    void ReadAfterSet();
+    // The binder that reads what this one writes: itself once it has
+    // read, else its lister; null when none.
+    VnSNMPRequest2Controls* Reader();
+    // The list is to be read again once the agent answers a probe.
+    void ReadSoon();
     // The agent answers again: the list is read (again later, while busy).
     void ReadAgain();
     void WatchAgain();
+    // A read for a set in doubt failed: watched again, or, when it failed
+    // as the read before it did, given up with a note added to `result`.
+    void RereadFailed(VnSNMPError& result);
     // Nothing more to read for a lost set: a read went through, or a new
     // set went out.
     void EndReread();
@@ -240,7 +276,9 @@ private:
     int depth_ = 0;                      // nesting of the binder's own work
     bool hasRead_ = false;               // a Refresh has been started once
     bool rereadPending_ = false;         // a set timed out; read again
-    bool lastSetUnsure_ = false;         // the last set timed out and is watched
+    std::string rereadFailure_;          // how the last such read failed
+    bool lastSetUnsure_ = false;         // the last set may have been carried out; read again
+    bool earlierSetUnsure_ = false;      // a read was due when the last set went out
     VnSNMPRequest2Controls* lister_ = nullptr;  // reads what this one writes
     std::shared_ptr<const bool> listerAlive_;
     bool probing_ = false;               // the walk under way is that read

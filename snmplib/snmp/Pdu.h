@@ -35,6 +35,11 @@ public:
     void set_request_id(unsigned long id) { requestId_ = id; }
     int get_type() const { return type_; }
     void set_type(int type) { type_ = type; }
+    // For a response: whether the request had to be sent more than once
+    // before it was answered. The answer may then be to a later copy, and
+    // an earlier copy may have been carried out all the same.
+    bool was_resent() const { return resent_; }
+    void set_resent(bool resent) { resent_ = resent; }
 
     void set_security_level(int level) { securityLevel_ = level; }
     int get_security_level() const { return securityLevel_; }
@@ -49,6 +54,7 @@ private:
     int errorIndex_ = 0;
     unsigned long requestId_ = 0;
     int type_ = 0;
+    bool resent_ = false;
     int securityLevel_ = kSecurityLevelNoAuthNoPriv;
     OctetStr contextName_;
     OctetStr contextEngineId_;

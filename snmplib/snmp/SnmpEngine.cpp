@@ -323,6 +323,7 @@ void SnmpEngine::Complete(Call& call, int reason, const Pdu* response)
         call.response.set_error_index(0);
     }
     call.response.set_request_id(call.id);
+    call.response.set_resent(call.resent);
     if (call.blocking || call.probe || call.id == sending_)
         return;
     ready_.push_back(call.id);
@@ -391,6 +392,9 @@ void SnmpEngine::OnLibraryEvent(CallToken& token, int operation, snmp_pdu* pdu)
         return;
     case NETSNMP_CALLBACK_OP_RESEND:
         if (open) {
+            // A copy the agent turned away as out of its time window was
+            // not carried out; any other copy may have been.
+            call->resent = call->resent || call->tentative == 0;
             call->tentative = 0;
             Extend(*call);
         }
@@ -611,6 +615,7 @@ int SnmpEngine::Run(int command, Pdu& pdu, const SnmpTarget& target)
         pdu.set_error_status(call->response.get_error_status());
         pdu.set_error_index(call->response.get_error_index());
         pdu.set_type(call->response.get_type());
+        pdu.set_resent(call->response.was_resent());
         result = call->response.get_error_status();
     } else {
         result = reason;

@@ -61,6 +61,7 @@ private:
         SnmpChannel* channel = nullptr;
         bool sent = false;
         bool done = false;
+        bool resent = false;    // the library sent it again before an answer came
         int tentative = 0;      // a Report's result that stands unless the library retries
         int reason = 0;
         Pdu response;

@@ -149,10 +149,19 @@ VnSNMPRequest::~VnSNMPRequest()
         wakeWaiter_ = nullptr;
     }
     *alive_ = false;
+    Cancel();
+}
+
+void VnSNMPRequest::Cancel()
+{
     if (Snmp* session = VnGlobalSession) {
         for (unsigned long id : pending_)
             session->cancel(id);
     }
+    pending_.clear();
+    outstanding_ = 0;
+    if (wakeWaiter_)
+        wakeWaiter_();
 }
 
 bool VnSNMPRequest::IsTable() const
@@ -393,6 +402,7 @@ void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call
     MapSnmpError(reason == SnmpResult::Timeout ? reason : pdu.get_error_status(), result.code,
                  result.text);
     result.errorIndex = pdu.get_error_index();
+    result.resent = pdu.was_resent();
     GenAddress address;
     target.get_address(address);
     const std::string printable = address.get_printable();
@@ -547,7 +557,9 @@ bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMP
     BuildPdu(PduMode::Set, pdu);
     RequireBindings(pdu);
     const std::vector<Vb> sent = pdu.vbs();
+    lastSetResent_ = false;
     const int result = Session().set(pdu, target);
+    lastSetResent_ = pdu.was_resent();
     marks.Restore();
     RaiseResult(result);
     if (std::string bad = SetReplyMismatch(sent, pdu.vbs()); !bad.empty())

@@ -28,6 +28,10 @@ struct VnSNMPError {
     std::string agentAddress;
     std::uint16_t agentPort = 0;
     bool endOfWalk = false;
+    // The request went out more than once before this answer came: the
+    // answer may be to a later copy, and an earlier one may have been
+    // carried out all the same.
+    bool resent = false;
 };
 
 // Called once per asynchronous request with its outcome and the request's
@@ -75,6 +79,12 @@ public:
 
     // Asynchronous requests sent and not yet answered.
     int Outstanding() const { return outstanding_; }
+    // Drops every asynchronous request under way: no completion of theirs
+    // runs, and destroying the request then waits for nothing.
+    void Cancel();
+    // Whether the last blocking set went out more than once before its
+    // answer (see VnSNMPError::resent).
+    bool LastSetResent() const { return lastSetResent_; }
 
     // One blocking get or get-next step; true when a table row was read
     // and the walk may go on. A table row is built at the lowest instance
@@ -201,6 +211,7 @@ private:
     std::string readRowInstance_;
     std::string readRowMalformed_;
     int outstanding_ = 0;
+    bool lastSetResent_ = false;
     std::vector<unsigned long> pending_;  // ids of the asynchronous requests under way
     bool destroying_ = false;
     // Cleared by the destructor; a reply handler holding a copy can tell

@@ -1,9 +1,11 @@
 // "SNMP Engine", "User Table" and "Security Group Table" against a stock
-// Net-SNMP snmpd with v3 users of its own (walks only), over v2c and over
-// v3 with authentication and privacy: its engine ID, users and groups show
-// with the keys decoded. Skipped where snmpd is not installed.
+// Net-SNMP snmpd with v3 users of its own, over v2c and over v3 with
+// authentication and privacy: its engine ID, users and groups show with
+// the keys decoded; and a view added while the agent stalls shows what
+// the agent did. Skipped where snmpd is not installed.
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,6 +16,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "UdpRelay.h"
+#include "VnSNMPRequest2Controls.h"
 #include "test_v3_support.h"
 
 using namespace commandtest;
@@ -57,11 +61,14 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("createUser v3admin MD5 md5authpass DES desprivpass\n"
                    "com2sec readers 127.0.0.1 public\n"
+                   "com2sec writers 127.0.0.1 private\n"
                    "group g_public v2c readers\n"
+                   "group g_private v2c writers\n"
                    "group g_admin usm v3admin\n"
                    "view all included .1\n"
                    "access g_public \"\" v2c noauth exact all none none\n"
-                   "access g_admin \"\" usm priv exact all none none\n");
+                   "access g_private \"\" v2c noauth exact all all none\n"
+                   "access g_admin \"\" usm priv exact all all none\n");
         file.close();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("SNMP_PERSISTENT_DIR", folder_.path());
@@ -91,6 +98,7 @@ protected:
             VnDefaultSecurity.privPassword = "desprivpass";
         } else {
             VnDefaultSecurity.readCommunity = "public";
+            VnDefaultSecurity.writeCommunity = "private";
         }
     }
 
@@ -149,6 +157,49 @@ TEST_P(StockAgentTest, EngineUsersAndGroupsShowDecoded)
         groups.insert((row[0] + " " + row[1] + " " + row[2]).toStdString());
     EXPECT_TRUE(groups.count("3 v3admin g_admin"));
     EXPECT_TRUE(groups.count("2 readers g_public"));
+}
+
+// The agent stalls, then works through its queue: the Add's first try and
+// the copy the module sent when the first got no answer reach it together.
+// The first creates the view, the copy is refused as the view exists. Over
+// v3 the module hears only the answer to its last copy: the refusal may
+// follow an Add that was carried out, so the editor says so and reads its
+// list, which shows the view. Over v2c the first answer, Ok, is taken.
+TEST_P(StockAgentTest, AViewAddedWhileTheAgentStalledIsShownAsTheAgentHasIt)
+{
+    UdpRelay relay(port_);
+    ASSERT_NE(relay.port(), 0);
+    VnDefaultDevice.port = relay.port();
+    const bool v3 = GetParam() == 3;
+    EXPECT_TRUE(WithEditor(Main(), "ViewMIBTreeFamilyTable1Click", [&](TConfigForm& form, TSNMPEditorPanel& panel) {
+        auto* table = qobject_cast<TSNMPListViewPanel*>(&panel);
+        ASSERT_TRUE(table && form.ActiveRequest());
+        VnSNMPRequest2Edits& binder = *form.ActiveRequest();
+        binder.rereadIntervalMs = 200;
+        relay.HoldRequests(2);
+        layer2test::WithModalOver(&form, [&] { table->CtrlBtnPanel->AddBtn->click(); }, [&](QDialog* add) {
+            Fill(*table, 0, "stalled");
+            Fill(*table, 1, "1.3.6.1.2.1");
+            Fill(*table, 2, "included");
+            ClickSet(*add);
+            const QStringList lines = StatusText(panel).split('\n', Qt::SkipEmptyParts).filter(QRegularExpression("^Set: "));
+            ASSERT_FALSE(lines.isEmpty());
+            if (v3)
+                EXPECT_TRUE(lines.back().contains(kVnFirstTryMayBeDoneTableText)) << lines.back().toStdString();
+            else
+                EXPECT_TRUE(lines.back().startsWith("Set: (VnSNMP++) Ok!")) << lines.back().toStdString();
+            if (add->isVisible())
+                add->reject();
+        });
+        ASSERT_TRUE(RunUntil([&] { return !binder.Busy() && !binder.RereadPending(); }));
+        bool listed = false;
+        const QTreeWidget& view = ListOf(form);
+        for (int r = 0; r < view.topLevelItemCount(); ++r)
+            listed = listed || (view.topLevelItem(r)->text(0) == "stalled" && view.topLevelItem(r)->text(1) == "1.3.6.1.2.1");
+        EXPECT_TRUE(listed) << "the view the agent holds";
+        EXPECT_TRUE(QString::fromStdString(LastStatusLine(panel)).startsWith("Get: (VnSNMP++) Ok!")) << LastStatusLine(panel);
+    }));
+    EXPECT_TRUE(Boxes().Texts().isEmpty()) << Boxes().Texts().join("|").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, StockAgentTest, ::testing::Values(1, 3),
