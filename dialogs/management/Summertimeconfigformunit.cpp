@@ -9,16 +9,19 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <vector>
 
 #include "TimeMib.h"
 #include "VnAccessScope.h"
 #include "VnDialogFrame.h"
+#include "VnMessages.h"
 #include "VnOptionControls.h"
 #include "VnOptionList.h"
 #include "VnSNMPRequest2Edits.h"
@@ -129,6 +132,21 @@ void FillNumbers(QComboBox* list, int first, int last)
 {
     for (int n = first; n <= last; ++n)
         list->addItem(QString::number(n));
+}
+
+// A date list as the form shows it: the label of its row in its group
+// ('Minute in "To"').
+QString ListName(QComboBox* list)
+{
+    auto* group = static_cast<QGroupBox*>(list->parentWidget());
+    auto* grid = static_cast<QGridLayout*>(group->layout());
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(list), &row, &column, &rowSpan, &columnSpan);
+    const auto* label = static_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget());
+    return QString("%1 in \"%2\"").arg(label->text(), group->title());
 }
 
 // The longest a month gets; February has its 29th in a leap year.
@@ -297,14 +315,36 @@ void TSummerTimeConfigForm::BuildLayout()
     On(Edit1, &QLineEdit::textChanged, [this] { Edit1Change(); });
     // The offset the user chooses is the one sent.
     On(OffSetTimeComboBox, &QComboBox::activated, [this] { Edit1->setText(OffSetTimeComboBox->currentText()); });
+    pairReadTimer_ = new QTimer(this);
+    pairReadTimer_->setSingleShot(true);
+    On(pairReadTimer_, &QTimer::timeout, [this] { ReadPairIfDue(); });
+}
+
+template <typename Body>
+void TSummerTimeConfigForm::AsCommand(Body&& body)
+{
+    {
+        const QScopedValueRollback<bool> command(inCommand_, true);
+        body();
+    }
+    // A read of the mode that ended meanwhile without its pair.
+    if (pairReadDue_)
+        pairReadTimer_->start(0);
 }
 
 void TSummerTimeConfigForm::FormCreate()
 {
+    AsCommand([this] { Create(); });
+}
+
+void TSummerTimeConfigForm::Create()
+{
     SetTitle(kTitle);
     // Step E lands on the mode binder's status line, in the memo.
-    OpenBinder(ModeRequest, kModeBindings,
-               [](VnSNMPRequest2Edits& binder) { binder.request.varList.caption = kModeCaption; });
+    OpenBinder(ModeRequest, kModeBindings, [this](VnSNMPRequest2Edits& binder) {
+        binder.request.varList.caption = kModeCaption;
+        binder.OnRefreshDone = [this](VnSNMPRequest2Controls&, const VnSNMPError& result) { ModeRead(result); };
+    });
     SetErrorLanding(VnErrorLanding::StatusLine(ModeRequest));
     const auto noFirstRead = [](VnSNMPRequest2Edits& binder) {
         binder.mode = kNoRequests;
@@ -344,8 +384,26 @@ void TSummerTimeConfigForm::ReadModeAndPair()
     ReadPair();
 }
 
+void TSummerTimeConfigForm::ModeRead(const VnSNMPError& result)
+{
+    if (result.code != kVnOk)
+        return;
+    pairReadDue_ = true;
+    // Posted: the pair's read waits in an event loop of its own, which the
+    // mode's completion must not run.
+    if (!inCommand_)
+        pairReadTimer_->start(0);
+}
+
+void TSummerTimeConfigForm::ReadPairIfDue()
+{
+    if (pairReadDue_ && !inCommand_)
+        AsCommand([this] { ReadPair(); });
+}
+
 void TSummerTimeConfigForm::ReadPair()
 {
+    pairReadDue_ = false;
     if (IsClosed())
         return;
     switch (ModeShown()) {
@@ -424,7 +482,7 @@ void TSummerTimeConfigForm::GetBtnClick()
 {
     if (!CommandAllowed())
         return;
-    ReadModeAndPair();
+    AsCommand([this] { ReadModeAndPair(); });
 }
 
 void TSummerTimeConfigForm::ComboBox1Change()
@@ -451,9 +509,41 @@ void TSummerTimeConfigForm::Edit1Change()
     SelectComboBox(OffsetList(), OffSetTimeComboBox, Edit1->text().toStdString());
 }
 
+bool TSummerTimeConfigForm::DatesWholeOrNone()
+{
+    std::vector<QComboBox*> lists;
+    if (ModeShown() == kAnnual) {
+        lists.insert(lists.end(), AnnualFrom.begin(), AnnualFrom.end());
+        lists.insert(lists.end(), AnnualTo.begin(), AnnualTo.end());
+    }
+    if (ModeShown() == kRepeating) {
+        lists.insert(lists.end(), RepeatFrom.begin(), RepeatFrom.end());
+        lists.insert(lists.end(), RepeatTo.begin(), RepeatTo.end());
+    }
+    std::vector<QComboBox*> blank;
+    std::copy_if(lists.begin(), lists.end(), std::back_inserter(blank),
+                 [](const QComboBox* list) { return list->currentIndex() < 0; });
+    if (blank.empty() || blank.size() == lists.size())
+        return true;
+    QStringList names;
+    for (QComboBox* list : blank)
+        names << ListName(list);
+    VnFieldMessage(this, QString(kDateInPart).arg(names.join(", ")), blank.front());
+    return false;
+}
+
 void TSummerTimeConfigForm::SetBtnClick()
 {
     if (!CommandAllowed())
+        return;
+    AsCommand([this] { Send(); });
+}
+
+void TSummerTimeConfigForm::Send()
+{
+    // Dates chosen in part would go out in part, or not at all under a
+    // mode that does go out: refused before anything is sent.
+    if (!DatesWholeOrNone())
         return;
     // A date no year has is refused before the mode goes out.
     if (ModeShown() == kAnnual) {
@@ -496,7 +586,7 @@ void TSummerTimeConfigForm::SetBtnClick()
 void TSummerTimeConfigForm::SendPair(const QString& start, const QString& end, QLineEdit* startEdit,
                                      QLineEdit* endEdit, VnSNMPRequest2Edits* binder)
 {
-    // A list without a choice: the pair as the switch holds it, nothing sent.
+    // No list chosen: the pair as the switch holds it, nothing sent.
     if (start.isEmpty() || end.isEmpty()) {
         ReadPair();
         return;

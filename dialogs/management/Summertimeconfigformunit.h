@@ -15,7 +15,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class VnSNMPRequest2Edits;
+struct VnSNMPError;
 
 // List positions of a start or end (-1: nothing chosen). Annual: day,
 // month, hour, minute. Repeating: week (0-3 the first to fourth, 4 the
@@ -42,6 +44,10 @@ public:
     static constexpr const char* kTitle = "Summer Time Configuration: ";
     static constexpr const char* kNoSuchDate = "Day %1 does not exist in month %2.";
     static constexpr const char* kOffsetMissing = "SummerTimeOffset: none is shown. Choose 30, 60, 90 or 120.";
+    // %1: the blank lists, each as its label in its group ('Minute in "To"').
+    static constexpr const char* kDateInPart =
+        "%1: none is chosen. Choose one in every list of \"From\" and \"To\", or in none to keep the dates "
+        "the switch holds.";
 
     enum Mode { kDisable, kRepeating, kAnnual };
     // The mode binder's items.
@@ -80,9 +86,23 @@ public:
 
 private:
     void BuildLayout();
+    void Create();
+    void Send();
+    // Runs a step of the form's own (creating, Refresh, Set, the pair read
+    // below); a read of the mode that ended during it without its pair gets
+    // it afterwards.
+    template <typename Body>
+    void AsCommand(Body&& body);
     // Reads the mode, then the pair of the mode shown.
     void ReadModeAndPair();
     void ReadPair();
+    // A read of the mode the form did not start (the binder's own, once
+    // the switch answers after a set that timed out) is followed by the
+    // pair, out of the read's completion and outside the form's commands.
+    void ModeRead(const VnSNMPError& result);
+    void ReadPairIfDue();
+    // Refuses a start and end chosen in part, naming the blank lists.
+    bool DatesWholeOrNone();
     void ShowAnnual(bool shown);
     void ShowRepeating(bool shown);
     void DisableLists();
@@ -95,6 +115,9 @@ private:
     Mode ModeShown() const;
 
     std::array<QLabel*, 4> repeatLabels_{};  // "Week" and "Day of Week" of both groups
+    QTimer* pairReadTimer_ = nullptr;        // posts ReadPairIfDue
+    bool pairReadDue_ = false;
+    bool inCommand_ = false;  // creating the form, or Refresh or Set under way
 };
 
 // Points at the dialog while it exists.

@@ -9,11 +9,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 #include "Summertimeconfigformunit.h"
 #include "VnMessageBox.h"
 #include "VnMessages.h"
+#include "VnSNMPRequest2Edits.h"
 #include "mgmt_test_support.h"
 
 using namespace dialogtest;
@@ -311,6 +313,168 @@ TEST_F(SummerTime, AFaultOnTheOtherPairShowsNothing)
     EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
     for (const QString& line : MemoLines(form->Memo1))
         EXPECT_TRUE(line.contains("Ok!")) << line.toStdString();
+}
+
+// The lists of a start and end as the form shows them, one text per list.
+template <std::size_t N>
+std::string Shown(const std::array<QComboBox*, N>& lists)
+{
+    QStringList texts;
+    for (const QComboBox* list : lists)
+        texts << (list->currentIndex() < 0 ? QString("-") : list->currentText());
+    return texts.join(' ').toStdString();
+}
+
+template <std::size_t N>
+void Choose(const std::array<QComboBox*, N>& lists, const QStringList& texts)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        const QString& text = texts[static_cast<int>(k)];
+        lists[k]->setCurrentIndex(text == "-" ? -1 : lists[k]->findText(text));
+    }
+}
+
+// A date list left without a choice among others chosen: the form refuses
+// before anything goes out, names every blank list by its label and group,
+// and leaves the user's choices as they are. None chosen is another path
+// (the dates the switch holds are read, AnnualFirstReadsItsPairThenSendsIt).
+TEST_F(SummerTime, ADateChosenInPartIsRefusedNamingTheBlankLists)
+{
+    struct Case {
+        const char* why;
+        TSummerTimeConfigForm::Mode mode;
+        const char* repeatStart;  // the switch's repeating start
+        QStringList from;
+        QStringList to;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"annual, seven of eight", TSummerTimeConfigForm::kAnnual, "000001030200", {"5", "5", "1", "30"},
+         {"6", "9", "2", "-"}, "Minute in \"To\""},
+        {"annual, a blank in each group", TSummerTimeConfigForm::kAnnual, "000001030200", {"5", "5", "-", "30"},
+         {"-", "9", "2", "45"}, "Hour in \"From\", Day in \"To\""},
+        // A week the lists cannot show (5) leaves its list blank.
+        {"repeating, a week the switch holds outside the list", TSummerTimeConfigForm::kRepeating, "050001030200",
+         {"-", "Sunday", "3", "2", "0"}, {"Last", "Sunday", "10", "3", "0"}, "Week in \"From\""},
+    };
+    int shot = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        ++shot;
+        sim().set(std::string(kSummer) + ".3.0", "OCTETSTR", c.repeatStart);
+        auto form = Open();
+        const bool annual = c.mode == TSummerTimeConfigForm::kAnnual;
+        if (annual) {
+            ChooseMode(*form, TSummerTimeConfigForm::kAnnual);
+            Choose(form->AnnualFrom, c.from);
+            Choose(form->AnnualTo, c.to);
+        }
+        const auto from = [&] { return annual ? Shown(form->AnnualFrom) : Shown(form->RepeatFrom); };
+        const auto to = [&] { return annual ? Shown(form->AnnualTo) : Shown(form->RepeatTo); };
+        ASSERT_EQ(from(), c.from.join(' ').toStdString());
+        ASSERT_EQ(to(), c.to.join(' ').toStdString());
+        const QStringList memo = MemoLines(form->Memo1);
+        sim().clearSets();
+        boxes.Clear();
+        form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        EXPECT_TRUE(SetRecord().empty()) << "nothing reaches the switch";
+        ASSERT_EQ(boxes.Texts().size(), 1);
+        const QString said = boxes.Texts()[0];
+        EXPECT_TRUE(said.startsWith(QString(c.named) + ": ")) << said.toStdString();
+        EXPECT_EQ(MemoLines(form->Memo1), memo) << "no line claims a set";
+        EXPECT_EQ(from(), c.from.join(' ').toStdString()) << "the user's choices stay";
+        EXPECT_EQ(to(), c.to.join(' ').toStdString());
+        EXPECT_EQ(form->ComboBox1->currentIndex(), c.mode);
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            RunEvents(50);
+            EXPECT_TRUE(form->grab().save(QDir(folder).filePath(QString("summer-time-date-in-part-%1.png").arg(shot))));
+        }
+    }
+}
+
+// The mode and offset go out and the switch does not answer in time: the
+// dates are not sent after them, and once the switch answers the promised
+// read shows the mode it holds with its dates, not the user's unsent ones.
+TEST_F(SummerTime, AfterALostModeSetTheDatesAreReadAgainOnceTheSwitchAnswers)
+{
+    constexpr int kHeldMs = 600000;  // never answered while the test runs
+    const std::string modeOid = std::string(kSummer) + ".1";
+    struct Case {
+        const char* why;
+        TSummerTimeConfigForm::Mode chosen;
+        bool carriedOut;  // the switch applies the held set
+        TSummerTimeConfigForm::Mode shown;
+        const char* from;  // the switch's dates, as the lists show them
+        const char* to;
+    };
+    const Case cases[] = {
+        {"repeating, carried out", TSummerTimeConfigForm::kRepeating, true, TSummerTimeConfigForm::kRepeating,
+         "Last Sunday 3 2 0", "Last Sunday 10 3 0"},
+        {"annual, carried out", TSummerTimeConfigForm::kAnnual, true, TSummerTimeConfigForm::kAnnual, "1 4 0 0",
+         "31 10 23 59"},
+        {"annual, not carried out", TSummerTimeConfigForm::kAnnual, false, TSummerTimeConfigForm::kRepeating,
+         "Last Sunday 3 2 0", "Last Sunday 10 3 0"},
+    };
+    const QString timedOut = QString::fromStdString(VnErrorText(kVnErrTimeout));
+    const QString ok = QString::fromStdString(VnErrorText(kVnOk));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().clearFaults();
+        sim().set(modeOid + ".0", "INTEGER", "1");
+        auto form = Open();
+        // The module's own time-out (1 s, one retry); a quick second try.
+        form->ModeRequest->rereadIntervalMs = 200;
+        const bool annual = c.chosen == TSummerTimeConfigForm::kAnnual;
+        if (annual) {
+            ChooseMode(*form, TSummerTimeConfigForm::kAnnual);
+            Choose(form->AnnualFrom, {"5", "5", "1", "30"});
+            Choose(form->AnnualTo, {"6", "9", "2", "45"});
+        } else {
+            Choose(form->RepeatFrom, {"Second", "Monday", "4", "1", "0"});
+        }
+        sim().delay(modeOid, kHeldMs);
+        sim().clearSets();
+        boxes.Clear();
+        form->SetBtnClick();
+        ASSERT_TRUE(WaitIdle(*form));
+        const std::string mode = std::to_string(static_cast<int>(c.chosen));
+        // The mode and offset, resent once the first try timed out; no dates.
+        const Record sent = SetRecord();
+        ASSERT_FALSE(sent.empty());
+        for (const auto& pdu : sent)
+            EXPECT_EQ(pdu, (std::vector<std::string>{Scalar(1, mode), Scalar(2, "60")}));
+        EXPECT_EQ(sim().sets().front().status, "received") << "held at the switch";
+        const QString said = MemoLines(form->Memo1).back();
+        EXPECT_TRUE(said.startsWith("Set: " + timedOut + kVnSetMayBeDoneScalarText)) << said.toStdString();
+        EXPECT_TRUE(form->ModeRequest->RereadPending());
+
+        if (c.carriedOut) {
+            sim().set(modeOid + ".0", "INTEGER", mode);
+            sim().set(std::string(kSummer) + ".2.0", "INTEGER", "60");
+        }
+        sim().delay(modeOid, 0);
+        const bool annualShown = c.shown == TSummerTimeConfigForm::kAnnual;
+        QComboBox* firstShown = annualShown ? form->AnnualFrom[0] : form->RepeatFrom[0];
+        QComboBox* firstHidden = annualShown ? form->RepeatFrom[0] : form->AnnualFrom[0];
+        const auto shownFrom = [&] {
+            return annualShown ? Shown(form->AnnualFrom) : Shown(form->RepeatFrom);
+        };
+        const auto shownTo = [&] {
+            return annualShown ? Shown(form->AnnualTo) : Shown(form->RepeatTo);
+        };
+        EXPECT_TRUE(RunUntil([&] {
+            return !form->ModeRequest->RereadPending() && !form->AnyBinderBusy() && shownFrom() == c.from &&
+                   firstShown->isVisible();
+        })) << shownFrom();
+        EXPECT_EQ(form->ComboBox1->currentIndex(), c.shown);
+        EXPECT_EQ(shownTo(), c.to);
+        EXPECT_FALSE(firstHidden->isVisible()) << "the other mode's lists are hidden";
+        EXPECT_TRUE(MemoLines(form->Memo1).back().startsWith("Get: " + ok))
+            << MemoLines(form->Memo1).back().toStdString();
+        EXPECT_EQ(SetRecord(), sent) << "the read sends nothing";
+        EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
+    }
 }
 
 TEST_F(SummerTime, ClosingDuringTheModeSetSendsNothingMore)
