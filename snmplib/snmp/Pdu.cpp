@@ -35,4 +35,5 @@ void Pdu::clear()
     errorIndex_ = 0;
     requestId_ = 0;
     type_ = 0;
+    unchecked_ = false;
 }

@@ -35,6 +35,11 @@ public:
     void set_request_id(unsigned long id) { requestId_ = id; }
     int get_type() const { return type_; }
     void set_type(int type) { type_ = type; }
+    // A response whose octets could not be read to check its numbers
+    // against their types: nothing in it can be trusted to be what the
+    // agent sent.
+    bool unchecked() const { return unchecked_; }
+    void set_unchecked(bool unchecked) { unchecked_ = unchecked; }
 
     void set_security_level(int level) { securityLevel_ = level; }
     int get_security_level() const { return securityLevel_; }
@@ -49,6 +54,7 @@ private:
     int errorIndex_ = 0;
     unsigned long requestId_ = 0;
     int type_ = 0;
+    bool unchecked_ = false;
     int securityLevel_ = kSecurityLevelNoAuthNoPriv;
     OctetStr contextName_;
     OctetStr contextEngineId_;

@@ -611,8 +611,10 @@ int SnmpEngine::Run(int command, Pdu& pdu, const SnmpTarget& target)
         pdu.set_error_status(call->response.get_error_status());
         pdu.set_error_index(call->response.get_error_index());
         pdu.set_type(call->response.get_type());
+        pdu.set_unchecked(call->response.unchecked());
         result = call->response.get_error_status();
     } else {
+        pdu.set_unchecked(false);
         result = reason;
     }
     EraseCall(id);
