@@ -96,6 +96,32 @@ TEST_F(SpoiledSetStatus, TheStatusLineSaysWhatTheAgentAnsweredNeverOk)
         EXPECT_EQ(pdu.status, "applied");
 }
 
+// A reply whose octets cannot be checked (the switch writes its error
+// status as 2^32, which Net-SNMP reads as noError) is no confirmation of
+// the set: the status line says so, never Ok, though the switch applied it.
+TEST_F(SpoiledSetStatus, AReplyThatCannotBeCheckedIsNeverOk)
+{
+    sim().command(std::string("encoding ") + BINDERTEST_S(1) + " wide-status");
+    NameAddressForm f;
+    Use(f.binder->request, kScalars, SVT_SV, 0);
+    f.Bind();
+    f.name.setText("edge");
+    f.address[3]->setText("9");
+    ASSERT_TRUE(f.binder->Apply(true, true, f.Changed()));
+    ASSERT_TRUE(WaitIdle(*f.binder));
+    const std::vector<std::string> lines = MemoLines(f.memo);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(),
+              "Set: (VnSNMP++) Unexpected reply: its encoding could not be read to check its values!. Receive at T.");
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("Ok"), std::string::npos) << line;
+    const auto sets = sim().sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].status, "applied");
+    ASSERT_EQ(sets[0].varbinds.size(), 2u);
+    EXPECT_EQ(sets[0].varbinds[0].value, "65646765");  // "edge"
+}
+
 TEST_F(SpoiledSetStatus, ABlockingApplyRaisesTheSameText)
 {
     sim().command(std::string("spoil-set ") + BINDERTEST_S(1) + " fewer");
