@@ -86,15 +86,17 @@ bool SignedValue(Octets content, __int128& value)
 }
 
 // An INTEGER of the message or PDU header as Net-SNMP reads it: one to
-// eight octets, cut to 32 bits the way it cuts them.
-bool HeaderInteger(Octets& in, long& cut, bool& fits)
+// eight octets, cut to 32 bits the way it cuts them. `fits`: whether it
+// needed no cut.
+bool HeaderInteger(Octets& in, long& cut, bool* fits = nullptr)
 {
     Octets content;
     __int128 value = 0;
     if (!Expect(in, kTagInteger, content) || content.size() > sizeof(long) || !SignedValue(content, value))
         return false;
     auto number = static_cast<long>(value);
-    fits = number >= INT32_MIN && number <= INT32_MAX;
+    if (fits)
+        *fits = number >= INT32_MIN && number <= INT32_MAX;
     if (number > INT32_MAX)
         number &= 0xFFFFFFFFL;
     else if (number < INT32_MIN)
@@ -266,11 +268,10 @@ bool ScanPdu(Octets& in, VnWideScan& scan)
         return false;
     long status = 0;
     long index = 0;
-    bool idFits = false;
     bool statusFits = false;
     bool indexFits = false;
-    if (!HeaderInteger(pdu, scan.requestId, idFits) || !HeaderInteger(pdu, status, statusFits)
-        || !HeaderInteger(pdu, index, indexFits) || !Expect(pdu, kTagSequence, bindings))
+    if (!HeaderInteger(pdu, scan.requestId) || !HeaderInteger(pdu, status, &statusFits)
+        || !HeaderInteger(pdu, index, &indexFits) || !Expect(pdu, kTagSequence, bindings))
         return false;
     // Net-SNMP would show the low bits of these as the agent's answer.
     if (!statusFits || !indexFits)
@@ -308,7 +309,8 @@ int WatchedDecode(struct snmp_secmod_incoming_params* in)
 
 std::uint64_t Counter64Value(const counter64& c)
 {
-    return ((static_cast<std::uint64_t>(c.high) & 0xFFFFFFFFu) << 32) | (static_cast<std::uint64_t>(c.low) & 0xFFFFFFFFu);
+    const std::uint64_t high = c.high & 0xFFFFFFFFu;
+    return (high << 32) | (c.low & 0xFFFFFFFFu);
 }
 
 // Net-SNMP decoded the same number as the octets hold.
@@ -350,9 +352,8 @@ bool ScanCommunityMessage(std::span<const std::uint8_t> message, VnWideScan& sca
     Octets in = message;
     Octets body;
     long version = 0;
-    bool fits = false;
     // Net-SNMP takes the version cut to 32 bits, as it does the request ID.
-    if (!Expect(in, kTagSequence, body) || !HeaderInteger(body, version, fits)
+    if (!Expect(in, kTagSequence, body) || !HeaderInteger(body, version)
         || (version != SNMP_VERSION_1 && version != SNMP_VERSION_2c) || !ExpectString(body))
         return false;
     return ScanPdu(body, scan);
