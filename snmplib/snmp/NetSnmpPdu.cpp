@@ -231,10 +231,14 @@ void ReadNetSnmpPdu(const snmp_pdu& in, Pdu& out)
     std::vector<Vb> vbs;
     for (const netsnmp_variable_list* v = in.variables; v; v = v->next_variable)
         vbs.push_back(ReadBinding(*v));
-    // The library kept only the low 32 bits of these: say what was sent.
-    for (VnWideNumber& wide : TakeWideNumbers(in.reqid)) {
-        if (wide.binding < vbs.size())
-            vbs[wide.binding].set_out_of_range(std::move(wide.value));
+    // The library cut these to its types' bits, or read them as positive:
+    // say what was sent. A reply whose octets could not be read so may hold
+    // such numbers unseen.
+    std::vector<VnWideNumber> wide;
+    out.set_unchecked(!TakeCheckedReply(in, wide));
+    for (VnWideNumber& number : wide) {
+        if (number.binding < vbs.size())
+            vbs[number.binding].set_out_of_range(std::move(number.value));
     }
     out.set_vbs(std::move(vbs));
     out.set_type(in.command);

@@ -36,4 +36,5 @@ void Pdu::clear()
     requestId_ = 0;
     type_ = 0;
     resent_ = false;
+    unchecked_ = false;
 }

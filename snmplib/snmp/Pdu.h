@@ -40,6 +40,11 @@ public:
     // an earlier copy may have been carried out all the same.
     bool was_resent() const { return resent_; }
     void set_resent(bool resent) { resent_ = resent; }
+    // A response whose octets could not be read to check its numbers
+    // against their types: nothing in it can be trusted to be what the
+    // agent sent.
+    bool unchecked() const { return unchecked_; }
+    void set_unchecked(bool unchecked) { unchecked_ = unchecked; }
 
     void set_security_level(int level) { securityLevel_ = level; }
     int get_security_level() const { return securityLevel_; }
@@ -55,6 +60,7 @@ private:
     unsigned long requestId_ = 0;
     int type_ = 0;
     bool resent_ = false;
+    bool unchecked_ = false;
     int securityLevel_ = kSecurityLevelNoAuthNoPriv;
     OctetStr contextName_;
     OctetStr contextEngineId_;

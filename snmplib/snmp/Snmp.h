@@ -6,7 +6,8 @@
 // send or inside Net-SNMP. Each asynchronous request gets exactly one
 // callback, unless it is cancelled first:
 //   reason SnmpResult::Response (-6)  a response arrived; the PDU holds its
-//                                     bindings, error status and index;
+//                                     bindings, error status and index,
+//                                     and whether its octets were checked;
 //   reason SnmpResult::Timeout (-5)   no answer after the retries;
 //   any other reason                  the failure's result number (a v3
 //                                     Report, a failed send, ...); the

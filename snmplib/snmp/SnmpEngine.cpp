@@ -616,8 +616,10 @@ int SnmpEngine::Run(int command, Pdu& pdu, const SnmpTarget& target)
         pdu.set_error_index(call->response.get_error_index());
         pdu.set_type(call->response.get_type());
         pdu.set_resent(call->response.was_resent());
+        pdu.set_unchecked(call->response.unchecked());
         result = call->response.get_error_status();
     } else {
+        pdu.set_unchecked(false);
         result = reason;
     }
     EraseCall(id);

@@ -208,6 +208,11 @@ std::string SetReplyMismatch(const std::vector<Vb>& sent, const std::vector<Vb>&
     return {};
 }
 
+std::string UncheckedReplyText()
+{
+    return "(VnSNMP++) Unexpected reply: its encoding could not be read to check its values!";
+}
+
 std::string NonIncreasingOidText(const std::string& returned, const std::string& asked)
 {
     return "(VnSNMP++) Unexpected reply: the agent returned the non-increasing OID " + returned

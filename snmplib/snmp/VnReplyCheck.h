@@ -20,6 +20,8 @@ std::string WrongTypeText(const Vb& vb, unsigned syntax);
 // "(VnSNMP++) Unexpected reply: OID = TYPE: VALUE (OID asked)!"; with
 // `nextOf`, the reply of a get-next that left the column `asked`.
 std::string WrongOidText(const Vb& vb, const std::string& asked, bool nextOf);
+// A reply whose octets could not be read to check its numbers.
+std::string UncheckedReplyText();
 // A get-next answered with an OID not after the one it was asked from.
 std::string NonIncreasingOidText(const std::string& returned, const std::string& asked);
 // Empty when a set's reply repeats the bindings sent: as many, each with

@@ -301,6 +301,8 @@ bool VnSNMPRequest::Get(bool firstRow)
     Snmp& session = Session();
     for (;;) {
         const int result = command == kPduGetNext ? session.get_next(pdu, target) : session.get(pdu, target);
+        if (pdu.unchecked())
+            RaiseMapped(kVnErrBadSyntax, UncheckedReplyText());
         int code = 0;
         std::string text;
         MapSnmpError(result, code, text);
@@ -403,6 +405,11 @@ void VnSNMPRequest::OnSnmpResponse(int reason, Pdu& pdu, const PendingCall& call
                  result.text);
     result.errorIndex = pdu.get_error_index();
     result.resent = pdu.was_resent();
+    // Its error status may be as wrong as its values.
+    if (reason == SnmpResult::Response && pdu.unchecked()) {
+        result.code = kVnErrBadSyntax;
+        result.text = UncheckedReplyText();
+    }
     GenAddress address;
     target.get_address(address);
     const std::string printable = address.get_printable();
@@ -561,6 +568,8 @@ bool VnSNMPRequest::Set(bool readBack, const std::string& itemList, const VnSNMP
     const int result = Session().set(pdu, target);
     lastSetResent_ = pdu.was_resent();
     marks.Restore();
+    if (pdu.unchecked())
+        RaiseMapped(kVnErrBadSyntax, UncheckedReplyText());
     RaiseResult(result);
     if (std::string bad = SetReplyMismatch(sent, pdu.vbs()); !bad.empty())
         RaiseMapped(kVnErrBadSyntax, bad);

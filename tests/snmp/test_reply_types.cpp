@@ -6,6 +6,7 @@
 
 #include "VnException.h"
 #include "VnMessages.h"
+#include "VnReplyCheck.h"
 
 using namespace reqtest;
 
@@ -226,4 +227,64 @@ TEST_F(ReplyTypesTest, ACountBeyondItsTypeIsAHoleInItsRowAndFailsTheWalk)
     EXPECT_EQ(walk.last.code, kVnErrBadSyntax);
     EXPECT_EQ(walk.last.text, "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.6.1.2.2 = Counter32: 1099511627776 "
                               "(out of range for Counter32)!");
+}
+
+// An agent may write its reply in an encoding that Net-SNMP reads but few
+// agents send (tools/simswitch `encoding`). The reply's octets are then
+// followed all the same: a count beyond its type still fails the read and
+// a number that fits still reads. A reply that cannot be checked (its
+// error status written as 2^32, which Net-SNMP reads as noError) fails
+// whatever it holds. Never Ok with a number cut to 32 bits.
+TEST_F(ReplyTypesTest, UnusualEncodingsHideNoNumberBeyondItsType)
+{
+    const std::string outOfRange = "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.993.5.1.0 = Counter32: "
+                                   "1099511627776 (out of range for Counter32)!";
+    const struct {
+        const char* encoding;
+        std::string text;     // a read of the count that fits, then the one that does not
+        std::string fitting;  // a read of the count that fits alone
+    } cases[] = {
+        {"long-lengths", outOfRange, ""},
+        {"wide-id", outOfRange, ""},
+        {"community-tag", outOfRange, ""},
+        {"nested", outOfRange, ""},
+        {"wide-status", UncheckedReplyText(), UncheckedReplyText()},
+    };
+    const VnSNMPVarDesc fits{REPLYTEST("5.5"), "Fits", S::Counter, A::ReadOnly};
+    const VnSNMPVarDesc wide{REPLYTEST("5.1"), "Wide", S::Counter, A::ReadOnly};
+    for (const auto& c : cases) {
+        sim().command(std::string("encoding ") + REPLYTEST("5") + " " + c.encoding);
+        for (const auto& [items, expected, version] :
+             {std::tuple{std::vector{fits, wide}, c.text, kV2c}, std::tuple{std::vector{fits}, c.fitting, kV2c},
+              std::tuple{std::vector{fits}, c.fitting, kV1}}) {
+            SCOPED_TRACE(std::string(c.encoding) + ", " + std::to_string(items.size()) + " items, "
+                         + version.label);
+            // What a read that fails on the reply as a whole leaves: the
+            // values shown before it.
+            const std::vector<std::string> before(items.size(), "stale");
+            std::vector<std::string> after = {"4294967295", N};
+            after.resize(items.size());
+            if (expected == UncheckedReplyText())
+                after = before;
+
+            VnSNMPRequest request;
+            Use(request, items, SVT_SV);
+            Aim(request, port(), version);
+            for (int i = 0; i < request.varList.Count(); ++i)
+                request.varList.Item(i).value = "stale";
+            const Raised raised = RaisedBy([&] { request.Get(true); });
+            EXPECT_EQ(raised.text, expected);
+            EXPECT_EQ(raised.code, expected.empty() ? 0 : kVnErrBadSyntax);
+            EXPECT_EQ(Values(request.varList), after);
+
+            for (int i = 0; i < request.varList.Count(); ++i)
+                request.varList.Item(i).value = "stale";
+            AsyncOutcome outcome;
+            request.GetAsync(outcome.Completion(), true);
+            ASSERT_TRUE(outcome.Wait());
+            EXPECT_EQ(outcome.results[0].code, expected.empty() ? kVnOk : kVnErrBadSyntax);
+            EXPECT_EQ(outcome.results[0].text, expected.empty() ? VnErrorText(kVnOk) : expected);
+            EXPECT_EQ(outcome.values, after);
+        }
+    }
 }

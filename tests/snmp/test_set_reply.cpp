@@ -86,6 +86,9 @@ const VnSNMPVarDesc kScalars[] = {
     {},
 };
 
+// The same, the Int scalar sent second.
+const VnSNMPVarDesc kTextFirst[] = {kScalars[1], kScalars[0], {}};
+
 // The switch spoils the reply of every set naming its Int scalar.
 constexpr const char* kSpoiled = "1.3.6.1.4.1.88406.999.9.1";
 
@@ -97,12 +100,15 @@ struct SetOutcome {
 class SpoiledSetReply : public RequestTest {
 protected:
     // One set of both scalars, as the application sends it.
-    SetOutcome RunSet(bool async, bool readBack, const Version& version = kV2c)
+    SetOutcome RunSet(bool async, bool readBack, const Version& version = kV2c,
+                      const VnSNMPVarDesc* scalars = kScalars)
     {
         VnSNMPRequest request;
-        Use(request, kScalars, SVT_SV, 0, version);
-        request.varList.Item(0).value = "41";
-        request.varList.Item(1).value = "forty-one";
+        Use(request, scalars, SVT_SV, 0, version);
+        for (int i = 0; i < request.varList.Count(); ++i) {
+            VnSNMPVarItem& item = request.varList.Item(i);
+            item.value = item.syntax == VnSyntax::Integer ? "41" : "forty-one";
+        }
         if (!async) {
             try {
                 request.Set(readBack, "", nullptr);
@@ -191,6 +197,65 @@ TEST_F(SpoiledSetReply, EveryVersionChecksTheReply)
                 EXPECT_EQ(outcome.code, kVnErrBadSyntax);
                 EXPECT_EQ(outcome.text.rfind("(VnSNMP++) Unexpected reply: ", 0), 0u) << outcome.text;
             }
+        }
+    }
+}
+
+// A switch that carries out the set and echoes 41 as 2^32 + 41 in a reply
+// written in an encoding Net-SNMP reads but few agents send: Net-SNMP cuts
+// the number back to 41, the reader does not. (The number is the second
+// binding, which a nested reply holds inside the first.) A reply that
+// cannot be checked fails the set whatever it echoes. Never Ok, and the
+// switch still holds what was sent.
+TEST_F(SpoiledSetReply, AWideEchoInAnUnusualEncodingIsNeverOk)
+{
+    const std::string wideEcho =
+        "(VnSNMP++) Unexpected reply: 1.3.6.1.4.1.88406.999.9.1.0 = INTEGER: 4294967337 (41 sent)!";
+    const struct {
+        const char* encoding;
+        std::string text;
+    } cases[] = {
+        {"long-lengths", wideEcho},
+        {"wide-id", wideEcho},
+        {"community-tag", wideEcho},
+        {"nested", wideEcho},
+        {"wide-status", UncheckedReplyText()},
+    };
+    sim().command(std::string("spoil-set ") + kSpoiled + " wide");
+    int sent = 0;
+    for (const auto& c : cases) {
+        sim().command(std::string("encoding 1.3.6.1.4.1.88406.999.9 ") + c.encoding);
+        for (bool async : {false, true}) {
+            for (bool readBack : {false, true}) {
+                SCOPED_TRACE(std::string(c.encoding) + (async ? ", asynchronous" : ", blocking")
+                             + (readBack ? ", read back" : ""));
+                const SetOutcome outcome = RunSet(async, readBack, kV2c, kTextFirst);
+                EXPECT_EQ(outcome.code, kVnErrBadSyntax);
+                EXPECT_EQ(outcome.text, c.text);
+                ++sent;
+            }
+        }
+    }
+    const auto sets = sim().sets();
+    ASSERT_EQ(sets.size(), static_cast<std::size_t>(sent));
+    for (const auto& pdu : sets) {
+        EXPECT_EQ(pdu.status, "applied");
+        ASSERT_EQ(pdu.varbinds.size(), 2u);
+        EXPECT_EQ(pdu.varbinds[0].value, "666F7274792D6F6E65");  // "forty-one"
+        EXPECT_EQ(pdu.varbinds[1].oid, "1.3.6.1.4.1.88406.999.9.1.0");
+        EXPECT_EQ(pdu.varbinds[1].value, "41");
+    }
+    const auto held = sim().get("1.3.6.1.4.1.88406.999.9.1.0");
+    ASSERT_TRUE(held);
+    EXPECT_EQ(held->value, "41");
+
+    // A faithful echo in the same encodings is Ok: the reader follows them.
+    sim().command(std::string("spoil-set ") + kSpoiled + " off");
+    for (const char* encoding : {"long-lengths", "wide-id", "community-tag", "nested"}) {
+        sim().command(std::string("encoding 1.3.6.1.4.1.88406.999.9 ") + encoding);
+        for (bool async : {false, true}) {
+            const SetOutcome outcome = RunSet(async, true, kV2c, kTextFirst);
+            EXPECT_EQ(outcome.code, kVnOk) << encoding << ": " << outcome.text;
         }
     }
 }

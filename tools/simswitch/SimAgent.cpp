@@ -1,4 +1,5 @@
 #include "SimAgent.h"
+#include "SimEncoding.h"
 #include "SimWideNumbers.h"
 
 #include "SimEndless.h"
@@ -154,6 +155,28 @@ void OtherValue(netsnmp_variable_list* vb)
     }
 }
 
+// The binding's number plus 2^32, sent as it stands, as an agent that puts
+// a 64-bit number into a 32-bit object; other values change as OtherValue.
+void WideValue(netsnmp_variable_list* vb)
+{
+    SimValue wide;
+    wide.type = static_cast<SimType>(vb->type);
+    switch (vb->type) {
+    case ASN_INTEGER:
+        wide.number = static_cast<std::int32_t>(*vb->val.integer) + (std::int64_t{1} << 32);
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+        wide.number = static_cast<std::uint32_t>(*vb->val.integer) + (std::int64_t{1} << 32);
+        break;
+    default:
+        OtherValue(vb);
+        return;
+    }
+    SimEncodeWideNumber(vb, wide);
+}
+
 void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, int status)
 {
     if (status >= static_cast<int>(SNMP_NOSUCHOBJECT)) {
@@ -289,6 +312,7 @@ bool SimAgent::OpenSocket(int port, std::string& error)
     port_ = ntohs(bound.sin_port);
 
     SimRetagWideNumbers(transport);
+    SimRewriteCommunityReplies([this](std::vector<u_char>& message) { EncodeReply(message); });
     netsnmp_set_lookup_cache_size(-1);
     netsnmp_session session;
     snmp_sess_init(&session);
@@ -485,6 +509,9 @@ void SimAgent::SpoilSetReply(netsnmp_pdu* pdu)
     case SimSetSpoil::Value:
         OtherValue(target);
         break;
+    case SimSetSpoil::Wide:
+        WideValue(target);
+        break;
     case SimSetSpoil::NoSuchObject:
         snmp_set_var_typed_value(target, SNMP_NOSUCHOBJECT, nullptr, 0);
         break;
@@ -496,6 +523,23 @@ void SimAgent::SpoilSetReply(netsnmp_pdu* pdu)
         break;
     case SimSetSpoil::Off:
         break;
+    }
+}
+
+void SimAgent::EncodeReply(std::vector<u_char>& message) const
+{
+    try {
+        std::vector<SimOid> names;
+        if (!SimMessageNames(message, names))
+            return;
+        for (const SimOid& name : names) {
+            if (const SimEncoding encoding = config_.faults.EncodingFor(name); encoding != SimEncoding::Off) {
+                SimEncodeMessage(message, encoding);
+                return;
+            }
+        }
+    } catch (...) {
+        // Called inside Net-SNMP's send: the reply goes out as it was.
     }
 }
 

@@ -48,6 +48,9 @@ private:
     void SendLateCopies();
     // Makes an applied set's reply differ from the PDU as a spoil-set rule says.
     void SpoilSetReply(netsnmp_pdu* pdu);
+    // Writes an SNMPv1 or v2c reply anew as an encoding rule for one of its
+    // bindings says.
+    void EncodeReply(std::vector<u_char>& message) const;
     void FreeCutVarbinds();
     bool Hold(netsnmp_session* session, const netsnmp_pdu* pdu, int ms);
 

@@ -397,10 +397,25 @@ bool SimDataFile::ParseLine(const std::string& rawLine, SimConfig& config, std::
             return false;
         auto spoil = SimParseSpoil(args[1]);
         if (!spoil || !args[2].empty()) {
-            error = "spoil-set needs OID off|none|fewer|more|oid|type|value|nosuchobject|nosuchinstance|endofmibview";
+            error = "spoil-set needs OID "
+                    "off|none|fewer|more|oid|type|value|wide|nosuchobject|nosuchinstance|endofmibview";
             return false;
         }
         config.faults.SetSpoil(oid, *spoil);
+        return true;
+    }
+    if (keyword == "encoding") {
+        auto args = SplitWords(rest, 2);
+        args.resize(3);
+        SimOid oid;
+        if (!NeedOid(args[0], oid, error))
+            return false;
+        auto encoding = SimParseEncoding(args[1]);
+        if (!encoding || !args[2].empty()) {
+            error = "encoding needs OID off|long-lengths|wide-id|wide-status|community-tag|nested";
+            return false;
+        }
+        config.faults.SetEncoding(oid, *encoding);
         return true;
     }
     if (keyword == "endless") {

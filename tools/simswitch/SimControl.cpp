@@ -65,7 +65,7 @@ std::string SimControl::Run(const std::string& rawLine)
     }
     // The fault directives read the same here as in a data file.
     if (command == "drop" || command == "error" || command == "delay" || command == "duplicate" ||
-        command == "spoil-set" || command == "answer-next" || command == "filesystem" ||
+        command == "spoil-set" || command == "encoding" || command == "answer-next" || command == "filesystem" ||
         command.rfind("fs-", 0) == 0) {
         std::string error;
         if (!SimDataFile::ParseLine(command + ' ' + rest, config_, error))

@@ -30,6 +30,7 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
         {"oid", SimSetSpoil::Oid},
         {"type", SimSetSpoil::Type},
         {"value", SimSetSpoil::Value},
+        {"wide", SimSetSpoil::Wide},
         {"nosuchobject", SimSetSpoil::NoSuchObject},
         {"nosuchinstance", SimSetSpoil::NoSuchInstance},
         {"endofmibview", SimSetSpoil::EndOfMibView},
@@ -37,6 +38,26 @@ std::optional<SimSetSpoil> SimParseSpoil(const std::string& text)
     for (const auto& entry : kNames) {
         if (text == entry.name)
             return entry.spoil;
+    }
+    return std::nullopt;
+}
+
+std::optional<SimEncoding> SimParseEncoding(const std::string& text)
+{
+    static const struct {
+        const char* name;
+        SimEncoding encoding;
+    } kNames[] = {
+        {"off", SimEncoding::Off},
+        {"long-lengths", SimEncoding::LongLengths},
+        {"wide-id", SimEncoding::WideId},
+        {"wide-status", SimEncoding::WideStatus},
+        {"community-tag", SimEncoding::CommunityTag},
+        {"nested", SimEncoding::Nested},
+    };
+    for (const auto& entry : kNames) {
+        if (text == entry.name)
+            return entry.encoding;
     }
     return std::nullopt;
 }
@@ -89,6 +110,13 @@ void SimFaults::SetSpoil(const SimOid& prefix, SimSetSpoil spoil)
         spoils_.push_back({prefix, spoil});
 }
 
+void SimFaults::SetEncoding(const SimOid& prefix, SimEncoding encoding)
+{
+    std::erase_if(encodings_, [&](const EncodingRule& r) { return r.prefix == prefix; });
+    if (encoding != SimEncoding::Off)
+        encodings_.push_back({prefix, encoding});
+}
+
 void SimFaults::SetEndless(const SimOid& entry, bool on)
 {
     std::erase(endless_, entry);
@@ -110,6 +138,7 @@ void SimFaults::Clear()
     delays_.clear();
     duplicates_.clear();
     spoils_.clear();
+    encodings_.clear();
     endless_.clear();
     nextAnswers_.clear();
 }
@@ -157,6 +186,15 @@ SimSetSpoil SimFaults::SpoilFor(const SimOid& oid) const
             return rule.spoil;
     }
     return SimSetSpoil::Off;
+}
+
+SimEncoding SimFaults::EncodingFor(const SimOid& oid) const
+{
+    for (const auto& rule : encodings_) {
+        if (SimOidHasPrefix(oid, rule.prefix))
+            return rule.encoding;
+    }
+    return SimEncoding::Off;
 }
 
 std::optional<SimNextAnswer> SimFaults::NextAnswerFor(const SimOid& oid) const

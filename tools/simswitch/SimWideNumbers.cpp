@@ -17,6 +17,7 @@ using Octets = std::vector<u_char>;
 std::map<Octets, u_char> wide;
 
 int (*transportSend)(netsnmp_transport*, const void*, int, void**, int*) = nullptr;
+std::function<void(Octets&)> rewriteReply;
 SecmodOutMsg* usmEncodeForward = nullptr;
 SecmodOutMsg* usmEncodeReverse = nullptr;
 
@@ -56,11 +57,13 @@ bool IsCommunityMessage(const u_char* octets, std::size_t size)
 int SendRetagged(netsnmp_transport* transport, const void* buffer, int size, void** opaque, int* length)
 {
     const auto* octets = static_cast<const u_char*>(buffer);
-    if (wide.empty() || size <= 0 || !IsCommunityMessage(octets, static_cast<std::size_t>(size)))
+    if ((wide.empty() && !rewriteReply) || size <= 0 || !IsCommunityMessage(octets, static_cast<std::size_t>(size)))
         return transportSend(transport, buffer, size, opaque, length);
     Octets copy(octets, octets + size);
     Retag(copy.data(), copy.size());
-    return transportSend(transport, copy.data(), size, opaque, length);
+    if (rewriteReply)
+        rewriteReply(copy);
+    return transportSend(transport, copy.data(), static_cast<int>(copy.size()), opaque, length);
 }
 
 int EncodeForwardRetagged(snmp_secmod_outgoing_params* params)
@@ -108,6 +111,11 @@ void SimForgetWideNumber(const netsnmp_variable_list* vb)
 {
     if (!wide.empty())
         wide.erase(EncodedName(vb));
+}
+
+void SimRewriteCommunityReplies(std::function<void(std::vector<u_char>&)> rewrite)
+{
+    rewriteReply = std::move(rewrite);
 }
 
 void SimRetagWideNumbers(netsnmp_transport* transport)

@@ -9,6 +9,9 @@
 // leaves Counter64 bindings out of SNMPv1 replies.)
 #include "SimValue.h"
 
+#include <functional>
+#include <vector>
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -22,3 +25,6 @@ void SimForgetWideNumber(const netsnmp_variable_list* vb);
 
 // Retags the replies sent through `transport`, and those USM encodes.
 void SimRetagWideNumbers(netsnmp_transport* transport);
+// Hands each SNMPv1 or v2c reply sent through that transport, once
+// retagged, to `rewrite`, which may write it anew; it must not throw.
+void SimRewriteCommunityReplies(std::function<void(std::vector<u_char>&)> rewrite);
