@@ -6,12 +6,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <map>
 #include <memory>
 
 #include "Msinfortable.h"
+#include "UdpRelay.h"
 #include "VnMessageBox.h"
 #include "VnMessages.h"
 #include "VnSNMPRequest2Edits.h"
@@ -275,6 +277,50 @@ TEST_F(Members, TheListIsReadAfterADelayedSetWasAnswered)
     form->DeleteButtonClick();
     ASSERT_TRUE(WaitIdle(*form));
     EXPECT_EQ(Ids(*form), QStringList({"2", "6"}));
+}
+
+// A set timed out and the switch carried it out; the user adds the same
+// member again before the list was read: the switch refuses the row it
+// now holds. That refusal may be the earlier set's doing: the memo says
+// so, and the list is read, showing the member.
+TEST_F(Members, AnAddRefusedWhileTheListWaitsForAnEarlierSetSaysSoAndTheListIsRead)
+{
+    auto form = Open();
+    UdpRelay relay(port());
+    ASSERT_NE(relay.port(), 0);
+    form->Request->request.device.port = relay.port();
+    form->Request->request.timeout = 100;
+    form->Request->rereadIntervalMs = 600000;  // asks again only after the test
+    MSEditForm->Binder->request.timeout = 100;
+    const std::string table = kMember.substr(0, kMember.size() - 1);
+    sim().drop(table);
+    VnMessageBoxCapture boxes;
+    const int before = relay.RequestsSeen();
+    Add(*form, "7", "");
+    ASSERT_TRUE(RunUntil([&] { return !MSEditForm->Binder->Busy(); }));
+    ASSERT_TRUE(form->Request->RereadPending());
+    // The list's question whether the switch answers again went out.
+    ASSERT_TRUE(RunUntil([&] { return relay.RequestsSeen() > before; }));
+    const std::vector<SimSwitch::SetPdu> held = sim().sets();
+    ASSERT_FALSE(held.empty());
+    for (const SimSwitch::Varbind& vb : held.front().varbinds)
+        sim().set(vb.oid, vb.type, vb.oid.rfind(kMember + "10.", 0) == 0 ? "1" : vb.value);
+    sim().undrop(table);
+    sim().clearSets();
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2"})) << "not read yet";
+
+    Add(*form, "7", "");
+    ASSERT_TRUE(RunUntil([&] { return !MSEditForm->Binder->Busy(); }));
+    const QStringList sets = MemoLines(form->Memo1).filter(QRegularExpression("^Set: "));
+    ASSERT_FALSE(sets.isEmpty());
+    EXPECT_TRUE(sets.back().contains(kVnEarlierSetMayBeDoneTableText)) << sets.back().toStdString();
+    EXPECT_TRUE(RunUntil([&] { return Ids(*form) == QStringList({"1", "2", "7"}) && !form->Request->RereadPending(); }));
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_TRUE(MemoLines(form->Memo1).back().startsWith("Get: " + QString::fromStdString(VnErrorText(kVnOk))))
+        << MemoLines(form->Memo1).back().toStdString();
+    const std::vector<std::vector<std::string>> again = {{kMember + "8.7=7", kMember + "9.7=", kMember + "10.7=4"}};
+    EXPECT_EQ(SetRecord(), again);
+    EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join("|").toStdString();
 }
 
 }  // namespace
