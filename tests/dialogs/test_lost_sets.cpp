@@ -453,6 +453,11 @@ TEST_F(LostSet, ARefusalOfASetSentAgainSaysTheFirstTryMayBeDoneAndTheListShowsIt
                     EXPECT_TRUE(said.startsWith("Set: " + ok)) << said.toStdString();
                 }
                 EXPECT_TRUE(RunUntil([&] { return !binder.RereadPending() && !binder.Busy(); }));
+                if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty() && doubt) {
+                    QDir().mkpath(folder);
+                    const QString name = QString("retried_set_%1.png").arg(&c - cases);
+                    EXPECT_TRUE(subject->Window()->grab().save(QDir(folder).filePath(name)));
+                }
             });
             EXPECT_TRUE(RunUntil([&] { return !binder.Busy() && !binder.RereadPending(); }));
             if (c.createsRow) {
