@@ -553,9 +553,8 @@ bool VnSNMPRequest2Edits::RefuseMalformedRow(const std::string& command)
                           QString::fromStdString(command + ": " + text + " Refused at " + VnStatusTime() + "."));
         return true;
     }
-    // The status template ends the sentence itself.
     SetStatusTemplate(kVnStatusSet);
-    ShowStatus(text.substr(0, text.size() - 1));
+    ShowStatus(text);
     return true;
 }
 

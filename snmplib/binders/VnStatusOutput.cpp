@@ -9,7 +9,6 @@
 
 #include <cstdio>
 
-#include "VnText.h"
 
 namespace {
 
@@ -17,6 +16,31 @@ void Sink(QLabel* label)
 {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
+}
+
+// The memo at its end, unless its newest line is taller than the view:
+// then that line from its start, so that a long message is read from its
+// first words, not from its last.
+void ShowNewestLine(QPlainTextEdit* memo)
+{
+    memo->moveCursor(QTextCursor::End);
+    memo->ensureCursorVisible();
+    memo->setTextCursor(QTextCursor(memo->document()->lastBlock()));
+    memo->ensureCursorVisible();
+}
+
+// Every `placeholder` of `line` from `from` on becomes `value`; a value
+// that ends its sentence itself takes the place of the template's own
+// full stop after the placeholder. Inserted text is not searched again.
+void Fill(std::string& line, std::string_view placeholder, std::string_view value)
+{
+    for (std::size_t at = line.find(placeholder); at != std::string::npos; at = line.find(placeholder, at)) {
+        std::size_t length = placeholder.size();
+        if (!value.empty() && value.back() == '.' && line.compare(at + length, 1, ".") == 0)
+            ++length;
+        line.replace(at, length, value);
+        at += value.size();
+    }
 }
 
 }  // namespace
@@ -74,17 +98,15 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
         QTextDocument* document = memo->document();
         if (passing.isEmpty() || document->lastBlock().text() != passing) {
             memo->appendPlainText(line);
-            return;
-        }
-        if (document->blockCount() == 1) {
+        } else if (document->blockCount() == 1) {
             memo->setPlainText(line);
-            memo->moveCursor(QTextCursor::End);
-            return;
+        } else {
+            QTextCursor last(document->lastBlock());
+            last.select(QTextCursor::BlockUnderCursor);
+            last.removeSelectedText();
+            memo->appendPlainText(line);
         }
-        QTextCursor last(document->lastBlock());
-        last.select(QTextCursor::BlockUnderCursor);
-        last.removeSelectedText();
-        memo->appendPlainText(line);
+        ShowNewestLine(memo);
         return;
     }
     if (auto* bar = dynamic_cast<VnStatusBar*>(output)) {
@@ -97,6 +119,30 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
     }
     if (auto* panel = dynamic_cast<VnStatusPanel*>(output))
         panel->SetText(line);
+}
+
+void VnAppendMemoLine(QPlainTextEdit* memo, const QString& line)
+{
+    memo->appendPlainText(line);
+    ShowNewestLine(memo);
+}
+
+bool VnDropPassingLine(QWidget* output)
+{
+    auto* memo = qobject_cast<QPlainTextEdit*>(output);
+    if (!memo || !VnShowsPassingLine(memo))
+        return false;
+    memo->setProperty("vnPassingLine", QString());
+    QTextDocument* document = memo->document();
+    if (document->blockCount() == 1) {
+        memo->clear();
+        return true;
+    }
+    QTextCursor last(document->lastBlock());
+    last.select(QTextCursor::BlockUnderCursor);
+    last.removeSelectedText();
+    ShowNewestLine(memo);
+    return true;
 }
 
 bool VnShowsPassingLine(const QWidget* output)
@@ -135,8 +181,9 @@ std::string VnFillStatusTemplate(std::string_view statusTemplate, std::string_vi
             line.erase(from, varList + kVarList.size() - from);
         }
     } else {
-        line = ReplaceAll(line, kVarList, caption);
+        Fill(line, kVarList, caption);
     }
-    line = ReplaceAll(line, kError, errorText);
-    return ReplaceAll(line, "[TIME]", time);
+    Fill(line, kError, errorText);
+    Fill(line, "[TIME]", time);
+    return line;
 }
