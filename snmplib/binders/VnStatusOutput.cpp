@@ -18,6 +18,17 @@ void Sink(QLabel* label)
     label->setFrameShadow(QFrame::Sunken);
 }
 
+// Where a memo keeps the text of its passing line: known by its text, a
+// line someone else appended after it stays.
+constexpr const char* kPassing = "vnPassingLine";
+
+void RemoveLastLine(QPlainTextEdit* memo)
+{
+    QTextCursor last(memo->document()->lastBlock());
+    last.select(QTextCursor::BlockUnderCursor);
+    last.removeSelectedText();
+}
+
 // The memo at its end, unless its newest line is taller than the view:
 // then that line from its start, so that a long message is read from its
 // first words, not from its last.
@@ -90,9 +101,6 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
     if (!output)
         return;
     if (auto* memo = qobject_cast<QPlainTextEdit*>(output)) {
-        // The passing line is known by its text: a line someone else
-        // appended after it stays.
-        static constexpr const char* kPassing = "vnPassingLine";
         const QString passing = memo->property(kPassing).toString();
         memo->setProperty(kPassing, kind == VnLineKind::Passing ? line : QString());
         QTextDocument* document = memo->document();
@@ -101,9 +109,7 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
         } else if (document->blockCount() == 1) {
             memo->setPlainText(line);
         } else {
-            QTextCursor last(document->lastBlock());
-            last.select(QTextCursor::BlockUnderCursor);
-            last.removeSelectedText();
+            RemoveLastLine(memo);
             memo->appendPlainText(line);
         }
         ShowNewestLine(memo);
@@ -130,17 +136,10 @@ void VnAppendMemoLine(QPlainTextEdit* memo, const QString& line)
 bool VnDropPassingLine(QWidget* output)
 {
     auto* memo = qobject_cast<QPlainTextEdit*>(output);
-    if (!memo || !VnShowsPassingLine(memo))
+    if (!memo || !VnShowsPassingLine(memo) || memo->document()->blockCount() < 2)
         return false;
-    memo->setProperty("vnPassingLine", QString());
-    QTextDocument* document = memo->document();
-    if (document->blockCount() == 1) {
-        memo->clear();
-        return true;
-    }
-    QTextCursor last(document->lastBlock());
-    last.select(QTextCursor::BlockUnderCursor);
-    last.removeSelectedText();
+    memo->setProperty(kPassing, QString());
+    RemoveLastLine(memo);
     ShowNewestLine(memo);
     return true;
 }
@@ -150,7 +149,7 @@ bool VnShowsPassingLine(const QWidget* output)
     const auto* memo = qobject_cast<const QPlainTextEdit*>(output);
     if (!memo)
         return output != nullptr;
-    const QString passing = memo->property("vnPassingLine").toString();
+    const QString passing = memo->property(kPassing).toString();
     return !passing.isEmpty() && memo->document()->lastBlock().text() == passing;
 }
 

@@ -63,8 +63,8 @@ void VnAppendMemoLine(QPlainTextEdit* memo, const QString& line);
 // one line, which any line replaces.
 bool VnShowsPassingLine(const QWidget* output);
 // Removes a memo's passing last line, so that the line above it is the
-// last again; false (and nothing done) for an output of one line or a
-// memo whose last line is not a passing one.
+// last again; false (and nothing done) for an output of one line, or a
+// memo whose last line is not a passing one or has no line above it.
 bool VnDropPassingLine(QWidget* output);
 
 // The local time as a status line shows it: "hh:mm:ss" on the 12-hour
