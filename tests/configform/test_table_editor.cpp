@@ -80,6 +80,14 @@ protected:
         return dialog->findChild<TCtrlBtnPanel*>()->SetCheckedBtn;
     }
     void Select(int row) { list->setCurrentItem(list->topLevelItem(row)); }
+    // In the Add form: the row 30.1 named "printer", the name ticked.
+    void TypePrinterRow()
+    {
+        Edit(kVlan)->setText("30");
+        Edit(kPort)->setText("1");
+        Edit(kRowName)->setText("printer");
+        Box(kRowName)->click();
+    }
     QStringList Row(int row) const
     {
         QStringList texts;
@@ -194,10 +202,7 @@ TEST_F(TableEditorTest, AFailedAddKeepsTheFormAndTheInput)
     QString nameAfterFailure;
     std::string statusLine;
     OnModal add([&](QDialog* dialog) {
-        Edit(kVlan)->setText("30");
-        Edit(kPort)->setText("1");
-        Edit(kRowName)->setText("printer");
-        Box(kRowName)->click();
+        TypePrinterRow();
         SetButton(dialog)->click();
         stayedOpen = dialog->isVisible();
         nameAfterFailure = Edit(kRowName)->text();
@@ -499,10 +504,7 @@ TEST_F(TableEditorTest, ALongLineIsShownFromItsStart)
     std::pair<int, int> top;
     QString timedOut;
     OnModal add([&](QDialog* dialog) {
-        Edit(kVlan)->setText("30");
-        Edit(kPort)->setText("1");
-        Edit(kRowName)->setText("printer");
-        Box(kRowName)->click();
+        TypePrinterRow();
         SetButton(dialog)->click();
         newest = memo->document()->blockCount() - 1;
         linesOfNewest = memo->document()->lastBlock().layout()->lineCount();
@@ -541,15 +543,12 @@ TEST_F(TableEditorTest, ARefusalThroughTheAddOrEditFormIsWrittenOnce)
 {
     struct Case {
         const char* why;
-        QPushButton* TCtrlBtnPanel::*button;
-        int column;
-        const char* value;
+        bool add;  // else an Edit of the second row's priority
         std::vector<std::string> sent;
     };
     const Case cases[] = {
-        {"Add", &TCtrlBtnPanel::AddBtn, kRowName, "printer",
-         {FORMTEST_T(3) ".30.1=7072696E746572", FORMTEST_T(5) ".30.1=4"}},
-        {"Edit of the second row", &TCtrlBtnPanel::EditBtn, kPriority, "6", {FORMTEST_T(4) ".1.2=6"}},
+        {"Add", true, {FORMTEST_T(3) ".30.1=7072696E746572", FORMTEST_T(5) ".30.1=4"}},
+        {"Edit of the second row", false, {FORMTEST_T(4) ".1.2=6"}},
     };
     Build();
     ShowAndWalk(3);
@@ -562,17 +561,17 @@ TEST_F(TableEditorTest, ARefusalThroughTheAddOrEditFormIsWrittenOnce)
         Select(1);
         const qsizetype before = MemoLines(memo).size();
         OnModal form([&](QDialog* dialog) {
-            if (c.button == &TCtrlBtnPanel::AddBtn) {
-                Edit(kVlan)->setText("30");
-                Edit(kPort)->setText("1");
+            if (c.add) {
+                TypePrinterRow();
+            } else {
+                Edit(kPriority)->setText("6");
+                Box(kPriority)->click();
             }
-            Edit(c.column)->setText(c.value);
-            Box(c.column)->click();
             SetButton(dialog)->click();
             EXPECT_TRUE(dialog->isVisible()) << "the input stays for another try";
             dialog->reject();
         });
-        (column->*c.button)->click();
+        (c.add ? column->AddBtn : column->EditBtn)->click();
         ASSERT_TRUE(form.Ran());
         ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
         EXPECT_EQ(SetRecord(), (Record{c.sent}));
