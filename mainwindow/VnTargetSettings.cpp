@@ -124,6 +124,11 @@ VnConversionError::VnConversionError(const std::string& text)
 {
 }
 
+VnConversionError::VnConversionError(const VnConversionError& error, const std::string& where)
+    : std::runtime_error(error.what() + where)
+{
+}
+
 int VnStrToInt(const std::string& text)
 {
     std::string_view digits = text;
@@ -152,6 +157,11 @@ std::uint16_t VnPortNumber(const std::string& text)
 
 VnVersionError::VnVersionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not an SNMP version: use 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)")
+{
+}
+
+VnVersionError::VnVersionError(const VnVersionError& error, const std::string& where)
+    : std::runtime_error(error.what() + where)
 {
 }
 
@@ -230,19 +240,34 @@ bool VnApplySettingsFile(const std::string& path, VnTargetState& state)
 
     const VnIni ini(path);
     const auto read = [&](const char* key) { return ini.ReadString(kVnSettingsSection, key, ""); };
+    // A value that stops start-up is named by its key and its file: the
+    // value alone leaves the user to search every settings file for it.
+    const auto number = [&](const char* key, const auto& convert) {
+        const std::string where = "\nKey: " + std::string(key) + "\nFile: " + VnAbsolutePath(path);
+        try {
+            return convert(read(key));
+        } catch (const VnConversionError& e) {
+            throw VnConversionError(e, where);
+        } catch (const VnVersionError& e) {
+            throw VnVersionError(e, where);
+        }
+    };
+    const auto oneLower = [](std::int32_t& target) {
+        return [&target](const std::string& text) { ApplyOneLower(text, target); };
+    };
 
-    state.device.port = VnPortNumber(read("AgentPort"));
-    const std::uint8_t version = VnSnmpVersion(read("Version"));
+    state.device.port = number("AgentPort", VnPortNumber);
+    const std::uint8_t version = number("Version", VnSnmpVersion);
     state.security.version = version;
     state.versionText = std::to_string(version);
     if (const std::string name = read("ContextName"); !name.empty())
         state.scope.contextName = name;
     state.scope.contextEngineId = read("ContextEngineID");
-    state.security.securityModel = VnStrToInt(read("SecurityModel"));
-    ApplyOneLower(read("SecurityLevel"), state.security.securityLevel);
+    state.security.securityModel = number("SecurityModel", VnStrToInt);
+    number("SecurityLevel", oneLower(state.security.securityLevel));
     state.security.securityName = read("SecurityName");
-    ApplyOneLower(read("AuthProtocol"), state.security.authProtocol);
-    ApplyOneLower(read("PrivProtocol"), state.security.privProtocol);
+    number("AuthProtocol", oneLower(state.security.authProtocol));
+    number("PrivProtocol", oneLower(state.security.privProtocol));
     if (const std::string password = read("AuthPassword"); !password.empty())
         state.security.authPassword = password;
     if (const std::string password = read("PrivPassword"); !password.empty())

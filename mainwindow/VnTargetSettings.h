@@ -17,12 +17,15 @@ class VnRegistry;
 class VnConversionError : public std::runtime_error {
 public:
     explicit VnConversionError(const std::string& text);
+    // `error`'s message, then `where` the value was read.
+    VnConversionError(const VnConversionError& error, const std::string& where);
 };
 
 // A version number other than 0, 1 and 3.
 class VnVersionError : public std::runtime_error {
 public:
     explicit VnVersionError(const std::string& text);
+    VnVersionError(const VnVersionError& error, const std::string& where);
 };
 
 // The settings start-up leaves: the main window's texts and the default
@@ -71,7 +74,9 @@ std::string VnNoParameterMessage(const std::string& programName, const std::stri
 
 // Whether the file exists; when it does, applies its keys in their order.
 // Raises VnConversionError for a number that is not an integer or is out
-// of its setting's range, VnVersionError for an unknown version.
+// of its setting's range, VnVersionError for an unknown version; either
+// message ends with the key and the file's full path, on lines of their
+// own ("\nKey: AgentPort\nFile: /conf/10.1.1.1.cfg").
 bool VnApplySettingsFile(const std::string& path, VnTargetState& state);
 
 // Each parameter in order: "/I" sets the address; any other parameter

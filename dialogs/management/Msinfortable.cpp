@@ -236,9 +236,11 @@ void TMSEditForm::SetButtonClick()
     }
     if (EditMode == VnEditMode::Add && !IdAccepted())
         return;
-    // A listed member is no new one: the set would write over it.
+    // A listed member is no new one: the set would write over it. The ID
+    // is named by the field it was typed into.
     if (EditMode == VnEditMode::Add && MSInformationForm->Request
-        && MSInformationForm->Request->RefuseListedInstance(MemberIndex(KeyIDEdit->text()), {}))
+        && MSInformationForm->Request->RefuseListedInstance(MemberIndex(KeyIDEdit->text()), {},
+                                                            {Binder->request.varList.Item(kCandidate).label}))
         return;
     bool sent = false;
     const bool finished = VnGuarded(VnErrorLanding::MemoLine(MSInformationForm->Memo1),

@@ -83,7 +83,7 @@ void VnErrorLanding::LandText(const std::string& text) const
         return;
     case Kind::MemoLine:
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data()))
-            memo->appendPlainText(QString::fromStdString(text));
+            VnAppendMemoLine(memo, QString::fromStdString(text));
         return;
     case Kind::Call:
         if (call_)

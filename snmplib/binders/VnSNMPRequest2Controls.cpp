@@ -343,8 +343,10 @@ void VnSNMPRequest2Controls::ShowStatus(const std::string& errorText)
     // stands beside the set's (below it, in a memo).
     const SetOutcome after = std::exchange(setOutcome_, SetOutcome::None);
     if (after == SetOutcome::Refused && errorText == OkText()) {
-        // The read's progress gives way to the refusal, not to an Ok.
-        if (VnShowsPassingLine(output_))
+        // The read's progress gives way to the refusal, not to an Ok. A memo
+        // holds the refusal above the progress (the set's line or its
+        // caller's landing): the progress goes, the refusal is not repeated.
+        if (VnShowsPassingLine(output_) && !VnDropPassingLine(output_))
             VnWriteStatusLine(output_, setLine_);
         return;
     }

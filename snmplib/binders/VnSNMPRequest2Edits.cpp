@@ -553,9 +553,8 @@ bool VnSNMPRequest2Edits::RefuseMalformedRow(const std::string& command)
                           QString::fromStdString(command + ": " + text + " Refused at " + VnStatusTime() + "."));
         return true;
     }
-    // The status template ends the sentence itself.
     SetStatusTemplate(kVnStatusSet);
-    ShowStatus(text.substr(0, text.size() - 1));
+    ShowStatus(text);
     return true;
 }
 
@@ -662,7 +661,8 @@ const QTreeWidgetItem* VnSNMPRequest2Edits::ListedRowAt(const std::string& insta
     return nullptr;
 }
 
-bool VnSNMPRequest2Edits::RefuseListedInstance(const std::string& instance, const std::string& changeCommand)
+bool VnSNMPRequest2Edits::RefuseListedInstance(const std::string& instance, const std::string& changeCommand,
+                                               const std::vector<std::string>& keyFields)
 {
     const QTreeWidgetItem* row = ListedRowAt(instance);
     if (!row)
@@ -675,7 +675,9 @@ bool VnSNMPRequest2Edits::RefuseListedInstance(const std::string& instance, cons
         if (column == columnItems_.end())
             continue;
         const std::string text = row->text(static_cast<int>(column - columnItems_.begin())).toStdString();
-        keys += (keys.empty() ? "" : ", ") + list.Item(key).label + " " + text;
+        const auto field = static_cast<std::size_t>(key);
+        const std::string& name = field < keyFields.size() ? keyFields[field] : list.Item(key).label;
+        keys += (keys.empty() ? "" : ", ") + name + " " + text;
     }
     if (keys.empty())
         keys = "instance " + instance;

@@ -111,8 +111,11 @@ public:
     // When a listed row was read at `instance`: a message box names it by
     // its key cells (and `changeCommand`), the status output says nothing
     // was sent, and true is returned. For an Add whose set goes out
-    // through another binder.
-    bool RefuseListedInstance(const std::string& instance, const std::string& changeCommand);
+    // through another binder, whose fields the user typed the key into:
+    // `keyFields` are their names, one per key item, in place of the
+    // list's column labels (empty: the list's labels).
+    bool RefuseListedInstance(const std::string& instance, const std::string& changeCommand,
+                              const std::vector<std::string>& keyFields = {});
 
     // Binding errors raise VnException and add nothing: an item index
     // outside the list, a null control (-521), a combo box or radio group

@@ -9,7 +9,6 @@
 
 #include <cstdio>
 
-#include "VnText.h"
 
 namespace {
 
@@ -17,6 +16,42 @@ void Sink(QLabel* label)
 {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
+}
+
+// Where a memo keeps the text of its passing line: known by its text, a
+// line someone else appended after it stays.
+constexpr const char* kPassing = "vnPassingLine";
+
+void RemoveLastLine(QPlainTextEdit* memo)
+{
+    QTextCursor last(memo->document()->lastBlock());
+    last.select(QTextCursor::BlockUnderCursor);
+    last.removeSelectedText();
+}
+
+// The memo at its end, unless its newest line is taller than the view:
+// then that line from its start, so that a long message is read from its
+// first words, not from its last.
+void ShowNewestLine(QPlainTextEdit* memo)
+{
+    memo->moveCursor(QTextCursor::End);
+    memo->ensureCursorVisible();
+    memo->setTextCursor(QTextCursor(memo->document()->lastBlock()));
+    memo->ensureCursorVisible();
+}
+
+// Every `placeholder` of `line` from `from` on becomes `value`; a value
+// that ends its sentence itself takes the place of the template's own
+// full stop after the placeholder. Inserted text is not searched again.
+void Fill(std::string& line, std::string_view placeholder, std::string_view value)
+{
+    for (std::size_t at = line.find(placeholder); at != std::string::npos; at = line.find(placeholder, at)) {
+        std::size_t length = placeholder.size();
+        if (!value.empty() && value.back() == '.' && line.compare(at + length, 1, ".") == 0)
+            ++length;
+        line.replace(at, length, value);
+        at += value.size();
+    }
 }
 
 }  // namespace
@@ -66,25 +101,18 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
     if (!output)
         return;
     if (auto* memo = qobject_cast<QPlainTextEdit*>(output)) {
-        // The passing line is known by its text: a line someone else
-        // appended after it stays.
-        static constexpr const char* kPassing = "vnPassingLine";
         const QString passing = memo->property(kPassing).toString();
         memo->setProperty(kPassing, kind == VnLineKind::Passing ? line : QString());
         QTextDocument* document = memo->document();
         if (passing.isEmpty() || document->lastBlock().text() != passing) {
             memo->appendPlainText(line);
-            return;
-        }
-        if (document->blockCount() == 1) {
+        } else if (document->blockCount() == 1) {
             memo->setPlainText(line);
-            memo->moveCursor(QTextCursor::End);
-            return;
+        } else {
+            RemoveLastLine(memo);
+            memo->appendPlainText(line);
         }
-        QTextCursor last(document->lastBlock());
-        last.select(QTextCursor::BlockUnderCursor);
-        last.removeSelectedText();
-        memo->appendPlainText(line);
+        ShowNewestLine(memo);
         return;
     }
     if (auto* bar = dynamic_cast<VnStatusBar*>(output)) {
@@ -99,12 +127,29 @@ void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind)
         panel->SetText(line);
 }
 
+void VnAppendMemoLine(QPlainTextEdit* memo, const QString& line)
+{
+    memo->appendPlainText(line);
+    ShowNewestLine(memo);
+}
+
+bool VnDropPassingLine(QWidget* output)
+{
+    auto* memo = qobject_cast<QPlainTextEdit*>(output);
+    if (!memo || !VnShowsPassingLine(memo) || memo->document()->blockCount() < 2)
+        return false;
+    memo->setProperty(kPassing, QString());
+    RemoveLastLine(memo);
+    ShowNewestLine(memo);
+    return true;
+}
+
 bool VnShowsPassingLine(const QWidget* output)
 {
     const auto* memo = qobject_cast<const QPlainTextEdit*>(output);
     if (!memo)
         return output != nullptr;
-    const QString passing = memo->property("vnPassingLine").toString();
+    const QString passing = memo->property(kPassing).toString();
     return !passing.isEmpty() && memo->document()->lastBlock().text() == passing;
 }
 
@@ -135,8 +180,9 @@ std::string VnFillStatusTemplate(std::string_view statusTemplate, std::string_vi
             line.erase(from, varList + kVarList.size() - from);
         }
     } else {
-        line = ReplaceAll(line, kVarList, caption);
+        Fill(line, kVarList, caption);
     }
-    line = ReplaceAll(line, kError, errorText);
-    return ReplaceAll(line, "[TIME]", time);
+    Fill(line, kError, errorText);
+    Fill(line, "[TIME]", time);
+    return line;
 }

@@ -52,11 +52,20 @@ private:
 // other class takes nothing.
 // A passing line (the progress of a walk) is replaced by the next line
 // written, also in a memo, where it takes the place of the last line.
+// A memo shows its newest line from its start: at its end, or, when that
+// line is taller than the view, with its first line at the top.
 enum class VnLineKind { Lasting, Passing };
 void VnWriteStatusLine(QWidget* output, const QString& line, VnLineKind kind = VnLineKind::Lasting);
+// Appends a line to a memo, shown as VnWriteStatusLine shows it; a passing
+// line above it stays.
+void VnAppendMemoLine(QPlainTextEdit* memo, const QString& line);
 // Whether the output's last line is a passing one: always for an output of
 // one line, which any line replaces.
 bool VnShowsPassingLine(const QWidget* output);
+// Removes a memo's passing last line, so that the line above it is the
+// last again; false (and nothing done) for an output of one line, or a
+// memo whose last line is not a passing one or has no line above it.
+bool VnDropPassingLine(QWidget* output);
 
 // The local time as a status line shows it: "hh:mm:ss" on the 12-hour
 // clock, a blank and the locale's morning or afternoon designator.
@@ -66,6 +75,9 @@ std::string VnStatusTime();
 // end through "[VARLIST]" is dropped when "[ERROR]" comes first (the
 // built-in " Request:[VARLIST]"), else every "[VARLIST]" becomes the
 // caption; then every "[ERROR]" becomes the error text and every "[TIME]"
-// the time, in that order. Replaced text is not searched again.
+// the time, in that order. Replaced text is not searched again. A text
+// that ends with a full stop takes the place of the template's full stop
+// right after its placeholder ("Nothing sent." gives "Nothing sent.
+// Receive at", never "sent.."); "Ok!" keeps the template's.
 std::string VnFillStatusTemplate(std::string_view statusTemplate, std::string_view errorText,
                                  std::string_view caption, std::string_view time);

@@ -198,6 +198,11 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int b
     }
     const int stored = boots < 0 ? 0 : boots;
     text += id + ' ' + std::to_string(stored) + '\n';
+    // A file the read refuses would stop every later start. Dropping other
+    // engines' lines to make room would set their counts back, which is
+    // what the counter exists to prevent: the file stays as it is.
+    if (text.size() > static_cast<std::size_t>(kMaxCounterFileSize))
+        return BootCounterResult::WriteError;
 
     // The rename replaces the counter's directory entry: a counter that is
     // a link becomes a file of its own, and what it pointed to is left as

@@ -20,6 +20,8 @@ int getBootCounter(const std::string& fileName, const OctetStr& engineId, int& b
 // is written beside the old one, under a name of its own created afresh
 // (never through a link), and then takes its place. The other engines'
 // lines are read as getBootCounter reads them, so a counter that is not a
-// regular file is a ReadError and stays as it is. Returns
+// regular file is a ReadError and stays as it is. A file that would grow
+// past the 64 KiB getBootCounter reads is not written (WriteError): the
+// counter stays as it was, every engine's line with it. Returns
 // BootCounterResult::Ok, or ReadError / WriteError.
 int saveBootCounter(const std::string& fileName, const OctetStr& engineId, int boots);

@@ -100,6 +100,16 @@ TEST(StatusLine, FillsTemplateByTheFixedOrder)
         {"an error text holding [VARLIST] is not searched again", "[ERROR] Request:[VARLIST].", "[VARLIST]",
          "X", "[VARLIST] Request:X."},
         {"every occurrence is replaced", "[ERROR]/[ERROR] [TIME][TIME]", "e", "", "e/e 10:00:00 AM10:00:00 AM"},
+        {"a text with its own full stop gets no second one", "Set: [ERROR] Request:[VARLIST]. Receive at [TIME].",
+         "Nothing sent.", "", "Set: Nothing sent. Receive at 10:00:00 AM."},
+        {"the same in the read's template", "Get: [ERROR] Request:[VARLIST]. Receive at [TIME].", "Row gone.", "",
+         "Get: Row gone. Receive at 10:00:00 AM."},
+        {"a full stop not right after the placeholder stays", "Set: [ERROR] Request:[VARLIST]. Receive at [TIME].",
+         "Nothing sent.", " Led Status", "Set: Nothing sent. Request: Led Status. Receive at 10:00:00 AM."},
+        {"a caption with its own full stop gets no second one", "Get: [ERROR] Request:[VARLIST]. Receive at [TIME].",
+         "e", " Led Status.", "Get: e Request: Led Status. Receive at 10:00:00 AM."},
+        {"an ellipsis stays whole", "[ERROR].", "Reading...", "", "Reading..."},
+        {"a template of one's own", "[ERROR]. ([TIME])", "Done.", "", "Done. (10:00:00 AM)"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VnFillStatusTemplate(c.tmpl, c.error, c.caption, "10:00:00 AM"), c.expected) << c.why;

@@ -179,6 +179,9 @@ TEST_F(MalformedRows, TheEditorListsThemButDeleteAndEditSendNothing)
         ASSERT_EQ(boxes.Texts().size(), 1);
         EXPECT_TRUE(boxes.Texts()[0].contains(QString::fromUtf8(c.malformed))) << boxes.Texts()[0].toStdString();
         EXPECT_EQ(SetRecord(), Record{}) << "Edit";
+        const std::string refused = LastLine(*memo);
+        EXPECT_EQ(refused.rfind("Set: The row at instance " + std::string(c.malformed), 0), 0u) << refused;
+        EXPECT_TRUE(refused.ends_with("cannot be changed here. Nothing sent. Receive at T.")) << refused;
 
         // The real row is deleted at its own instance.
         list->setCurrentItem(RealRow());

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -78,6 +80,14 @@ protected:
         return dialog->findChild<TCtrlBtnPanel*>()->SetCheckedBtn;
     }
     void Select(int row) { list->setCurrentItem(list->topLevelItem(row)); }
+    // In the Add form: the row 30.1 named "printer", the name ticked.
+    void TypePrinterRow()
+    {
+        Edit(kVlan)->setText("30");
+        Edit(kPort)->setText("1");
+        Edit(kRowName)->setText("printer");
+        Box(kRowName)->click();
+    }
     QStringList Row(int row) const
     {
         QStringList texts;
@@ -192,10 +202,7 @@ TEST_F(TableEditorTest, AFailedAddKeepsTheFormAndTheInput)
     QString nameAfterFailure;
     std::string statusLine;
     OnModal add([&](QDialog* dialog) {
-        Edit(kVlan)->setText("30");
-        Edit(kPort)->setText("1");
-        Edit(kRowName)->setText("printer");
-        Box(kRowName)->click();
+        TypePrinterRow();
         SetButton(dialog)->click();
         stayedOpen = dialog->isVisible();
         nameAfterFailure = Edit(kRowName)->text();
@@ -463,4 +470,114 @@ TEST_F(TableEditorTest, LongTextsWidenTheColumnsAndTheForm)
     });
     column->EditBtn->click();
     EXPECT_TRUE(edit.Ran());
+}
+
+namespace {
+
+// The first line of the memo's view: the block it is in and its line there.
+std::pair<int, int> TopOfView(const QPlainTextEdit& memo)
+{
+    const QTextCursor top = memo.cursorForPosition(QPoint(0, 0));
+    const QTextLine line = top.block().layout()->lineForTextPosition(top.positionInBlock());
+    return {top.block().blockNumber(), line.lineNumber()};
+}
+
+QStringList MemoLines(const QPlainTextEdit* memo)
+{
+    return memo->toPlainText().split('\n', Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+// A line taller than the memo's view is read from its first words: the
+// time-out of a set says first that it timed out, then what may follow.
+// A line that fits leaves the memo at its end.
+TEST_F(TableEditorTest, ALongLineIsShownFromItsStart)
+{
+    Build();
+    ShowAndWalk(3);
+    binder->request.timeout = 50;
+    // Neither the set nor its retry is answered.
+    sim().drop(FORMTEST_T(5));
+    int newest = -1;
+    int linesOfNewest = 0;
+    std::pair<int, int> top;
+    QString timedOut;
+    OnModal add([&](QDialog* dialog) {
+        TypePrinterRow();
+        SetButton(dialog)->click();
+        newest = memo->document()->blockCount() - 1;
+        linesOfNewest = memo->document()->lastBlock().layout()->lineCount();
+        top = TopOfView(*memo);
+        timedOut = memo->document()->lastBlock().text();
+        if (const QString folder = qEnvironmentVariable("VN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            EXPECT_TRUE(form->grab().save(folder + "/table-editor-set-timed-out.png"));
+        }
+        sim().undrop(FORMTEST_T(5));
+        dialog->reject();
+    });
+    column->AddBtn->click();
+    ASSERT_TRUE(add.Ran());
+    const std::vector<std::string> sent = {FORMTEST_T(3) ".30.1=7072696E746572", FORMTEST_T(5) ".30.1=4"};
+    ASSERT_FALSE(SetRecord().empty());
+    for (const std::vector<std::string>& pdu : SetRecord())
+        EXPECT_EQ(pdu, sent) << "the set and its retries";
+    EXPECT_TRUE(timedOut.startsWith(QString::fromStdString("Set: " + VnErrorText(kVnErrTimeout))))
+        << timedOut.toStdString();
+    ASSERT_GT(linesOfNewest, memo->viewport()->height() / memo->fontMetrics().lineSpacing())
+        << "the time-out line is taller than the memo's view";
+    EXPECT_EQ(top, std::make_pair(newest, 0)) << "the view starts at the time-out's first line";
+
+    // The read after the form finds the switch answering again: its short
+    // line is at the memo's end, in view.
+    ASSERT_TRUE(RunUntil([&] { return !binder->Busy() && !binder->RereadPending(); }));
+    EXPECT_EQ(list->topLevelItemCount(), 3) << "the dropped set made no row";
+    EXPECT_EQ(LastLine(*memo), "Get: " + VnErrorText(kVnOk) + ". Receive at T.");
+    EXPECT_EQ(memo->verticalScrollBar()->value(), memo->verticalScrollBar()->maximum());
+}
+
+// The switch refuses the set of the Add or the Edit form: the memo says so
+// once, and the read after the form (which shows the rows as they were)
+// writes no second copy and no "Ok" under it.
+TEST_F(TableEditorTest, ARefusalThroughTheAddOrEditFormIsWrittenOnce)
+{
+    struct Case {
+        const char* why;
+        bool add;  // else an Edit of the second row's priority
+        std::vector<std::string> sent;
+    };
+    const Case cases[] = {
+        {"Add", true, {FORMTEST_T(3) ".30.1=7072696E746572", FORMTEST_T(5) ".30.1=4"}},
+        {"Edit of the second row", false, {FORMTEST_T(4) ".1.2=6"}},
+    };
+    Build();
+    ShowAndWalk(3);
+    const QStringList rows = {Row(0).join(' '), Row(1).join(' '), Row(2).join(' ')};
+    sim().error(FORMTEST_T(4), "wrongValue", "set");
+    sim().error(FORMTEST_T(5), "wrongValue", "set");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        sim().clearSets();
+        Select(1);
+        const qsizetype before = MemoLines(memo).size();
+        OnModal form([&](QDialog* dialog) {
+            if (c.add) {
+                TypePrinterRow();
+            } else {
+                Edit(kPriority)->setText("6");
+                Box(kPriority)->click();
+            }
+            SetButton(dialog)->click();
+            EXPECT_TRUE(dialog->isVisible()) << "the input stays for another try";
+            dialog->reject();
+        });
+        (c.add ? column->AddBtn : column->EditBtn)->click();
+        ASSERT_TRUE(form.Ran());
+        ASSERT_TRUE(RunUntil([&] { return !binder->Busy(); }));
+        EXPECT_EQ(SetRecord(), (Record{c.sent}));
+        const QStringList since = MemoLines(memo).mid(before);
+        ASSERT_EQ(since.size(), 1) << since.join("\n").toStdString();
+        EXPECT_EQ(LastLine(*memo), "Set: (SNMP) Cannot create/set variable, Wrong Value!. Receive at T.");
+        EXPECT_EQ((QStringList{Row(0).join(' '), Row(1).join(' '), Row(2).join(' ')}), rows);
+    }
 }

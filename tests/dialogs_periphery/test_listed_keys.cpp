@@ -112,7 +112,7 @@ const ListedCase kCases[] = {
      "A row with Source Protocol OSPF, Destination Protocol RIP is listed already: select it and use Set to "
      "change it. Nothing sent."},
     {"member switch, the ID with a leading zero", AddMember, "02",
-     "A row with Member ID 2 is listed already. Nothing sent."},
+     "A row with Member Candidate Source 2 is listed already. Nothing sent."},
 };
 
 using ListedKeys = PeripherySwitchTest;

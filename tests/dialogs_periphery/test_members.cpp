@@ -124,6 +124,27 @@ TEST_F(Members, AnIdThatIsNoNumberIsRefused)
     EXPECT_FALSE(form->Memo1->toPlainText().contains("Invalid Object Identifier"));
 }
 
+// The ID of a listed member is refused by the name of the field it was
+// typed into, not by the list's column: the user sees no "Member ID".
+TEST_F(Members, AListedIdIsRefusedByItsFieldsName)
+{
+    auto form = Open();
+    TMSEditForm* edit = MSEditForm;
+    VnMessageBoxCapture boxes;
+    ASSERT_TRUE(WhileShown(edit, [&] { form->AddButtonClick(); }, [&] {
+        edit->KeyIDEdit->setText("2");
+        edit->SetButtonClick();
+        EXPECT_TRUE(edit->isVisible()) << "the ID stays for correcting";
+    }));
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(boxes.Texts().join('|').toStdString(),
+              "A row with Member Candidate Source 2 is listed already. Nothing sent.");
+    EXPECT_TRUE(sim().sets().empty());
+    EXPECT_TRUE(MemoLines(form->Memo1).back().startsWith("Set: (VnSNMP++) Nothing sent!. Receive at "))
+        << MemoLines(form->Memo1).back().toStdString();
+    EXPECT_EQ(Ids(*form), QStringList({"1", "2"}));
+}
+
 TEST_F(Members, DeleteSendsTheStatusAloneAndTheNextAddAllThree)
 {
     auto form = Open();

@@ -36,22 +36,24 @@ TEST(HostileSettings, OutOfRangeNumbersAndUnknownVersionsAreRefused)
 {
     const RefusalCase cases[] = {
         {"a level whose code one higher overflows", {"/I10.1.1.1", "/Rp"},
-         Cfg("161", "3", "2147483647"), "'2147483647' is not a valid integer value"},
+         Cfg("161", "3", "2147483647"), "'2147483647' is not a valid integer value\nKey: SecurityLevel"},
         {"an authentication protocol likewise", {"/I10.1.1.1", "/Rp"},
-         Cfg("161", "3", "0", "2147483647"), "'2147483647' is not a valid integer value"},
+         Cfg("161", "3", "0", "2147483647"), "'2147483647' is not a valid integer value\nKey: AuthProtocol"},
         {"a privacy protocol likewise", {"/I10.1.1.1", "/Rp"}, Cfg("161", "3", "0", "0", "2147483647"),
-         "'2147483647' is not a valid integer value"},
-        {"a negative port", {"/I10.1.1.1", "/Rp"}, Cfg("-1", "1"), "'-1' is not a valid integer value"},
+         "'2147483647' is not a valid integer value\nKey: PrivProtocol"},
+        {"a negative port", {"/I10.1.1.1", "/Rp"}, Cfg("-1", "1"), "'-1' is not a valid integer value\nKey: AgentPort"},
         {"a port beyond 16 bits", {"/I10.1.1.1", "/Rp"}, Cfg("70000", "1"),
-         "'70000' is not a valid integer value"},
-        {"port 0 reaches no agent", {"/I10.1.1.1", "/Rp"}, Cfg("0", "1"), "'0' is not a valid integer value"},
+         "'70000' is not a valid integer value\nKey: AgentPort"},
+        {"port 0 reaches no agent", {"/I10.1.1.1", "/Rp"}, Cfg("0", "1"),
+         "'0' is not a valid integer value\nKey: AgentPort"},
         {"a port option beyond 16 bits", {"/I10.1.1.1", "/v3", "/t70000"}, "",
          "'70000' is not a valid integer value"},
         {"version 4 on the command line", {"/I10.1.1.1", "/v4"}, "", "'4' " + kVersionUse},
         {"a negative version", {"/I10.1.1.1", "/v-1"}, "", "'-1' " + kVersionUse},
         {"version 2 is no code of ours (v2c is 1)", {"/I10.1.1.1", "/v2"}, "", "'2' " + kVersionUse},
-        {"version 9 in the file", {"/I10.1.1.1", "/Rp"}, Cfg("161", "9"), "'9' " + kVersionUse},
-        {"version 257 would wrap to 1", {"/I10.1.1.1", "/Rp"}, Cfg("161", "257"), "'257' " + kVersionUse},
+        {"version 9 in the file", {"/I10.1.1.1", "/Rp"}, Cfg("161", "9"), "'9' " + kVersionUse + "\nKey: Version"},
+        {"version 257 would wrap to 1", {"/I10.1.1.1", "/Rp"}, Cfg("161", "257"),
+         "'257' " + kVersionUse + "\nKey: Version"},
         {"a version that is no number is still a conversion error", {"/I10.1.1.1", "/vx"}, "",
          "'x' is not a valid integer value"},
     };
@@ -66,7 +68,9 @@ TEST(HostileSettings, OutOfRangeNumbersAndUnknownVersionsAreRefused)
             VnApplyParameters(c.parameters, folder.Folder(), state);
             ADD_FAILURE() << "accepted";
         } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()), c.message);
+            // Read from the file: its path follows the key.
+            EXPECT_EQ(std::string(e.what()),
+                      c.message + (c.cfg.empty() ? "" : "\nFile: " + folder.Folder() + "10.1.1.1.cfg"));
         }
     }
 }

@@ -159,10 +159,12 @@ TEST(SettingsFile, BadNumbersStopStartUpWithTheConversionMessage)
     const BadNumberCase cases[] = {
         {"a file without AgentPort", {"/I10.1.1.1", "/Rp"},
          CfgText("Version=1\nSecurityModel=0\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n"),
-         "'' is not a valid integer value"},
+         "'' is not a valid integer value\nKey: AgentPort"},
         {"a level that is no number", {"/I10.1.1.1", "/Rp"},
          CfgText("AgentPort=161\nVersion=1\nSecurityModel=0\nSecurityLevel=two\n"),
-         "'two' is not a valid integer value"},
+         "'two' is not a valid integer value\nKey: SecurityLevel"},
+        {"a security model that is no number", {"/I10.1.1.1", "/Rp"},
+         CfgText("AgentPort=161\nVersion=1\nSecurityModel=x\n"), "'x' is not a valid integer value\nKey: SecurityModel"},
         {"a version option that is no number", {"/I10.1.1.1", "/vx"}, "",
          "'x' is not a valid integer value"},
         {"a port option with trailing text", {"/I10.1.1.1", "/v3", "/t161x"}, "",
@@ -178,7 +180,9 @@ TEST(SettingsFile, BadNumbersStopStartUpWithTheConversionMessage)
             VnApplyParameters(c.parameters, folder.Folder(), state);
             ADD_FAILURE() << "no error";
         } catch (const VnConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), c.message);
+            // Read from the file: its path follows the key.
+            EXPECT_EQ(std::string(e.what()),
+                      c.message + (c.cfg.empty() ? "" : "\nFile: " + folder.Folder() + "10.1.1.1.cfg"));
         }
     }
 }

@@ -99,13 +99,40 @@ TEST_F(NoParameters, TheBoxStandsAlone)
     EXPECT_TRUE(form_->TerminateRequested());
 }
 
-TEST_F(StartUp, ASettingsFileWithoutAgentPortStopsStartUp)
+// A settings file that stops start-up names the key and the file with the
+// value: the value alone leaves the user to search every file for it.
+TEST_F(StartUp, ASettingsFileThatStopsStartUpNamesTheKeyAndTheFile)
 {
-    try {
-        Start({"/I127.0.0.1", "/Rqorvel"}, startuptest::CfgText("Version=1\n"));
-        ADD_FAILURE() << "start-up went on";
-    } catch (const VnConversionError& e) {
-        EXPECT_EQ(std::string(e.what()), "'' is not a valid integer value");
+    struct Case {
+        const char* why;
+        std::string cfg;
+        std::string message;
+    };
+    const std::string file = "\nFile: " + folder_.Folder() + "127.0.0.1.cfg";
+    const std::string others = "SecurityModel=3\nAuthProtocol=0\nPrivProtocol=0\n";
+    const Case cases[] = {
+        {"no AgentPort", startuptest::CfgText("Version=1\n"), "'' is not a valid integer value\nKey: AgentPort" + file},
+        {"a port with a slip of the finger", startuptest::CfgText("AgentPort=16x1\nVersion=1\n"),
+         "'16x1' is not a valid integer value\nKey: AgentPort" + file},
+        {"a version of no SNMP", startuptest::CfgText("AgentPort=161\nVersion=2\n"),
+         "'2' is not an SNMP version: use 0 (SNMPv1), 1 (SNMPv2c) or 3 (SNMPv3)\nKey: Version" + file},
+        {"a security level that is no number",
+         startuptest::CfgText("AgentPort=161\nVersion=3\nSecurityLevel=two\n" + others),
+         "'two' is not a valid integer value\nKey: SecurityLevel" + file},
+        {"a privacy protocol out of range",
+         startuptest::CfgText("AgentPort=161\nVersion=3\nSecurityModel=3\nSecurityLevel=0\nAuthProtocol=0\n"
+                              "PrivProtocol=2147483647\n"),
+         "'2147483647' is not a valid integer value\nKey: PrivProtocol" + file},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        try {
+            Start({"/I127.0.0.1", "/Rqorvel"}, c.cfg);
+            ADD_FAILURE() << "start-up went on";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_EQ(form_, nullptr) << "no window";
     }
 }
 

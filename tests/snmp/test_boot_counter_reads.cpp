@@ -127,6 +127,20 @@ std::string CounterOfSize(std::size_t size)
     return text + last;
 }
 
+// Other engines' lines, `size` bytes in all, the last one padding; no
+// line of this engine.
+std::string OthersOfSize(std::size_t size)
+{
+    std::string text;
+    for (;;) {
+        const std::string other = "0A0B" + std::to_string(text.size()) + " 3\n";
+        if (text.size() + other.size() + 2 > size)
+            break;
+        text += other;
+    }
+    return text + std::string(size - text.size() - 1, 'F') + "\n";
+}
+
 struct Case {
     const char* why;
     // Puts something under the counter's name; returns what it must still
@@ -220,4 +234,57 @@ TEST(BootCounterReads, ASaveOverAFifoIsRefusedAndLeavesIt)
     EXPECT_EQ(SaveResult(folder.counter()), std::to_string(BootCounterResult::ReadError));
     EXPECT_EQ(Describe(folder.counter()), "fifo");
     EXPECT_EQ(folder.strays(), std::vector<std::string>{}) << "no side file left behind";
+}
+
+// The save never writes a counter its own read refuses: such a file would
+// stop every later start with the load error. It is left as it was, every
+// engine's line in it, and start-up stops at once with the save error.
+TEST(BootCounterReads, ASaveThatWouldOutgrowTheReadLeavesTheCounterAsItWas)
+{
+    const std::string ours = std::string(kEngineHex) + " ";
+    const std::string refusedSave = std::to_string(BootCounterResult::WriteError);
+    const std::string refusedStart = "-508 (VnSNMP++) Error when saving SNMP engine boots counter!";
+    struct SaveCase {
+        const char* why;
+        std::string before;
+        int boots;
+        std::string save;  // saveBootCounter's result
+        std::string read;  // getBootCounter's afterwards
+        std::string after;  // the file afterwards; "" = before
+    };
+    const std::string full = OthersOfSize(kLargestCounter - (ours.size() + 2));
+    const SaveCase cases[] = {
+        {"other engines' lines 4 bytes short of the limit: this engine's line does not fit",
+         OthersOfSize(kLargestCounter - 4), 1, refusedSave, "-1 boots 0", ""},
+        {"this engine's line fills the file to the limit exactly", full, 1, "0", "0 boots 1", full + ours + "1\n"},
+        {"this engine's count at the limit grows by a digit: its line stays as it was",
+         CounterOfSize(kLargestCounter), 100, refusedSave, "0 boots 12", ""},
+    };
+    ASSERT_EQ(OthersOfSize(kLargestCounter - 4).size(), kLargestCounter - 4);
+    ASSERT_EQ(full.size() + ours.size() + 2, kLargestCounter);
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.why);
+        CounterFolder folder;
+        Write(folder.counter(), c.before);
+        EXPECT_EQ(Guarded([&] { return std::to_string(saveBootCounter(folder.counter(), kEngine, c.boots)); }),
+                  c.save);
+        const std::string after = Read(folder.counter());
+        const std::string& expected = c.after.empty() ? c.before : c.after;
+        EXPECT_TRUE(after == expected) << after.size() << " bytes, not the " << expected.size() << " expected";
+        EXPECT_EQ(ReadResult(folder.counter()), c.read) << "the counter stays readable";
+        EXPECT_EQ(folder.strays(), std::vector<std::string>{}) << "no side file left behind";
+    }
+
+    // As start-up meets it: the first start and every later one say that
+    // the count cannot be saved, and the file stays readable as it was.
+    CounterFolder folder;
+    const std::string before = OthersOfSize(kLargestCounter - 4);
+    Write(folder.counter(), before);
+    for (const char* start : {"first start", "next start"}) {
+        SCOPED_TRACE(start);
+        EXPECT_EQ(StartResult(folder.path()), refusedStart);
+        const std::string after = Describe(folder.counter());
+        EXPECT_TRUE(after == "file: " + before) << after.size() - 6 << " bytes, not " << before.size();
+        EXPECT_EQ(ReadResult(folder.counter()), "-1 boots 0");
+    }
 }
