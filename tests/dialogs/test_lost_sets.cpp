@@ -378,11 +378,11 @@ VnSNMPSecurity Security(bool v3)
     security.version = 3;
     security.securityModel = 3;
     security.securityLevel = 3;
-    security.securityName = "md5des";
+    security.securityName = simswitch::kMd5DesUser;
     security.authProtocol = 2;
     security.privProtocol = 2;
-    security.authPassword = "md5authpass";
-    security.privPassword = "desprivpass";
+    security.authPassword = simswitch::kMd5Password;
+    security.privPassword = simswitch::kDesPassword;
     return security;
 }
 
