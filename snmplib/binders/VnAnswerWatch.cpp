@@ -20,13 +20,11 @@ VnAnswerWatch::~VnAnswerWatch()
 
 void VnAnswerWatch::Start(const VnSNMPRequest& like, int firstDelayMs, int intervalMs)
 {
-    intervalMs_ = std::max(intervalMs, 0);
-    watching_ = true;
     // A read still on its way may wait long (a silent agent): the new
     // watch asks at its own time.
-    if (probe_)
-        probe_->Cancel();
-    asking_ = false;
+    Stop();
+    intervalMs_ = std::max(intervalMs, 0);
+    watching_ = true;
     probe_ = std::make_unique<VnSNMPRequest>();
     probe_->device = like.device;
     probe_->scope = like.scope;

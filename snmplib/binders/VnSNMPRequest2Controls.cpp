@@ -609,7 +609,7 @@ bool VnSNMPRequest2Controls::Apply(bool refreshAfterApply, bool readControls, co
             const std::string text = code == kVnErrTimeout ? SetTimedOut(e.what())
                                                            : SetRefused(e.what(), request.LastSetResent());
             ShowSetOutcome(text, lastSetUnsure_ ? SetOutcome::Unsure : SetOutcome::Refused, oneLine);
-            if (text == e.what())
+            if (!lastSetUnsure_)
                 throw;
             throw VnException(text, code);
         }

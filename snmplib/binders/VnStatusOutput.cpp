@@ -9,7 +9,6 @@
 
 #include <cstdio>
 
-
 namespace {
 
 void Sink(QLabel* label)
@@ -40,7 +39,7 @@ void ShowNewestLine(QPlainTextEdit* memo)
     memo->ensureCursorVisible();
 }
 
-// Every `placeholder` of `line` from `from` on becomes `value`; a value
+// Every `placeholder` of `line` becomes `value`; a value
 // that ends its sentence itself takes the place of the template's own
 // full stop after the placeholder. Inserted text is not searched again.
 void Fill(std::string& line, std::string_view placeholder, std::string_view value)
